@@ -1,0 +1,52 @@
+# Zemtrix: `make run` starts the calculator, `make test` runs every test.
+# Both install what is missing from Debian's packages first (needs root or sudo).
+
+BUILD_DIR  ?= build
+ASAN_DIR   ?= build-asan
+FUZZ_DIR   ?= build-fuzz
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_GEN  := -G Ninja
+
+BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+RUN_PKGS   := fonts-ipafont-gothic
+FUZZ_PKGS  := clang libclang-rt-14-dev
+
+.PHONY: run test build build-asan test-asan test-release deps deps-run fuzz bench clean
+
+run: deps-run build
+	./$(BUILD_DIR)/bin/zemtrix
+
+test: deps build build-asan
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+build:
+	@test -f $(BUILD_DIR)/build.ninja || cmake -S . -B $(BUILD_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Engine, model and command-line tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+build-asan:
+	@test -f $(ASAN_DIR)/build.ninja || cmake -S . -B $(ASAN_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	    -DZEMTRIX_SANITIZE=ON -DZEMTRIX_BUILD_UI=OFF -DZEMTRIX_BUILD_BENCH=OFF
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+
+# Coverage-guided fuzzing with libFuzzer: `make fuzz FUZZ_SECONDS=300`.
+FUZZ_SECONDS ?= 120
+fuzz:
+	@bash scripts/install-deps.sh $(BUILD_PKGS) $(FUZZ_PKGS)
+	@test -f $(FUZZ_DIR)/build.ninja || CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZEMTRIX_SANITIZE=ON -DZEMTRIX_LIBFUZZER=ON -DZEMTRIX_BUILD_UI=OFF -DZEMTRIX_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	bash tests/fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+bench: deps build
+	bash bench/run-benchmarks.sh $(BUILD_DIR)
+
+deps:
+	@bash scripts/install-deps.sh $(BUILD_PKGS)
+
+deps-run:
+	@bash scripts/install-deps.sh $(BUILD_PKGS) $(RUN_PKGS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
