@@ -1,6 +1,7 @@
 #include "model/ResultFormat.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
@@ -149,36 +150,36 @@ void RequireStepCountInRange(const TDecimalForm& Form, int Decimals)
         throw EResultRangeError("The step count is out of the 64-bit range");
 }
 
+// Collects the text in a stack buffer: one QString allocation per result.
 class TTextWriter {
 public:
     TTextWriter(const TDecimalForm& Form, const TNumberSeparators& Separators)
         : Form(Form), Separators(Separators)
     {
-        Text.reserve(48);
     }
 
     void Sign()
     {
         if (Form.Negative && !Form.IsZero())
-            Text += QLatin1Char('-');
+            Text.append(u'-');
     }
     void Digits(int From, int To)
     {
         for (int Position = From; Position < To; ++Position)
-            Text += QLatin1Char(static_cast<char>('0' + Form.DigitAt(Position)));
+            Text.append(static_cast<char16_t>(u'0' + Form.DigitAt(Position)));
     }
-    void DecimalSeparator() { Text += Separators.Decimal; }
+    void DecimalSeparator() { Append(Separators.Decimal); }
     // The digits before the decimal point, "0" when there are none.
     void IntegerPart(bool Grouped)
     {
         const int Count = Form.Exponent;
         if (Count <= 0) {
-            Text += QLatin1Char('0');
+            Text.append(u'0');
             return;
         }
         for (int Position = 0; Position < Count; ++Position) {
             if (Grouped && Position > 0 && (Count - Position) % 3 == 0)
-                Text += Separators.Thousands;
+                Append(Separators.Thousands);
             Digits(Position, Position + 1);
         }
     }
@@ -192,15 +193,26 @@ public:
     }
     void ExponentPart()
     {
-        Text += QLatin1Char('E');
-        Text += QString::number(Form.Exponent - 1);
+        Text.append(u'E');
+        char Buffer[16];
+        const auto Written = std::to_chars(Buffer, Buffer + sizeof Buffer, Form.Exponent - 1);
+        for (const char* Cursor = Buffer; Cursor != Written.ptr; ++Cursor)
+            Text.append(static_cast<char16_t>(*Cursor));
     }
-    QString Result() { return std::move(Text); }
+    QString Result() const
+    {
+        return QString(reinterpret_cast<const QChar*>(Text.constData()), Text.size());
+    }
 
 private:
+    void Append(const QString& Part)
+    {
+        Text.append(reinterpret_cast<const char16_t*>(Part.utf16()), Part.size());
+    }
+
     const TDecimalForm& Form;
     const TNumberSeparators& Separators;
-    QString Text;
+    QVarLengthArray<char16_t, 64> Text;
 };
 
 QString GeneralFromForm(const TDecimalForm& Source, int Precision,
@@ -274,7 +286,13 @@ std::int64_t RoundedToInt64(long double Value)
 
 QString IntToHex(std::int64_t N)
 {
-    return QString::number(static_cast<std::uint64_t>(N), 16).toUpper();
+    char Buffer[16];
+    const auto Written =
+        std::to_chars(Buffer, Buffer + sizeof Buffer, static_cast<std::uint64_t>(N), 16);
+    std::transform(Buffer, Written.ptr, Buffer, [](char Digit) {
+        return Digit >= 'a' ? static_cast<char>(Digit - 'a' + 'A') : Digit;
+    });
+    return QString::fromLatin1(Buffer, Written.ptr - Buffer);
 }
 
 QString FixedDecimalsText(int Decimals, long double Value, TRoundSelector Selector,

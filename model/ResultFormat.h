@@ -32,10 +32,12 @@ public:
 };
 
 // The display text of a result. RoundDecimal: -1 Normal, 0 or more fixed
-// decimals (more than 18 means 2), -16 HEX, -2 BIN, any other negative value
-// the empty text. RoundSelector applies to fixed decimals only; grouping to
-// fixed and Normal. IsPercent multiplies by 100 and appends "%" (not for HEX
-// and BIN). Throws EResultRangeError as described on the class.
+// decimals (more than 18 means 2, for CUT and UP too), -16 HEX, -2 BIN, any
+// other negative value the empty text. RoundSelector applies to fixed decimals
+// only, on the 18-digit decimal form; grouping to fixed and Normal. HEX and BIN
+// round to an integer with ties to even; a negative one shows its 64-bit two's
+// complement. IsPercent multiplies by 100 and appends "%" (not for HEX and BIN).
+// Throws EResultRangeError as described on the class.
 QString FormatResultValue(bool IsPercent, int RoundDecimal, long double Value,
                           TRoundSelector RoundSelector, bool IsDigitGroupingSeparator,
                           const TNumberSeparators& Separators);
