@@ -1,1 +1,143 @@
 #pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+
+static_assert(std::numeric_limits<long double>::digits == 64 &&
+                  std::numeric_limits<long double>::max_exponent == 16384,
+              "the engine needs 80-bit extended precision for long double");
+
+// Token kinds. Every kind after etOmissionMulop begins a factor, which is what lets a factor
+// follow another one without "*" (implied multiplication).
+enum TExpType : std::uint8_t {
+    etNewLine, etOthers, etTrue, etFalse, etNumber, etAddop, etMulop, etPower, etRParen,
+    etOmissionMulop,
+    etLParen,
+    etSin, etCos, etTan, etSinRad, etCosRad, etTanRad, etSinGrad, etCosGrad, etTanGrad,
+    etArcSin, etArcCos, etArcTan, etArcSinRad, etArcCosRad, etArcTanRad,
+    etArcSinGrad, etArcCosGrad, etArcTanGrad,
+    etSinH, etCosH, etTanH, etArcSinH, etArcCosH, etArcTanH,
+    etLog10, etLn, etLog2, etSqrt, etExp, etInt,
+    etPi, etPercent,
+    etFactorial,
+    etDegToRad, etRadToDeg, etDegToGrad, etGradToDeg, etRadToGrad, etGradToRad,
+    etNot,
+    etVar1, etVar2, etVar3, etVar4, etVar5, etVar6, etVar7, etVar8, etVar9, etVar10,
+};
+static_assert(etOmissionMulop == 9 && etNot == 50 && etVar10 == 60);
+
+enum TExpressionErrorNumber : std::uint8_t {
+    enNotError,
+    enSyntaxError,
+    enPowerError,
+    enInfinityError,
+    enMathError,
+    enExpressionMaxLengthOver,
+};
+
+// Operator codes beyond single characters (which use their own character code in `Oprt`).
+// They lie outside UTF-16, so they never collide with a character code.
+enum TOperatorCode : int {
+    opLessEqual = 0x10000,
+    opGreaterEqual,
+    opMod,
+    opDiv,
+    opXor,
+};
+
+// An evaluation error of the formula language: its kind and the caret position after which it
+// was found. The message is always "Error".
+class EExpressionError : public std::runtime_error {
+public:
+    EExpressionError(TExpressionErrorNumber AErrorNumber, int AErrorIndex);
+    TExpressionErrorNumber ErrorNumber() const { return FErrorNumber; }
+    int ErrorIndex() const { return FErrorIndex; }
+
+private:
+    TExpressionErrorNumber FErrorNumber;
+    int FErrorIndex;
+};
+
+// A floating-point fault (invalid operation, division by zero inside a computation, overflow
+// past the extended range). Inside a factor it becomes enMathError; raised where no factor is
+// being evaluated it leaves Calc as it is.
+class EArithmeticFault : public std::runtime_error {
+public:
+    enum TKind { fkInvalidOperation, fkZeroDivide, fkOverflow };
+    explicit EArithmeticFault(TKind AKind);
+    TKind Kind() const { return FKind; }
+
+private:
+    TKind FKind;
+};
+
+// "MOD" or "DIV" with a right operand that truncates to 0; passes every guard.
+class EIntegerDivideByZero : public std::runtime_error {
+public:
+    EIntegerDivideByZero();
+};
+
+// The formula evaluator: scanner, recursive-descent parser and evaluator in one pass, with
+// the built-in functions. One object may run any number of Calc calls one after another.
+class TExpression {
+public:
+    static constexpr int MaxFormulaLength = 1024;
+
+    TExpression();
+    virtual ~TExpression() = default;
+    TExpression(const TExpression&) = delete;
+    TExpression& operator=(const TExpression&) = delete;
+
+    // Evaluates AFormula. Throws EExpressionError, EArithmeticFault (outside every factor) or
+    // EIntegerDivideByZero; an empty normalised formula is 0.
+    virtual long double Calc(const QString& AFormula);
+
+    int ErrorIndex() const { return FErrorIndex; }
+    TExpressionErrorNumber ErrorNumber() const { return FErrorNumber; }
+
+    // The character at 1-based position AIndex of the working text; 0 outside it.
+    char16_t GetFormula(int AIndex) const;
+    void SetFormula(int AIndex, char16_t Value);
+
+protected:
+    // Reads a name starting at C into IdentBuff and returns its kind.
+    virtual TExpType LookupIdentifier();
+    // Evaluates one factor starting at the current token.
+    virtual long double EvalFactor();
+
+    void NextToken();
+    void ScanNumber();
+    long double EvalExpression();
+    long double EvalTerm();
+    long double EvalPower();
+    // Runs EvalFactor under the guard that turns an arithmetic fault into enMathError.
+    long double EvalGuardedFactor();
+    [[noreturn]] void RaiseError(TExpressionErrorNumber AErrorNumber);
+
+    char16_t C = u' ';
+    int Oprt = 0;
+    long double Value = 0;
+    QString FormulaStr;
+    int FormulaIndex = 0;
+    TExpressionErrorNumber FErrorNumber = enNotError;
+    int FErrorIndex = 0;
+    TExpType Token = etNewLine;
+    QString IdentBuff;
+
+private:
+    void Advance();
+    bool IsWithinText() const;
+    bool IsNumberChar() const;
+    bool IsIdentChar() const;
+    bool ScanKeywordOperator();
+    void ScanOperatorChar();
+    void ScanHexNumber();
+    void ScanBinaryNumber();
+    void ScanDecimalNumber();
+    QStringView CollectedSince(int AStart) const;
+    long double ApplyAddop(int AOperator, long double ALeft, long double ARight);
+    long double EvalFunction(TExpType AKind, long double AArgument);
+};

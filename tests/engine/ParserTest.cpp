@@ -1,1 +1,184 @@
+#include "EngineTestSupport.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct ValueCase {
+    const char* Name;
+    const char16_t* Formula;
+    long double Expected;
+};
+
+class FormulaValue : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(FormulaValue, EvaluatesExactly) {
+    const ValueCase& c = GetParam();
+    const TOutcome outcome = Evaluate(QString::fromUtf16(c.Formula));
+    ASSERT_EQ(outcome.Kind, TOutcome::okValue) << outcome;
+    EXPECT_EQ(outcome.Value, c.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grammar, FormulaValue,
+    testing::Values(
+        ValueCase{"Precedence", u"1+2*3", 7}, ValueCase{"PowerLeftAssociative", u"2^3^2", 64},
+        ValueCase{"SignBindsTerm", u"-2^2", -4}, ValueCase{"ParenthesisedBase", u"(-2)^2", 4},
+        ValueCase{"NegativeExponentInParens", u"2^(-1)", 0.5L},
+        ValueCase{"PercentAdds", u"200+10%", 200.1L}, ValueCase{"PercentTerm", u"50*10%", 5},
+        ValueCase{"PercentAlone", u"50%", 0.5L}, ValueCase{"PercentTwice", u"10%%", 0.001L},
+        ValueCase{"ImpliedParens", u"2(3)", 6}, ValueCase{"ImpliedGroups", u"(2)(3)", 6},
+        ValueCase{"ImpliedFunction", u"2SIN 30", 1}, ValueCase{"ImpliedFunctionParens", u"2SIN(30)", 1},
+        ValueCase{"MissingCloseAtEnd", u"(1+2", 3}, ValueCase{"MissingCloseNested", u"((1+2)*3", 9},
+        ValueCase{"MissingCloseAfterTerm", u"2*(3+4", 14}, ValueCase{"Empty", u"", 0},
+        ValueCase{"NegativeGroup", u"2*(-3)", -6}, ValueCase{"LeadingPlus", u"+5", 5},
+        ValueCase{"LeadingEquals", u"=5", 5}, ValueCase{"LeadingAmpersand", u"&5", 5},
+        ValueCase{"DoubleNegation", u"-(-5)", 5}, ValueCase{"ZeroToPositive", u"0^0.5", 0},
+        ValueCase{"LessThan", u"1 < 2", 1}, ValueCase{"GreaterThan", u"2 > 1", 1},
+        ValueCase{"Equal", u"1=1", 1}, ValueCase{"EqualAtSameLevel", u"1 + 2 = 3", 1},
+        ValueCase{"EqualLeftToRight", u"3 = 1 + 2", 2}, ValueCase{"LessEqual", u"2 <= 2", 1},
+        ValueCase{"LessEqualNoBlank", u"3<=2", 0}, ValueCase{"GreaterEqual", u"2 >= 3", 0},
+        ValueCase{"Mod", u"7 MOD 3", 1}, ValueCase{"ModNegative", u"-7 MOD 3", -1},
+        ValueCase{"ModTruncates", u"7.9 MOD 3", 1}, ValueCase{"ModSameLevel", u"5 MOD 3 * 2", 5},
+        ValueCase{"Div", u"7 DIV 2", 3}, ValueCase{"DivNegative", u"-7 DIV 2", -3},
+        ValueCase{"BitAnd", u"6 & 3", 2}, ValueCase{"BitOr", u"6 | 3", 7},
+        ValueCase{"Xor", u"6 XOR 3", 5}, ValueCase{"And", u"6 AND 3", 2}, ValueCase{"Or", u"6 OR 3", 7},
+        ValueCase{"DivMinOverflowWraps", u"(-9223372036854775808) DIV (-1)", -0x1p63L},
+        ValueCase{"ModMinByMinusOne", u"(-9223372036854775808) MOD (-1)", 0},
+        ValueCase{"DollarEndsFormula", u"1+2$5", 3}, ValueCase{"TrueFalse", u"TRUE+FALSE", 1},
+        ValueCase{"LowerCase", u"true + pi*0", 1}, ValueCase{"NegativeWholePower", u"2^(-3)", 0.125L},
+        ValueCase{"PowerUnderflowIsZero", u"10^(-5000)", 0},
+        ValueCase{"HugeWholePowerOfOne", u"1^3000000000", 1}));
+
+struct ErrorCase {
+    const char* Name;
+    const char16_t* Formula;
+    TExpressionErrorNumber Error;
+    int Position;
+};
+
+class FormulaError : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(FormulaError, FailsWithKindAndCaretPosition) {
+    const ErrorCase& c = GetParam();
+    const TOutcome outcome = Evaluate(QString::fromUtf16(c.Formula));
+    ASSERT_EQ(outcome.Kind, TOutcome::okError) << outcome;
+    EXPECT_EQ(outcome.Error, c.Error);
+    EXPECT_EQ(outcome.Position, c.Position);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Positions, FormulaError,
+    testing::Values(
+        ErrorCase{"SignAfterPower", u"2^-1", enSyntaxError, 3},
+        ErrorCase{"NameRunsIntoDigits", u"2SIN30", enSyntaxError, 6},
+        ErrorCase{"NumberAfterGroup", u"(2)3", enSyntaxError, 4},
+        ErrorCase{"NumberAfterConstant", u"PI 2", enSyntaxError, 4},
+        ErrorCase{"SurplusParen", u"1+2)", enSyntaxError, 4},
+        ErrorCase{"OnlyBlanks", u"   ", enSyntaxError, 3},
+        ErrorCase{"MissingOperand", u"1+*2", enSyntaxError, 3},
+        ErrorCase{"SignAfterOperator", u"2*-3", enSyntaxError, 3},
+        ErrorCase{"DoubleSign", u"--5", enSyntaxError, 2},
+        ErrorCase{"DivisionByZero", u"1/0+5", enInfinityError, 4},
+        ErrorCase{"ZeroByZero", u"0/0", enInfinityError, 3},
+        ErrorCase{"ZeroToZero", u"0^0", enPowerError, 3},
+        ErrorCase{"ZeroToNegative", u"0^(-1)", enPowerError, 6},
+        ErrorCase{"DollarInsideGroup", u"(1$", enSyntaxError, 2},
+        ErrorCase{"EndedEarly", u"1+", enSyntaxError, 2},
+        ErrorCase{"UnknownCharacter", u"1+#", enSyntaxError, 3},
+        ErrorCase{"LessWithoutBlank", u"1<2", enSyntaxError, 2},
+        ErrorCase{"GreaterWithoutBlankBefore", u"2>1", enSyntaxError, 2},
+        ErrorCase{"KeywordGlued", u"5MOD3", enSyntaxError, 5},
+        ErrorCase{"KeywordSplitsName", u"5 MODE", enSyntaxError, 6},
+        ErrorCase{"GroupedOverflow", u"(1E4000*1E4000)", enMathError, 15},
+        ErrorCase{"GuardedPowerOverflow", u"SQRT(10^5000)", enMathError, 13},
+        ErrorCase{"GuardedNegativeBase", u"((-8)^(1/3))", enMathError, 12},
+        ErrorCase{"TruncationOutOfRange", u"(1E19 MOD 2)", enMathError, 12},
+        ErrorCase{"InfinityMinusInfinityInGroup", u"(ATANH 1 - ATANH 1)", enMathError, 19}));
+
+TEST(Failures, FaultsOutsideEveryFactorAreNotEngineErrors) {
+    const QString bit63 = u"0B1"_qs + QString(63, u'0');
+    for (const QString& formula : {u"1E4000*1E4000"_qs, u"10^5000"_qs, u"(-8)^(1/3)"_qs,
+                                   u"ATANH 1 - ATANH 1"_qs, u"1E19 MOD 2"_qs, bit63,
+                                   u"1+"_qs + bit63}) {
+        const TOutcome outcome = Evaluate(formula);
+        EXPECT_EQ(outcome.Kind, TOutcome::okFault) << formula.toStdString() << ": " << outcome;
+    }
+    const TOutcome guarded = Evaluate(u"(1+"_qs + bit63 + u")"_qs);
+    EXPECT_EQ(guarded.Error, enMathError) << guarded;
+}
+
+TEST(Failures, IntegerDivisionByZeroPassesEveryGuard) {
+    for (const char16_t* formula : {u"7 MOD 0", u"(7 DIV 0)", u"SIN(1 MOD 0.5)"}) {
+        EXPECT_EQ(Evaluate(QString::fromUtf16(formula)).Kind, TOutcome::okIntegerDivide)
+            << QString::fromUtf16(formula).toStdString();
+    }
+}
+
+TEST(Failures, NonEngineFailuresLeaveErrorStateAlone) {
+    TExpression expression;
+    Evaluate(expression, u"1E4000*1E4000"_qs);
+    EXPECT_EQ(expression.ErrorNumber(), enNotError);
+    EXPECT_EQ(expression.ErrorIndex(), 0);
+}
+
+TEST(Failures, NegativeZeroSurvives) {
+    const TOutcome outcome = Evaluate(u"-0"_qs);
+    ASSERT_EQ(outcome.Kind, TOutcome::okValue);
+    EXPECT_TRUE(std::signbit(outcome.Value));
+}
+
+TEST(LengthLimit, AcceptsTheLimitAndRejectsOneMore) {
+    const QString longest = u"1+"_qs.repeated(511) + u"10"_qs;
+    ASSERT_EQ(longest.size(), 1024);
+    const TOutcome ok = Evaluate(longest);
+    ASSERT_EQ(ok.Kind, TOutcome::okValue) << ok;
+    EXPECT_EQ(ok.Value, 521);
+
+    const TOutcome tooLong = Evaluate(longest + u"0"_qs);
+    ASSERT_EQ(tooLong.Kind, TOutcome::okError);
+    EXPECT_EQ(tooLong.Error, enExpressionMaxLengthOver);
+    EXPECT_EQ(tooLong.Position, 1) << "a new evaluator reports position 1";
+}
+
+TEST(LengthLimit, PositionDerivesFromThePreviousCursor) {
+    TExpression expression;
+    ASSERT_EQ(Evaluate(expression, u"12345+1"_qs).Kind, TOutcome::okValue);
+    const TOutcome outcome = Evaluate(expression, QString(1025, u'1'));
+    EXPECT_EQ(outcome.Error, enExpressionMaxLengthOver);
+    EXPECT_EQ(outcome.Position, 7) << "the cursor stood after the end marker of \"12345+1$\"";
+}
+
+TEST(Reuse, OneEvaluatorRunsManyFormulasAndKeepsTheLastError) {
+    TExpression expression;
+    EXPECT_EQ(Evaluate(expression, u"1+*2"_qs).Position, 3);
+    EXPECT_EQ(expression.ErrorNumber(), enSyntaxError);
+    EXPECT_EQ(Evaluate(expression, u""_qs).Value, 0);
+    EXPECT_EQ(expression.ErrorNumber(), enSyntaxError) << "an empty formula resets nothing";
+    EXPECT_EQ(Evaluate(expression, u"2*3"_qs).Value, 6);
+    EXPECT_EQ(expression.ErrorNumber(), enNotError);
+}
+
+TEST(Robustness, DeepNestingAndLongSignRuns) {
+    const QString opens(1023, u'(');
+    const TOutcome nested = Evaluate(opens + u"7"_qs);
+    ASSERT_EQ(nested.Kind, TOutcome::okValue) << nested;
+    EXPECT_EQ(nested.Value, 7);
+
+    EXPECT_EQ(Evaluate(QString(1024, u'(')).Error, enSyntaxError);
+    EXPECT_EQ(Evaluate(QString(1024, u'-')).Error, enSyntaxError);
+    EXPECT_EQ(Evaluate(u"SIN "_qs.repeated(255) + u"1"_qs).Kind, TOutcome::okValue);
+    EXPECT_EQ(Evaluate(u"-("_qs.repeated(512)).Error, enSyntaxError);
+}
+
+TEST(Robustness, ControlCharactersSurrogatesAndNulsAreUnrecognised) {
+    const char16_t lone[] = {u'1', u'+', 0xD800, 0};
+    const char16_t withNul[] = {u'1', u'+', 0, u'2', 0};
+    EXPECT_EQ(Evaluate(QString::fromUtf16(lone)).Error, enSyntaxError);
+    EXPECT_EQ(Evaluate(QString(reinterpret_cast<const QChar*>(withNul), 4)).Error, enSyntaxError);
+    EXPECT_EQ(Evaluate(u"1\t+2"_qs).Error, enSyntaxError);
+}
+
+} // namespace

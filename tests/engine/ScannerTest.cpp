@@ -1,1 +1,156 @@
+#include "EngineTestSupport.h"
+#include "engine/MojiConvert.h"
+
 #include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Exposes the token stream of a formula, prepared as Calc prepares it.
+class TTokenProbe : public TExpression {
+public:
+    std::vector<TExpType> Tokens(const QString& AFormula) {
+        FormulaStr = NormalizeFormula(AFormula) + u"$"_qs;
+        FormulaIndex = 1;
+        C = u' ';
+        std::vector<TExpType> tokens;
+        do {
+            NextToken();
+            tokens.push_back(Token);
+        } while (Token != etNewLine && tokens.size() < 100);
+        return tokens;
+    }
+    QString LastName() const { return IdentBuff; }
+    int LastOperator() const { return Oprt; }
+};
+
+using Tokens = std::vector<TExpType>;
+
+TEST(Normalisation, OperatorCharactersFullWidthFormsAndCase) {
+    EXPECT_EQ(ConvertOperatorChars(u"2×3÷4ー5ｰ6―7"), u"2*3/4-5-6-7"_qs);
+    EXPECT_EQ(NormalizeFormula(u"１２＋３　（ｓｉｎ）＄"), u"12+3 (SIN)$"_qs);
+    EXPECT_EQ(NormalizeFormula(u"sin 30 π äb"), u"SIN 30 π äB"_qs) << "only a..z change case";
+    EXPECT_EQ(NormalizeFormula(u"5ー3"), u"5-3"_qs) << "the long vowel mark is a minus, not ｰ";
+}
+
+TEST(Normalisation, KatakanaBecomeHalfWidthVoicedOnesAsTwoCharacters) {
+    EXPECT_EQ(ToHalfWidth(u"アイウエオカガキギパピプペポッャュョヲンヴ・「」、。"),
+              u"ｱｲｳｴｵｶｶﾞｷｷﾞﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟｯｬｭｮｦﾝｳﾞ･｢｣､｡"_qs);
+    EXPECT_EQ(ToHalfWidth(u"ナニヌネノマミムメモラリルレロワヮヷヺ"), u"ﾅﾆﾇﾈﾉﾏﾐﾑﾒﾓﾗﾘﾙﾚﾛﾜﾜﾜﾞｦﾞ"_qs);
+    EXPECT_EQ(ToHalfWidth(u"ヰヱヵヶひらがな漢字"), u"ヰヱヵヶひらがな漢字"_qs);
+    EXPECT_EQ(ToHalfWidth(u"￥１，０００"), u"¥1,000"_qs);
+}
+
+TEST(Scanner, ComparisonBlankRules) {
+    const Tokens comparison = {etNumber, etAddop, etNumber, etNewLine};
+    for (const char16_t* text : {u"1 < 2", u"1< 2", u"1<=2", u"1 <= 2", u"2 > 1", u"2 >1", u"2 >= 1"})
+        EXPECT_EQ(TTokenProbe().Tokens(QString::fromUtf16(text)), comparison)
+            << QString::fromUtf16(text).toStdString();
+    const Tokens unrecognised = {etNumber, etOthers, etNumber, etNewLine};
+    for (const char16_t* text : {u"1<2", u"2>1", u"2> 1"})
+        EXPECT_EQ(TTokenProbe().Tokens(QString::fromUtf16(text)), unrecognised)
+            << QString::fromUtf16(text).toStdString();
+    EXPECT_EQ(TTokenProbe().Tokens(u"2>=1"_qs), (Tokens{etNumber, etOthers, etAddop, etNumber, etNewLine}));
+}
+
+TEST(Scanner, OperatorCodes) {
+    struct Case {
+        const char16_t* Text;
+        int Code;
+    };
+    for (const Case& c : {Case{u"1 AND", u'&'}, Case{u"1 OR", u'|'}, Case{u"1 XOR", opXor},
+                          Case{u"1 MOD", opMod}, Case{u"1 DIV", opDiv}, Case{u"1<=", opLessEqual},
+                          Case{u"1 >=", opGreaterEqual}, Case{u"1 mod", opMod}}) {
+        TTokenProbe probe;
+        const Tokens tokens = probe.Tokens(QString::fromUtf16(c.Text));
+        ASSERT_GE(tokens.size(), 2u);
+        EXPECT_EQ(tokens[1], etAddop);
+        EXPECT_EQ(probe.LastOperator(), c.Code) << QString::fromUtf16(c.Text).toStdString();
+    }
+}
+
+TEST(Scanner, NamesRunOnThroughNumberCharacters) {
+    struct Case {
+        const char16_t* Text;
+        Tokens Expected;
+    };
+    const Case cases[] = {
+        {u"SIN30", {etOthers, etNewLine}},
+        {u"PI2", {etOthers, etNewLine}},
+        {u"%2", {etOthers, etNewLine}},
+        {u"SIN 30", {etSin, etNumber, etNewLine}},
+        {u"sin(30)", {etSin, etLParen, etNumber, etRParen, etNewLine}},
+        {u"TRUE -1", {etTrue, etAddop, etNumber, etNewLine}},
+        {u"TRUE-1", {etOthers, etNewLine}},
+        {u"5 MODE", {etNumber, etAddop, etOthers, etNewLine}},
+        {u"5MOD3", {etNumber, etOthers, etNewLine}},
+        {u"MOD 3", {etOthers, etNumber, etNewLine}},
+        {u"2 ORDER", {etNumber, etAddop, etOthers, etNewLine}},
+        {u"1E+5", {etNumber, etOthers, etAddop, etNumber, etNewLine}},
+        {u"1+2$9", {etNumber, etAddop, etNumber, etNewLine}},
+        {u"   ", {etNewLine}},
+        {u"π Π pi log10 log2", {etPi, etPi, etPi, etLog10, etLog2, etNewLine}},
+        {u"10%%", {etNumber, etPercent, etPercent, etNewLine}},
+        {u"ans x", {etOthers, etOthers, etNewLine}},
+        {u"degtograd gradtorad not fact", {etDegToGrad, etGradToRad, etNot, etFactorial, etNewLine}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TTokenProbe().Tokens(QString::fromUtf16(c.Text)), c.Expected)
+            << QString::fromUtf16(c.Text).toStdString();
+
+    TTokenProbe probe;
+    probe.Tokens(u"2 ORDER"_qs);
+    EXPECT_EQ(probe.LastName(), u"DER"_qs);
+}
+
+struct LiteralCase {
+    const char* Name;
+    const char16_t* Formula;
+    long double Expected;
+};
+
+class NumberLiteral : public testing::TestWithParam<LiteralCase> {};
+
+TEST_P(NumberLiteral, Converts) {
+    const LiteralCase& c = GetParam();
+    const TOutcome outcome = Evaluate(QString::fromUtf16(c.Formula));
+    ASSERT_EQ(outcome.Kind, TOutcome::okValue) << outcome;
+    EXPECT_EQ(outcome.Value, c.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Literals, NumberLiteral,
+    testing::Values(LiteralCase{"HexLower", u"0x1f", 31}, LiteralCase{"HexAllOnes", u"0XFFFFFFFF", -1},
+                    LiteralCase{"HexMin", u"0X80000000", -2147483648.0L},
+                    LiteralCase{"HexMax", u"0X7FFFFFFF", 2147483647},
+                    LiteralCase{"HexLeadingZeros", u"0X000000001", 1},
+                    LiteralCase{"Binary", u"0b101", 5},
+                    LiteralCase{"BinaryLargest", u"0B0111111111111111111111111111111111111111111111111111111111111111",
+                                0x1p63L - 1},
+                    LiteralCase{"BinaryZerosAbove63", u"0B0000000000000000000000000000000000000000000000000000000000000000001", 1},
+                    LiteralCase{"Exponent", u"1E5", 100000}, LiteralCase{"NegativeExponent", u"1E-3", 0.001L},
+                    LiteralCase{"LeadingPoint", u".5", 0.5L}, LiteralCase{"TrailingPoint", u"5.", 5},
+                    LiteralCase{"LonePoint", u".", 0}, LiteralCase{"LonePointExponent", u".E5", 0},
+                    LiteralCase{"TrailingBlank", u"1 + 2", 3}, LiteralCase{"FullWidthDigits", u"１２＋３", 15},
+                    LiteralCase{"Underflow", u"1E-5000", 0},
+                    LiteralCase{"LongExponent", u"1E-000000000000000000000000003", 0.001L},
+                    LiteralCase{"ExactDecimal", u"0.1", 0.1L}));
+
+TEST(NumberLiteral, MalformedLiteralsAreSyntaxErrorsAfterTheLiteral) {
+    struct Case {
+        const char16_t* Formula;
+        int Position;
+    };
+    for (const Case& c : {Case{u"0X100000000", 11}, Case{u"0B102", 5}, Case{u"0B", 3}, Case{u"0X", 3},
+                          Case{u"0XG1", 4}, Case{u"1.2.3", 5}, Case{u"1..2", 4}, Case{u"1 2", 3},
+                          Case{u"1 .5", 4}, Case{u"1E5000", 6}, Case{u"5E5E5", 5},
+                          Case{u"1\u0663", 2}}) {
+        const QString formula = QString::fromUtf16(c.Formula);
+        const TOutcome outcome = Evaluate(formula);
+        EXPECT_EQ(outcome.Error, enSyntaxError) << formula.toStdString() << ": " << outcome;
+        EXPECT_EQ(outcome.Position, c.Position) << formula.toStdString();
+    }
+}
+
+} // namespace
