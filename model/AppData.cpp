@@ -1,1 +1,238 @@
-// placeholder
+#include "model/AppData.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <variant>
+
+namespace {
+
+constexpr const char* OptionSection = "OptionButton";
+constexpr const char* VariableSection = "VariableButton";
+constexpr qsizetype MaxTextLength = 2047;
+
+using TScalarField =
+    std::variant<std::int32_t TAppData::*, bool TAppData::*, TRoundSelector TAppData::*>;
+
+bool AnyValue(std::int32_t) { return true; }
+bool IsZeroToTwo(std::int32_t Value) { return Value >= 0 && Value <= 2; }
+bool IsScaleStep(std::int32_t Value) { return Value >= -12; }
+bool IsRoundDecimal(std::int32_t Value) {
+    return Value == -16 || Value == -2 || Value == -1 || (Value >= 0 && Value <= 5);
+}
+
+struct TScalarKey {
+    const char* Section;
+    const char* Key;
+    TScalarField Field;
+    std::int32_t Default;
+    // A hand-edited value outside the meaningful range reads as the default, so the window
+    // never indexes a table with it.
+    bool (*IsMeaningful)(std::int32_t);
+};
+
+// In the order in which the file is read and written; "Panel" is left for "AnimateStyle" and
+// visited again, so a new file ends "Panel" with "WindowScaleNumber".
+const TScalarKey ScalarKeys[] = {
+    {"Program", "Left", &TAppData::Left, -1, AnyValue},
+    {"Program", "Top", &TAppData::Top, -1, AnyValue},
+    {"Panel", "Number", &TAppData::PanelNumber, 0, IsZeroToTwo},
+    {"Panel", "Scientific", &TAppData::IsScientificKey, 1, AnyValue},
+    {"Panel", "Numeric", &TAppData::IsNumericKey, 1, AnyValue},
+    {"AnimateStyle", "Numeric", &TAppData::AnimateNumericPanelStyle, 1, IsZeroToTwo},
+    {"AnimateStyle", "Scientific", &TAppData::AnimateScientificPanelStyle, 1, IsZeroToTwo},
+    {"Panel", "WindowScaleNumber", &TAppData::WindowScaleNumber, 0, IsScaleStep},
+    {"Display", "TopMost", &TAppData::IsTopMost, 0, AnyValue},
+    {"Display", "Transparency", &TAppData::IsTransparency, 0, AnyValue},
+    {"Display", "AlwaysDisplayHistoryPanel", &TAppData::IsAlwaysDisplayHistoryPanel, 0, AnyValue},
+    {"Display", "GroupingSeparator", &TAppData::IsDigitGroupingSeparator, 0, AnyValue},
+    {"Display", "RoundDecimal", &TAppData::RoundDecimal, -1, IsRoundDecimal},
+    {"Display", "RoundSelector", &TAppData::RoundSelector, rs54, IsZeroToTwo},
+};
+
+template <class... TVisitors> struct TOverloaded : TVisitors... {
+    using TVisitors::operator()...;
+};
+
+int DigitValue(QChar C, int Base) {
+    const char16_t U = C.unicode();
+    int Digit = 99;
+    if (U >= u'0' && U <= u'9') Digit = U - u'0';
+    if (U >= u'a' && U <= u'f') Digit = U - u'a' + 10;
+    if (U >= u'A' && U <= u'F') Digit = U - u'A' + 10;
+    return Digit < Base ? Digit : -1;
+}
+
+// Decimal with an optional sign; hexadecimal after "$", or after "0x"/"0X" when more follows.
+// Anything else, including a value that does not fit 32 bits, is unreadable.
+std::optional<std::int32_t> ParseInteger(const QString& Text) {
+    int Base = 10;
+    qsizetype Pos = 0;
+    bool Negative = false;
+    if (Text.size() > 2 && (Text.startsWith(u"0x") || Text.startsWith(u"0X"))) {
+        Base = 16;
+        Pos = 2;
+    } else if (Text.startsWith(u'$')) {
+        Base = 16;
+        Pos = 1;
+    } else if (Text.startsWith(u'+') || Text.startsWith(u'-')) {
+        Negative = Text.front() == u'-';
+        Pos = 1;
+    }
+    if (Pos >= Text.size()) return std::nullopt;
+    constexpr std::int64_t Limit = std::int64_t{1} << 31;
+    std::int64_t Magnitude = 0;
+    for (; Pos < Text.size(); ++Pos) {
+        const int Digit = DigitValue(Text[Pos], Base);
+        if (Digit < 0) return std::nullopt;
+        Magnitude = Magnitude * Base + Digit;
+        if (Magnitude > Limit) return std::nullopt;
+    }
+    const std::int64_t Value = Negative ? -Magnitude : Magnitude;
+    if (Value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return static_cast<std::int32_t>(Value);
+}
+
+std::int32_t ReadInteger(const TIniFile& Ini, const QString& Section, const QString& Key,
+                         std::int32_t Default) {
+    const std::optional<QString> Text = Ini.ReadString(Section, Key);
+    return Text ? ParseInteger(*Text).value_or(Default) : Default;
+}
+
+// Counted in UTF-16 units; a surrogate pair is never split.
+QString ReadText(const TIniFile& Ini, const QString& Section, const QString& Key,
+                 const QString& Default) {
+    const std::optional<QString> Text = Ini.ReadString(Section, Key);
+    if (!Text) return Default;
+    if (Text->size() <= MaxTextLength) return *Text;
+    const bool SplitsPair = Text->at(MaxTextLength - 1).isHighSurrogate();
+    return Text->left(SplitsPair ? MaxTextLength - 1 : MaxTextLength);
+}
+
+// Whole pixels, halves to the even neighbour (57.5 -> 58, 56.5 -> 56). Done by hand rather
+// than with nearbyint so a changed floating-point rounding mode cannot alter the file.
+std::int32_t RoundedWidth(float Width) {
+    if (std::isnan(Width)) return static_cast<std::int32_t>(TOptionButtonData::DesignWidth);
+    const double Clamped = std::clamp(static_cast<double>(Width),
+                                      double{std::numeric_limits<std::int32_t>::min()},
+                                      double{std::numeric_limits<std::int32_t>::max()});
+    const double Floor = std::floor(Clamped);
+    const double Fraction = Clamped - Floor;
+    const bool FloorIsEven = std::fmod(Floor, 2.0) == 0.0;
+    const bool RoundUp = Fraction > 0.5 || (Fraction == 0.5 && !FloorIsEven);
+    return static_cast<std::int32_t>(RoundUp ? Floor + 1.0 : Floor);
+}
+
+std::int32_t ReadScalar(const TIniFile& Ini, const TScalarKey& Key) {
+    std::int32_t Value = ReadInteger(Ini, Key.Section, Key.Key, Key.Default);
+    // The rounding mode is a one-byte field: only the lowest 8 bits count.
+    if (std::holds_alternative<TRoundSelector TAppData::*>(Key.Field)) Value &= 0xFF;
+    return Key.IsMeaningful(Value) ? Value : Key.Default;
+}
+
+void StoreScalar(TAppData& Data, const TScalarField& Field, std::int32_t Value) {
+    std::visit(TOverloaded{
+                   [&](std::int32_t TAppData::*Member) { Data.*Member = Value; },
+                   [&](bool TAppData::*Member) { Data.*Member = Value != 0; },
+                   [&](TRoundSelector TAppData::*Member) {
+                       Data.*Member = static_cast<TRoundSelector>(Value);
+                   },
+               },
+               Field);
+}
+
+std::int32_t ScalarValue(const TAppData& Data, const TScalarField& Field) {
+    return std::visit([&](auto Member) { return static_cast<std::int32_t>(Data.*Member); },
+                      Field);
+}
+
+QString SlotKey(const char* Word, std::int32_t Number) {
+    return QString::fromLatin1(Word) + QString::number(Number);
+}
+
+bool IsAppDataFolderArgument(const QString& Argument) {
+    if (Argument.isEmpty() || (Argument.front() != u'-' && Argument.front() != u'/')) return false;
+    QString Name = Argument.mid(1, 13);
+    for (QChar& C : Name)
+        if (C >= u'a' && C <= u'z') C = QChar(C.unicode() - (u'a' - u'A'));
+    return Name == u"APPDATAFOLDER";
+}
+
+} // namespace
+
+bool HasAppDataFolderSwitch(const QStringList& Arguments) {
+    return std::any_of(Arguments.begin(), Arguments.end(), IsAppDataFolderArgument);
+}
+
+QString TAppData::UserSettingsFolder() const {
+    if (!FUserConfigFolder.isEmpty()) return FUserConfigFolder;
+    const QString Located =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (!Located.isEmpty()) return Located;
+    const QString Fallback = QDir::homePath() + QStringLiteral("/.config");
+    std::fprintf(stderr, "Zemtrix: no per-user configuration folder is known; using %s\n",
+                 qPrintable(Fallback));
+    return Fallback;
+}
+
+QString TAppData::SettingsFileName() const {
+    if (FIsAppDataFolder)
+        return QDir::cleanPath(UserSettingsFolder() + QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
+    const QString Folder =
+        FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
+    return QDir::cleanPath(Folder + QStringLiteral("/Zemtrix.ini"));
+}
+
+void TAppData::Read() { ReadFrom(TIniFile::Load(SettingsFileName()).value_or(TIniFile())); }
+
+void TAppData::Write() const {
+    const QString FileName = SettingsFileName();
+    std::optional<TIniFile> Ini = TIniFile::Load(FileName);
+    // Replacing a file that exists but cannot be read would lose the lines it holds.
+    if (!Ini) throw EIniFileWriteError(QFileInfo(FileName).absoluteFilePath());
+    WriteTo(*Ini);
+    Ini->Save(FileName);
+}
+
+void TAppData::ReadFrom(const TIniFile& Ini) {
+    for (const TScalarKey& Key : ScalarKeys) StoreScalar(*this, Key.Field, ReadScalar(Ini, Key));
+    for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
+        TOptionButtonData& Options = FOptionButtonData;
+        Options.SetTitle(N, ReadText(Ini, OptionSection, SlotKey("Title", N), Options.GetTitle(N)));
+        Options.SetExpression(
+            N, ReadText(Ini, OptionSection, SlotKey("Expression", N), Options.GetExpression(N)));
+        const std::int32_t Width =
+            ReadInteger(Ini, OptionSection, SlotKey("Width", N), RoundedWidth(Options.GetWidth(N)));
+        Options.SetWidth(N, static_cast<float>(Width));
+    }
+    for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
+        TVariableButtonData& Variables = FVariableButtonData;
+        Variables.SetTitle(
+            N, ReadText(Ini, VariableSection, SlotKey("Title", N), Variables.GetTitle(N)));
+        Variables.SetValue(
+            N, ReadText(Ini, VariableSection, SlotKey("Value", N), Variables.GetValue(N)));
+    }
+}
+
+void TAppData::WriteTo(TIniFile& Ini) const {
+    for (const TScalarKey& Key : ScalarKeys)
+        Ini.WriteString(Key.Section, Key.Key, QString::number(ScalarValue(*this, Key.Field)));
+    for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
+        Ini.WriteString(OptionSection, SlotKey("Title", N), FOptionButtonData.GetTitle(N));
+        Ini.WriteString(OptionSection, SlotKey("Expression", N),
+                        FOptionButtonData.GetExpression(N));
+        Ini.WriteString(OptionSection, SlotKey("Width", N),
+                        QString::number(RoundedWidth(FOptionButtonData.GetWidth(N))));
+    }
+    for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
+        Ini.WriteString(VariableSection, SlotKey("Title", N), FVariableButtonData.GetTitle(N));
+        Ini.WriteString(VariableSection, SlotKey("Value", N), FVariableButtonData.GetValue(N));
+    }
+}

@@ -1,1 +1,72 @@
 #pragma once
+
+#include "model/IniFile.h"
+#include "model/OptionButtonData.h"
+#include "model/RoundSelector.h"
+#include "model/VariableButtonData.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// Whether the command-line arguments (without the program's own path) ask for the per-user
+// settings folder: "-" or "/" followed by "APPDATAFOLDER" in any letter case.
+bool HasAppDataFolderSwitch(const QStringList& Arguments);
+
+// The settings that survive from one run to the next, and the file "Zemtrix.ini" that holds
+// them. Read once at start-up (a missing file or key gives its default), written once at
+// shutdown.
+class TAppData {
+public:
+    TAppData() = default;
+
+    void SetIsAppDataFolder(bool Value) { FIsAppDataFolder = Value; }
+    bool IsAppDataFolder() const { return FIsAppDataFolder; }
+    TOptionButtonData& OptionButtonData() { return FOptionButtonData; }
+    const TOptionButtonData& OptionButtonData() const { return FOptionButtonData; }
+    TVariableButtonData& VariableButtonData() { return FVariableButtonData; }
+    const TVariableButtonData& VariableButtonData() const { return FVariableButtonData; }
+
+    // Replace the program's folder and the per-user configuration folder (by default
+    // QCoreApplication::applicationDirPath() and the XDG config folder); empty restores them.
+    void SetProgramFolder(const QString& Folder) { FProgramFolder = Folder; }
+    void SetUserConfigFolder(const QString& Folder) { FUserConfigFolder = Folder; }
+
+    // Beside the program, or under "Orvelmont/Zemtrix" in the per-user configuration folder.
+    QString SettingsFileName() const;
+
+    // Sets every field and both sets from the file; creates nothing.
+    void Read();
+    // Stores every field and both sets, keeping the file's other lines; throws
+    // EIniFileWriteError when the file cannot be written, leaving the old one intact.
+    void Write() const;
+
+    // The same rules applied to a document in memory.
+    void ReadFrom(const TIniFile& Ini);
+    void WriteTo(TIniFile& Ini) const;
+
+    std::int32_t Left = 0; // negative: no position stored
+    std::int32_t Top = 0;
+    std::int32_t PanelNumber = 0; // 0 scientific keys, 1 option buttons, 2 variables
+    bool IsScientificKey = false;
+    bool IsNumericKey = false;
+    std::int32_t AnimateScientificPanelStyle = 0; // 0..2
+    std::int32_t AnimateNumericPanelStyle = 0;    // 0..2
+    std::int32_t WindowScaleNumber = 0;           // scale factor 1 + 0.05 * step
+    bool IsTopMost = false;
+    bool IsTransparency = false;
+    bool IsAlwaysDisplayHistoryPanel = false;
+    bool IsDigitGroupingSeparator = false;
+    std::int32_t RoundDecimal = 0; // -1 "Normal", 0..5 decimals, -16 HEX, -2 BIN
+    TRoundSelector RoundSelector = rs54;
+
+private:
+    QString UserSettingsFolder() const;
+
+    bool FIsAppDataFolder = false;
+    TOptionButtonData FOptionButtonData;
+    TVariableButtonData FVariableButtonData;
+    QString FProgramFolder;
+    QString FUserConfigFolder;
+};

@@ -1,3 +1,63 @@
+// Parses arbitrary bytes as a settings file, reads every key through the settings rules, writes
+// them back in memory and checks that a second read gives the same settings and a second write
+// the same bytes.
+#include "model/AppData.h"
+#include "model/IniFile.h"
+
 #include <cstddef>
 #include <cstdint>
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t*, std::size_t) { return 0; }
+#include <cstdlib>
+
+namespace {
+
+// Writing turns line breaks into blanks; every other character of a text comes back as read.
+QString AsWritten(const QString& Text) {
+    QString Single = Text;
+    return Single.replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
+bool SameScalars(const TAppData& A, const TAppData& B) {
+    return A.Left == B.Left && A.Top == B.Top && A.PanelNumber == B.PanelNumber &&
+           A.IsScientificKey == B.IsScientificKey && A.IsNumericKey == B.IsNumericKey &&
+           A.AnimateScientificPanelStyle == B.AnimateScientificPanelStyle &&
+           A.AnimateNumericPanelStyle == B.AnimateNumericPanelStyle &&
+           A.WindowScaleNumber == B.WindowScaleNumber && A.IsTopMost == B.IsTopMost &&
+           A.IsTransparency == B.IsTransparency &&
+           A.IsAlwaysDisplayHistoryPanel == B.IsAlwaysDisplayHistoryPanel &&
+           A.IsDigitGroupingSeparator == B.IsDigitGroupingSeparator &&
+           A.RoundDecimal == B.RoundDecimal && A.RoundSelector == B.RoundSelector;
+}
+
+bool SameSets(const TAppData& Read, const TAppData& Reread) {
+    const TOptionButtonData& A = Read.OptionButtonData();
+    const TOptionButtonData& B = Reread.OptionButtonData();
+    for (int N = 1; N <= TOptionButtonData::Count; ++N)
+        if (AsWritten(A.GetTitle(N)) != B.GetTitle(N) ||
+            AsWritten(A.GetExpression(N)) != B.GetExpression(N) || A.GetWidth(N) != B.GetWidth(N))
+            return false;
+    const TVariableButtonData& C = Read.VariableButtonData();
+    const TVariableButtonData& D = Reread.VariableButtonData();
+    for (int N = 1; N <= TVariableButtonData::Count; ++N)
+        if (AsWritten(C.GetTitle(N)) != D.GetTitle(N) || AsWritten(C.GetValue(N)) != D.GetValue(N))
+            return false;
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+    const QByteArray Input(reinterpret_cast<const char*>(Data), static_cast<qsizetype>(Size));
+    TIniFile Ini = TIniFile::FromBytes(Input);
+    TAppData First;
+    First.ReadFrom(Ini);
+    First.WriteTo(Ini);
+    const QByteArray Written = Ini.ToBytes();
+
+    TIniFile Reparsed = TIniFile::FromBytes(Written);
+    TAppData Second;
+    Second.ReadFrom(Reparsed);
+    if (!SameScalars(First, Second) || !SameSets(First, Second)) std::abort();
+    Second.WriteTo(Reparsed);
+    if (Reparsed.ToBytes() != Written) std::abort();
+    return 0;
+}

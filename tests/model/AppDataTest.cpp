@@ -1,1 +1,441 @@
+#include "model/AppData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdint>
+#include <limits>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray ReadBytes(const QString& FileName) {
+    QFile File(FileName);
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
+}
+
+// Keeps embedded NUL bytes.
+template <std::size_t N> QByteArray Bytes(const char (&Literal)[N]) {
+    return QByteArray(Literal, N - 1);
+}
+
+void WriteBytes(const QString& FileName, const QByteArray& Bytes) {
+    QDir().mkpath(QFileInfo(FileName).absolutePath());
+    QFile File(FileName);
+    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+    ASSERT_EQ(File.write(Bytes), Bytes.size());
+}
+
+// A program folder and a per-user folder inside a temporary directory.
+class AppDataFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Dir.isValid());
+        Data.SetProgramFolder(ProgramFolder());
+        Data.SetUserConfigFolder(Dir.filePath("config"));
+    }
+    QString ProgramFolder() const { return Dir.filePath("program"); }
+    QString ProgramFile() const { return Dir.filePath("program/Zemtrix.ini"); }
+    QString UserFile() const { return Dir.filePath("config/Orvelmont/Zemtrix/Zemtrix.ini"); }
+
+    TAppData ReadBack() const {
+        TAppData Copy;
+        Copy.SetProgramFolder(ProgramFolder());
+        Copy.Read();
+        return Copy;
+    }
+
+    QTemporaryDir Dir;
+    TAppData Data;
+};
+
+} // namespace
+
+TEST_F(AppDataFileTest, NoFileGivesEveryDefaultAndCreatesNothing) {
+    Data.Read();
+    EXPECT_EQ(Data.Left, -1);
+    EXPECT_EQ(Data.Top, -1);
+    EXPECT_EQ(Data.PanelNumber, 0);
+    EXPECT_TRUE(Data.IsScientificKey);
+    EXPECT_TRUE(Data.IsNumericKey);
+    EXPECT_EQ(Data.AnimateNumericPanelStyle, 1);
+    EXPECT_EQ(Data.AnimateScientificPanelStyle, 1);
+    EXPECT_EQ(Data.WindowScaleNumber, 0);
+    EXPECT_FALSE(Data.IsTopMost);
+    EXPECT_FALSE(Data.IsTransparency);
+    EXPECT_FALSE(Data.IsAlwaysDisplayHistoryPanel);
+    EXPECT_FALSE(Data.IsDigitGroupingSeparator);
+    EXPECT_EQ(Data.RoundDecimal, -1);
+    EXPECT_EQ(Data.RoundSelector, rs54);
+    EXPECT_EQ(Data.OptionButtonData().GetTitle(5), QStringLiteral("税込"));
+    EXPECT_EQ(Data.OptionButtonData().GetExpression(1), QStringLiteral("00"));
+    EXPECT_EQ(Data.OptionButtonData().GetWidth(14), 57.0f);
+    EXPECT_EQ(Data.VariableButtonData().GetTitle(6), QStringLiteral("V6"));
+
+    Data.SetIsAppDataFolder(true);
+    Data.Read();
+    EXPECT_FALSE(QFileInfo::exists(ProgramFolder()));
+    EXPECT_FALSE(QFileInfo::exists(Dir.filePath("config")));
+}
+
+namespace {
+
+struct TScalarCase {
+    const char* Name;
+    const char* Line; // in the section given by Section
+    const char* Section;
+    std::int32_t (*Field)(const TAppData&);
+    std::int32_t Expected;
+};
+
+std::int32_t LeftOf(const TAppData& D) { return D.Left; }
+std::int32_t TopOf(const TAppData& D) { return D.Top; }
+std::int32_t TopMostOf(const TAppData& D) { return D.IsTopMost; }
+std::int32_t ScientificOf(const TAppData& D) { return D.IsScientificKey; }
+std::int32_t RoundDecimalOf(const TAppData& D) { return D.RoundDecimal; }
+std::int32_t RoundSelectorOf(const TAppData& D) { return D.RoundSelector; }
+std::int32_t PanelNumberOf(const TAppData& D) { return D.PanelNumber; }
+std::int32_t AnimateNumericOf(const TAppData& D) { return D.AnimateNumericPanelStyle; }
+std::int32_t ScaleOf(const TAppData& D) { return D.WindowScaleNumber; }
+
+constexpr std::int32_t Int32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Int32Min = std::numeric_limits<std::int32_t>::min();
+
+const TScalarCase ScalarCases[] = {
+    {"NegativeLeftKept", "Left=-5", "Program", LeftOf, -5},
+    {"TopAsStored", "Top=100", "Program", TopOf, 100},
+    {"PlusSignAndLeadingZeros", "Top=+007", "Program", TopOf, 7},
+    {"LargestInt32", "Left=2147483647", "Program", LeftOf, Int32Max},
+    {"SmallestInt32", "Left=-2147483648", "Program", LeftOf, Int32Min},
+    {"BeyondInt32IsUnreadable", "Left=2147483648", "Program", LeftOf, -1},
+    {"BelowInt32IsUnreadable", "Left=-2147483649", "Program", LeftOf, -1},
+    {"HugeDecimalIsUnreadable", "Left=99999999999999999999999", "Program", LeftOf, -1},
+    {"HexBeyondInt32IsUnreadable", "Left=0xFFFFFFFF", "Program", LeftOf, -1},
+    {"DollarHex", "Left=$7fffffff", "Program", LeftOf, Int32Max},
+    {"DecimalPointIsUnreadable", "Left=3.0", "Program", LeftOf, -1},
+    {"InnerBlankIsUnreadable", "Left=1 2", "Program", LeftOf, -1},
+    {"EmptyIsUnreadable", "Left=", "Program", LeftOf, -1},
+    {"TopMostYesIsUnreadable", "TopMost=yes", "Display", TopMostOf, 0},
+    {"TopMostTwoIsTrue", "TopMost=2", "Display", TopMostOf, 1},
+    {"TopMostNegativeIsTrue", "TopMost=-1", "Display", TopMostOf, 1},
+    {"ScientificUnreadableKeepsTrue", "Scientific=no", "Panel", ScientificOf, 1},
+    {"ScientificZeroIsFalse", "Scientific=0", "Panel", ScientificOf, 0},
+    {"RoundDecimalLowerHex", "RoundDecimal=0x3", "Display", RoundDecimalOf, 3},
+    {"RoundDecimalUpperHex", "RoundDecimal=0X5", "Display", RoundDecimalOf, 5},
+    {"RoundDecimalDollarHex", "RoundDecimal=$4", "Display", RoundDecimalOf, 4},
+    {"RoundDecimalBarePrefix", "RoundDecimal=0x", "Display", RoundDecimalOf, -1},
+    {"RoundDecimalBareDollar", "RoundDecimal=$", "Display", RoundDecimalOf, -1},
+    {"RoundDecimalSignedHex", "RoundDecimal=-0x2", "Display", RoundDecimalOf, -1},
+    {"RoundDecimalHex", "RoundDecimal=-16", "Display", RoundDecimalOf, -16},
+    {"RoundDecimalBin", "RoundDecimal=-2", "Display", RoundDecimalOf, -2},
+    {"RoundDecimalSixIsOutOfRange", "RoundDecimal=6", "Display", RoundDecimalOf, -1},
+    {"RoundDecimalMinusThreeIsOutOfRange", "RoundDecimal=-3", "Display", RoundDecimalOf, -1},
+    {"RoundSelectorCut", "RoundSelector=1", "Display", RoundSelectorOf, rsCut},
+    {"RoundSelectorLowByte", "RoundSelector=258", "Display", RoundSelectorOf, rsUp},
+    {"RoundSelectorLowByteOutOfRange", "RoundSelector=-1", "Display", RoundSelectorOf, rs54},
+    {"RoundSelectorThreeIsOutOfRange", "RoundSelector=3", "Display", RoundSelectorOf, rs54},
+    {"PanelNumberVariables", "Number=2", "Panel", PanelNumberOf, 2},
+    {"PanelNumberOutOfRange", "Number=3", "Panel", PanelNumberOf, 0},
+    {"PanelNumberNegative", "Number=-1", "Panel", PanelNumberOf, 0},
+    {"AnimationStyleZero", "Numeric=0", "AnimateStyle", AnimateNumericOf, 0},
+    {"AnimationStyleOutOfRange", "Numeric=3", "AnimateStyle", AnimateNumericOf, 1},
+    {"ScaleLowestStep", "WindowScaleNumber=-12", "Panel", ScaleOf, -12},
+    {"ScaleBelowLowestStep", "WindowScaleNumber=-13", "Panel", ScaleOf, 0},
+    {"ScaleLarge", "WindowScaleNumber=40", "Panel", ScaleOf, 40},
+};
+
+class AppDataScalarTest : public testing::TestWithParam<TScalarCase> {};
+
+} // namespace
+
+TEST_P(AppDataScalarTest, ReadsTheStoredValueOrTheDefault) {
+    const TScalarCase& Case = GetParam();
+    const QByteArray File = QByteArray("[") + Case.Section + "]\n" + Case.Line + "\n";
+    TAppData Data;
+    Data.ReadFrom(TIniFile::FromBytes(File));
+    EXPECT_EQ(Case.Field(Data), Case.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AppDataScalarTest, testing::ValuesIn(ScalarCases),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST_F(AppDataFileTest, EmptyTitleIsReadButADeletedOneKeepsItsDefault) {
+    WriteBytes(ProgramFile(), "[OptionButton]\nTitle5=\nWidth3=80\nWidth4=wide\n"
+                              "[VariableButton]\nValue2=\n");
+    Data.Read();
+    EXPECT_TRUE(Data.OptionButtonData().GetTitle(5).isEmpty());
+    EXPECT_EQ(Data.OptionButtonData().GetWidth(3), 80.0f);
+    EXPECT_EQ(Data.OptionButtonData().GetWidth(4), 57.0f);
+    EXPECT_TRUE(Data.VariableButtonData().GetValue(2).isEmpty());
+
+    WriteBytes(ProgramFile(), "[OptionButton]\nWidth3=80\n");
+    TAppData Fresh = ReadBack();
+    EXPECT_EQ(Fresh.OptionButtonData().GetTitle(5), QStringLiteral("税込"));
+}
+
+TEST_F(AppDataFileTest, LongValuesAreCutAt2047Characters) {
+    const QByteArray Long(3000, 'x');
+    // 2046 characters, then a character outside the BMP that would straddle the limit.
+    const QByteArray Straddling = QByteArray(2046, 'y') + "😀z";
+    WriteBytes(ProgramFile(), "[VariableButton]\nValue1=" + Long + "\nValue2=" + Straddling +
+                                  "\n[OptionButton]\nExpression1=" + Long + "\n");
+    Data.Read();
+    EXPECT_EQ(Data.VariableButtonData().GetValue(1), QString(2047, u'x'));
+    EXPECT_EQ(Data.VariableButtonData().GetValue(2), QString(2046, u'y'));
+    EXPECT_EQ(Data.OptionButtonData().GetExpression(1).size(), 2047);
+}
+
+TEST_F(AppDataFileTest, WidthsAreWrittenAsWholePixelsRoundingHalvesToEven) {
+    struct TCase {
+        float Width;
+        const char* Written;
+    };
+    const TCase Cases[] = {
+        {57.5f, "58"},         {56.5f, "56"},
+        {57.49f, "57"},        {-0.5f, "0"},
+        {-1.5f, "-2"},         {1e10f, "2147483647"},
+        {-1e10f, "-2147483648"}, {std::numeric_limits<float>::quiet_NaN(), "57"},
+        {std::numeric_limits<float>::infinity(), "2147483647"},
+    };
+    for (int N = 1; N <= static_cast<int>(std::size(Cases)); ++N)
+        Data.OptionButtonData().SetWidth(N, Cases[N - 1].Width);
+    Data.Write();
+    const TIniFile Written = *TIniFile::Load(ProgramFile());
+    const TAppData Reread = ReadBack();
+    for (int N = 1; N <= static_cast<int>(std::size(Cases)); ++N) {
+        SCOPED_TRACE(N);
+        const QString Expected = QString::fromLatin1(Cases[N - 1].Written);
+        EXPECT_EQ(Written.ReadString("OptionButton", QStringLiteral("Width%1").arg(N)), Expected);
+        EXPECT_EQ(Reread.OptionButtonData().GetWidth(N), Expected.toFloat());
+    }
+}
+
+TEST_F(AppDataFileTest, EverySettingRoundTripsThroughTheFile) {
+    Data.Left = 0;
+    Data.Top = -20;
+    Data.PanelNumber = 2;
+    Data.IsScientificKey = false;
+    Data.IsNumericKey = false;
+    Data.AnimateScientificPanelStyle = 2;
+    Data.AnimateNumericPanelStyle = 0;
+    Data.WindowScaleNumber = -12;
+    Data.IsTopMost = true;
+    Data.IsTransparency = true;
+    Data.IsAlwaysDisplayHistoryPanel = true;
+    Data.IsDigitGroupingSeparator = true;
+    Data.RoundDecimal = -16;
+    Data.RoundSelector = rsUp;
+    TOptionButtonData& Options = Data.OptionButtonData();
+    Options.SetTitle(1, QStringLiteral(" 前後の空白 "));
+    Options.SetTitle(5, QString());
+    Options.SetExpression(6, QStringLiteral("\"[]\"=;x"));
+    Options.SetWidth(14, 114.0f);
+    TVariableButtonData& Variables = Data.VariableButtonData();
+    Variables.SetTitle(3, QStringLiteral("税率"));
+    Variables.SetValue(3, QStringLiteral("１．０８"));
+    Variables.SetValue(4, QStringLiteral("'quoted'"));
+    Data.Write();
+
+    const TAppData Reread = ReadBack();
+    EXPECT_EQ(Reread.Left, 0);
+    EXPECT_EQ(Reread.Top, -20);
+    EXPECT_EQ(Reread.PanelNumber, 2);
+    EXPECT_FALSE(Reread.IsScientificKey);
+    EXPECT_FALSE(Reread.IsNumericKey);
+    EXPECT_EQ(Reread.AnimateScientificPanelStyle, 2);
+    EXPECT_EQ(Reread.AnimateNumericPanelStyle, 0);
+    EXPECT_EQ(Reread.WindowScaleNumber, -12);
+    EXPECT_TRUE(Reread.IsTopMost);
+    EXPECT_TRUE(Reread.IsTransparency);
+    EXPECT_TRUE(Reread.IsAlwaysDisplayHistoryPanel);
+    EXPECT_TRUE(Reread.IsDigitGroupingSeparator);
+    EXPECT_EQ(Reread.RoundDecimal, -16);
+    EXPECT_EQ(Reread.RoundSelector, rsUp);
+    for (int N = 1; N <= TOptionButtonData::Count; ++N) {
+        SCOPED_TRACE(N);
+        EXPECT_EQ(Reread.OptionButtonData().GetTitle(N), Options.GetTitle(N));
+        EXPECT_EQ(Reread.OptionButtonData().GetExpression(N), Options.GetExpression(N));
+        EXPECT_EQ(Reread.OptionButtonData().GetWidth(N), Options.GetWidth(N));
+    }
+    for (int N = 1; N <= TVariableButtonData::Count; ++N) {
+        SCOPED_TRACE(N);
+        EXPECT_EQ(Reread.VariableButtonData().GetTitle(N), Variables.GetTitle(N));
+        EXPECT_EQ(Reread.VariableButtonData().GetValue(N), Variables.GetValue(N));
+    }
+    const QByteArray Bytes = ReadBytes(ProgramFile());
+    EXPECT_FALSE(Bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(Bytes.contains("Title6=税抜\n"));
+}
+
+TEST_F(AppDataFileTest, AFreshFileHasTheSectionsAndKeysInTableOrder) {
+    Data.Read();
+    Data.Write();
+    const QByteArray Bytes = ReadBytes(ProgramFile());
+    EXPECT_TRUE(Bytes.startsWith("[Program]\nLeft=-1\nTop=-1\n"
+                                 "[Panel]\nNumber=0\nScientific=1\nNumeric=1\nWindowScaleNumber=0\n"
+                                 "[AnimateStyle]\nNumeric=1\nScientific=1\n"
+                                 "[Display]\nTopMost=0\nTransparency=0\n"
+                                 "AlwaysDisplayHistoryPanel=0\nGroupingSeparator=0\n"
+                                 "RoundDecimal=-1\nRoundSelector=0\n"
+                                 "[OptionButton]\nTitle1=\nExpression1=00\nWidth1=57\n"
+                                 "Title2=\nExpression2=000\nWidth2=57\n"))
+        << Bytes.constData();
+    QByteArray Tail("[VariableButton]\n");
+    for (int N = 1; N <= TVariableButtonData::Count; ++N)
+        Tail += QStringLiteral("Title%1=V%1\nValue%1=0\n").arg(N).toUtf8();
+    EXPECT_TRUE(Bytes.endsWith("Title14=\nExpression14=\nWidth14=57\n" + Tail))
+        << Bytes.constData();
+}
+
+TEST_F(AppDataFileTest, RewritingKeepsUnknownLinesInPlaceAndCrlfEndings) {
+    WriteBytes(ProgramFile(), "; my notes\r\n"
+                              "[program]\r\n"
+                              "LEFT = 12\r\n"
+                              "Left=13\r\n"
+                              "Colour=blue\r\n"
+                              "\r\n"
+                              "[Unknown]\r\n"
+                              "Key=value\r\n");
+    Data.Read();
+    EXPECT_EQ(Data.Left, 12);
+    Data.Left = 40;
+    Data.Write();
+    const QByteArray Bytes = ReadBytes(ProgramFile());
+    EXPECT_TRUE(Bytes.startsWith("; my notes\r\n"
+                                 "[program]\r\n"
+                                 "Left=40\r\n"
+                                 "Left=13\r\n"
+                                 "Colour=blue\r\n"
+                                 "Top=-1\r\n"
+                                 "\r\n"
+                                 "[Unknown]\r\n"
+                                 "Key=value\r\n"
+                                 "[Panel]\r\n"))
+        << Bytes.constData();
+    EXPECT_EQ(Bytes.count("\r\n"), Bytes.count('\n'));
+}
+
+TEST_F(AppDataFileTest, HostileFilesGiveDefaultsOrTheReadableKeys) {
+    struct TCase {
+        const char* Name;
+        QByteArray Bytes;
+        std::int32_t Left;
+    };
+    const TCase Cases[] = {
+        {"Empty", QByteArray(), -1},
+        {"BinaryGarbage", Bytes("\x00\xFF\xFE\x01[\x80]=\x00=\n"), -1},
+        {"GarbageAroundAKey", Bytes("\xC3(\x00\n[Program]\n\xFF\xFF\nLeft=12\n\x01"), 12},
+        {"VeryLongLineBeforeKey", QByteArray(1 << 20, '[') + "\n[Program]\nLeft=3\n", 3},
+        {"LoneCarriageReturns", "[Program]\rLeft=4\r", -1},
+        {"ByteOrderMark", "\xEF\xBB\xBF[Program]\r\nLeft=5\r\n", 5},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        WriteBytes(ProgramFile(), Case.Bytes);
+        TAppData Reread = ReadBack();
+        EXPECT_EQ(Reread.Left, Case.Left);
+        EXPECT_EQ(Reread.OptionButtonData().GetTitle(6), QStringLiteral("税抜"));
+        EXPECT_NO_THROW(Reread.Write());
+        EXPECT_EQ(ReadBack().Left, Case.Left);
+    }
+}
+
+TEST_F(AppDataFileTest, ADirectoryInPlaceOfTheFileReadsAsDefaultsAndFailsToWrite) {
+    ASSERT_TRUE(QDir().mkpath(ProgramFile()));
+    Data.Read();
+    EXPECT_EQ(Data.Left, -1);
+    try {
+        Data.Write();
+        FAIL() << "no error";
+    } catch (const EIniFileWriteError& Error) {
+        EXPECT_EQ(Error.Message(), ProgramFile() + QString::fromUtf8(" に書き込めません"));
+        EXPECT_EQ(std::string(Error.what()), Error.Message().toStdString());
+    }
+    EXPECT_TRUE(QFileInfo(ProgramFile()).isDir());
+}
+
+TEST_F(AppDataFileTest, AFolderThatCannotBeCreatedFailsWithThePath) {
+    WriteBytes(Dir.filePath("plain"), "not a folder");
+    Data.SetProgramFolder(Dir.filePath("plain/sub"));
+    try {
+        Data.Write();
+        FAIL() << "no error";
+    } catch (const EIniFileWriteError& Error) {
+        EXPECT_EQ(Error.Message(),
+                  Dir.filePath("plain/sub/Zemtrix.ini") + QString::fromUtf8(" に書き込めません"));
+    }
+    EXPECT_EQ(ReadBytes(Dir.filePath("plain")), QByteArray("not a folder"));
+}
+
+// A file-size limit makes every write past it fail, as a full disk would, even for root.
+TEST_F(AppDataFileTest, AFailedWriteLeavesTheOldFileIntact) {
+    const QByteArray Old("[Program]\nLeft=5\n");
+    WriteBytes(ProgramFile(), Old);
+    Data.Read();
+    Data.Left = 99;
+
+    rlimit Saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &Saved), 0);
+    rlimit Small = Saved;
+    Small.rlim_cur = 64;
+    const auto SavedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &Small), 0);
+    EXPECT_THROW(Data.Write(), EIniFileWriteError);
+    setrlimit(RLIMIT_FSIZE, &Saved);
+    std::signal(SIGXFSZ, SavedHandler);
+
+    EXPECT_EQ(ReadBytes(ProgramFile()), Old);
+    EXPECT_EQ(QDir(ProgramFolder()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"Zemtrix.ini"});
+}
+
+TEST_F(AppDataFileTest, TheSwitchMovesTheFileToThePerUserFolder) {
+    EXPECT_EQ(Data.SettingsFileName(), ProgramFile());
+    WriteBytes(ProgramFile(), "[Program]\nLeft=5\n");
+    Data.SetIsAppDataFolder(true);
+    EXPECT_EQ(Data.SettingsFileName(), UserFile());
+    Data.Read();
+    EXPECT_EQ(Data.Left, -1);
+    Data.Write();
+    EXPECT_TRUE(QFileInfo(UserFile()).isFile());
+    EXPECT_EQ(ReadBytes(ProgramFile()), QByteArray("[Program]\nLeft=5\n"));
+}
+
+TEST(AppDataPathTest, DefaultPerUserFolderIsTheXdgConfigFolder) {
+    TAppData Data;
+    Data.SetIsAppDataFolder(true);
+    EXPECT_EQ(Data.SettingsFileName(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                  QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
+}
+
+TEST(AppDataFolderSwitchTest, CountsOnlyAPrefixedSwitchInAnyCase) {
+    struct TCase {
+        const char* Name;
+        QStringList Arguments;
+        bool Expected;
+    };
+    const TCase Cases[] = {
+        {"NoArguments", {}, false},
+        {"Dash", {"-APPDATAFOLDER"}, true},
+        {"SlashLowerCase", {"/appdatafolder"}, true},
+        {"MixedCaseWithTail", {"-AppDataFolderXYZ"}, true},
+        {"AfterOtherArguments", {"file.txt", "", "-x", "/AppDataFolder"}, true},
+        {"BareWord", {"APPDATAFOLDER"}, false},
+        {"DoubledDash", {"--APPDATAFOLDER"}, false},
+        {"DoubledSlash", {"//appdatafolder"}, false},
+        {"TooShort", {"-APPDATAFOLDE"}, false},
+        {"PrefixOnly", {"-", "/"}, false},
+        {"BlankInside", {"-APPDATA FOLDER"}, false},
+        {"FullWidthLetter", {QString::fromUtf8("-ＡPPDATAFOLDER")}, false},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        EXPECT_EQ(HasAppDataFolderSwitch(Case.Arguments), Case.Expected);
+    }
+}
