@@ -1,7 +1,9 @@
 #include "engine/DecimalText.h"
 
+#include <array>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
@@ -10,6 +12,95 @@ namespace {
 
 bool isAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
+// The parts of a decimal text, as positions into it.
+struct TDecimalParts {
+    bool IsNegative = false;
+    qsizetype IntegerBegin = 0, IntegerEnd = 0;   // digits before the separator
+    qsizetype FractionBegin = 0, FractionEnd = 0; // digits after it
+    bool HasSeparator = false;
+    bool IsExponentNegative = false;
+    std::int64_t Exponent = 0; // saturated far beyond any meaningful size
+    qsizetype ExponentBegin = 0, ExponentEnd = 0;
+};
+
+void skipBlanks(QStringView text, qsizetype& pos) {
+    while (pos < text.size() && text[pos] == u' ') ++pos;
+}
+
+bool readSign(QStringView text, qsizetype& pos) {
+    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) return text[pos++] == u'-';
+    return false;
+}
+
+void skipDigits(QStringView text, qsizetype& pos) {
+    while (pos < text.size() && isAsciiDigit(text[pos].unicode())) ++pos;
+}
+
+bool parse(QStringView text, TDecimalParts& parts) {
+    qsizetype pos = 0;
+    skipBlanks(text, pos);
+    parts.IsNegative = readSign(text, pos);
+    parts.IntegerBegin = pos;
+    skipDigits(text, pos);
+    parts.IntegerEnd = parts.FractionBegin = parts.FractionEnd = pos;
+    if (pos < text.size() && text[pos] == u'.') {
+        parts.HasSeparator = true;
+        parts.FractionBegin = ++pos;
+        skipDigits(text, pos);
+        parts.FractionEnd = pos;
+    }
+    const bool hasDigits = parts.IntegerEnd > parts.IntegerBegin || parts.FractionEnd > parts.FractionBegin;
+    if (!hasDigits && !parts.HasSeparator) return false;
+
+    if (pos < text.size() && (text[pos] == u'E' || text[pos] == u'e')) {
+        ++pos;
+        parts.IsExponentNegative = readSign(text, pos);
+        parts.ExponentBegin = pos;
+        skipDigits(text, pos);
+        parts.ExponentEnd = pos;
+        if (parts.ExponentEnd == parts.ExponentBegin) return false;
+        for (qsizetype i = parts.ExponentBegin; i < parts.ExponentEnd; ++i)
+            parts.Exponent = std::min<std::int64_t>(parts.Exponent * 10 + (text[i].unicode() - u'0'),
+                                                    std::int64_t(1) << 40);
+    }
+    skipBlanks(text, pos);
+    return pos == text.size();
+}
+
+// 10^0 .. 10^27: all exact in the 64-bit mantissa (5^27 < 2^64).
+constexpr std::array<long double, 28> kPowersOfTen = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+
+// Up to 19 significant digits and a small power of ten: both operands are exact, so one
+// multiplication or division gives the correctly rounded value.
+bool tryExactConversion(QStringView text, const TDecimalParts& parts, long double& value) {
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    auto take = [&](qsizetype begin, qsizetype end) {
+        for (qsizetype i = begin; i < end; ++i) {
+            if (mantissa == 0 && text[i] == u'0') continue;
+            mantissa = mantissa * 10 + (text[i].unicode() - u'0');
+            ++digits;
+        }
+    };
+    take(parts.IntegerBegin, parts.IntegerEnd);
+    const std::int64_t fractionDigits = parts.FractionEnd - parts.FractionBegin;
+    take(parts.FractionBegin, parts.FractionEnd);
+    if (digits > 19) return false;
+
+    const std::int64_t exponent = (parts.IsExponentNegative ? -parts.Exponent : parts.Exponent) - fractionDigits;
+    long double magnitude = static_cast<long double>(mantissa);
+    if (mantissa != 0) {
+        if (exponent > 27 || exponent < -27) return false;
+        magnitude = exponent >= 0 ? magnitude * kPowersOfTen[std::size_t(exponent)]
+                                  : magnitude / kPowersOfTen[std::size_t(-exponent)];
+    }
+    value = parts.IsNegative ? -magnitude : magnitude;
+    return true;
+}
+
 // strtold follows LC_NUMERIC, which the application sets from the user's environment; the
 // conversion must always see "." as the separator, so it runs under a private "C" locale.
 locale_t cNumericLocale() {
@@ -17,62 +108,35 @@ locale_t cNumericLocale() {
     return locale;
 }
 
-// Copies a run of ASCII digits from text[pos] on into `out`; returns how many were copied.
-qsizetype copyDigits(QStringView text, qsizetype& pos, std::string& out) {
-    const qsizetype start = pos;
-    while (pos < text.size() && isAsciiDigit(text[pos].unicode())) {
-        out.push_back(static_cast<char>(text[pos].unicode()));
-        ++pos;
-    }
-    return pos - start;
-}
-
-void skipBlanks(QStringView text, qsizetype& pos) {
-    while (pos < text.size() && text[pos] == u' ') ++pos;
-}
-
-void copySign(QStringView text, qsizetype& pos, std::string& out) {
-    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
-        out.push_back(static_cast<char>(text[pos].unicode()));
-        ++pos;
-    }
-}
-
-} // namespace
-
-bool TryReadDecimal(QStringView text, long double& value) {
+bool convertWithLibrary(QStringView text, const TDecimalParts& parts, long double& value) {
     std::string ascii;
-    ascii.reserve(static_cast<std::size_t>(text.size()) + 2);
-    qsizetype pos = 0;
-    skipBlanks(text, pos);
-    copySign(text, pos, ascii);
-
-    qsizetype mantissaDigits = copyDigits(text, pos, ascii);
-    bool hasSeparator = false;
-    if (pos < text.size() && text[pos] == u'.') {
-        hasSeparator = true;
-        ascii.push_back('.');
-        ++pos;
-        mantissaDigits += copyDigits(text, pos, ascii);
-    }
-    if (mantissaDigits == 0 && !hasSeparator) return false;
-
-    if (pos < text.size() && (text[pos] == u'E' || text[pos] == u'e')) {
-        ++pos;
-        ascii.push_back('e');
-        copySign(text, pos, ascii);
-        if (copyDigits(text, pos, ascii) == 0) return false;
-    }
-    skipBlanks(text, pos);
-    if (pos != text.size()) return false;
-
-    if (mantissaDigits == 0) { // a lone separator
-        value = (!ascii.empty() && ascii[0] == '-') ? -0.0L : 0.0L;
-        return true;
+    ascii.reserve(std::size_t(text.size()) + 4);
+    if (parts.IsNegative) ascii.push_back('-');
+    auto copy = [&](qsizetype begin, qsizetype end) {
+        for (qsizetype i = begin; i < end; ++i) ascii.push_back(char(text[i].unicode()));
+    };
+    copy(parts.IntegerBegin, parts.IntegerEnd);
+    ascii.push_back('.');
+    copy(parts.FractionBegin, parts.FractionEnd);
+    if (parts.ExponentEnd > parts.ExponentBegin) {
+        ascii.append(parts.IsExponentNegative ? "e-" : "e");
+        copy(parts.ExponentBegin, parts.ExponentEnd);
     }
     char* end = nullptr;
     const long double result = strtold_l(ascii.c_str(), &end, cNumericLocale());
     if (end != ascii.c_str() + ascii.size() || std::isinf(result)) return false;
     value = result;
     return true;
+}
+
+} // namespace
+
+bool TryReadDecimal(QStringView text, long double& value) {
+    TDecimalParts parts;
+    if (!parse(text, parts)) return false;
+    if (parts.IntegerEnd == parts.IntegerBegin && parts.FractionEnd == parts.FractionBegin) {
+        value = parts.IsNegative ? -0.0L : 0.0L; // a lone separator
+        return true;
+    }
+    return tryExactConversion(text, parts, value) || convertWithLibrary(text, parts, value);
 }

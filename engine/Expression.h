@@ -99,7 +99,9 @@ public:
     TExpressionErrorNumber ErrorNumber() const { return FErrorNumber; }
 
     // The character at 1-based position AIndex of the working text; 0 outside it.
-    char16_t GetFormula(int AIndex) const;
+    char16_t GetFormula(int AIndex) const {
+        return (AIndex >= 1 && AIndex <= FormulaStr.size()) ? FormulaStr[AIndex - 1].unicode() : 0;
+    }
     void SetFormula(int AIndex, char16_t Value);
 
 protected:
@@ -128,8 +130,8 @@ protected:
     QString IdentBuff;
 
 private:
-    void Advance();
-    bool IsWithinText() const;
+    void Advance() { C = GetFormula(FormulaIndex++); }
+    bool IsWithinText() const { return FormulaIndex <= FormulaStr.size() + 1; }
     bool IsNumberChar() const;
     bool IsIdentChar() const;
     bool ScanKeywordOperator();

@@ -18,8 +18,16 @@ constexpr long double kRoundingStep = 1E-15L;
 constexpr std::int64_t kFirstFactorialOverflow = 1755;
 constexpr long double kTanhSaturation = 23;
 
+// Rounds to the nearest whole number, ties to even, keeping the sign of a zero. llrint works in
+// the default rounding mode (to nearest, ties to even) and is much cheaper than nearbyint;
+// magnitudes of 2^62 and more are whole numbers already.
+long double RoundHalfEven(long double x) {
+    if (!(std::fabs(x) < 0x1p62L)) return x;
+    return std::copysign(static_cast<long double>(std::llrint(x)), x);
+}
+
 // round(v * 10^15) * 10^-15, ties to even.
-long double Round15(long double v) { return std::nearbyint(Mul(v, kRoundingScale)) * kRoundingStep; }
+long double Round15(long double v) { return RoundHalfEven(Mul(v, kRoundingScale)) * kRoundingStep; }
 
 long double Sine(long double a) { return Checked(std::sin(a), a); }
 long double Cosine(long double a) { return Checked(std::cos(a), a); }

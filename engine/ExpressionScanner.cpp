@@ -75,21 +75,9 @@ TExpType LookupBuiltinName(QStringView AName) {
 
 } // namespace
 
-char16_t TExpression::GetFormula(int AIndex) const {
-    if (AIndex < 1 || AIndex > FormulaStr.size()) return 0;
-    return FormulaStr[AIndex - 1].unicode();
-}
-
 void TExpression::SetFormula(int AIndex, char16_t AValue) {
     if (AIndex >= 1 && AIndex <= FormulaStr.size()) FormulaStr[AIndex - 1] = QChar(AValue);
 }
-
-void TExpression::Advance() {
-    C = GetFormula(FormulaIndex);
-    ++FormulaIndex;
-}
-
-bool TExpression::IsWithinText() const { return FormulaIndex <= FormulaStr.size() + 1; }
 
 // Judged for C at position FormulaIndex - 1: a digit or "."; "E" before a digit or before "-"
 // and a digit; "-" right after "E".

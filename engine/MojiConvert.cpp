@@ -90,28 +90,41 @@ char16_t operatorChar(char16_t c) {
     }
 }
 
-// Appends the half-width form of c to out.
-void appendHalfWidth(char16_t c, QString& out) {
-    if (c >= u'\uFF01' && c <= u'\uFF5E') {
-        out.append(QChar(char16_t(c - 0xFEE0)));
-    } else if (c == u'\u3000') {
-        out.append(QLatin1Char(' '));
-    } else if (c >= kKanaFirst && c < kKanaFirst + kKanaForms.size()) {
+// The half-width form of one character: itself, or its mapped form and possibly a sound mark.
+TKanaForm halfWidthForm(char16_t c) {
+    if (c >= u'\uFF01' && c <= u'\uFF5E') return {char16_t(c - 0xFEE0), 0};
+    if (c == u'\u3000') return {u' ', 0};
+    if (c >= kKanaFirst && c < kKanaFirst + kKanaForms.size()) {
         const TKanaForm& form = kKanaForms[c - kKanaFirst];
-        if (form.Base == 0) {
-            out.append(QChar(c));
-        } else {
-            out.append(QChar(form.Base));
-            if (form.Mark != 0) out.append(QChar(form.Mark));
-        }
-    } else if (const char16_t punctuation = halfWidthPunctuation(c); punctuation != 0) {
-        out.append(QChar(punctuation));
-    } else {
-        out.append(QChar(c));
+        return form.Base == 0 ? TKanaForm{c, 0} : form;
     }
+    if (const char16_t punctuation = halfWidthPunctuation(c); punctuation != 0) return {punctuation, 0};
+    return {c, 0};
 }
 
 char16_t upperAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 0x20) : c; }
+
+// Maps every character of text through `map` (which yields a half-width form) into a new string;
+// the common case of no sound marks fills a buffer of the final size directly.
+template <typename Map>
+QString mapCharacters(QStringView text, Map map) {
+    QString result(text.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const TKanaForm form = map(text[i].unicode());
+        if (form.Mark != 0) { // a voiced kana: the text grows from here on
+            result.truncate(i);
+            for (qsizetype j = i; j < text.size(); ++j) {
+                const TKanaForm rest = map(text[j].unicode());
+                result.append(QChar(rest.Base));
+                if (rest.Mark != 0) result.append(QChar(rest.Mark));
+            }
+            return result;
+        }
+        out[i] = form.Base;
+    }
+    return result;
+}
 
 } // namespace
 
@@ -121,26 +134,13 @@ QString ConvertOperatorChars(QStringView text) {
     return result;
 }
 
-QString ToHalfWidth(QStringView text) {
-    QString result;
-    result.reserve(text.size());
-    for (const QChar ch : text) appendHalfWidth(ch.unicode(), result);
-    return result;
-}
+QString ToHalfWidth(QStringView text) { return mapCharacters(text, halfWidthForm); }
 
 QString NormalizeFormula(QStringView text) {
-    QString result;
-    result.reserve(text.size() + 1);
-    for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
-        if (c < 0x80) {
-            result.append(QChar(upperAscii(c)));
-            continue;
-        }
-        const qsizetype before = result.size();
-        appendHalfWidth(operatorChar(c), result);
-        for (qsizetype i = before; i < result.size(); ++i)
-            result[i] = QChar(upperAscii(result[i].unicode()));
-    }
-    return result;
+    return mapCharacters(text, [](char16_t c) {
+        if (c < 0x80) return TKanaForm{upperAscii(c), 0};
+        TKanaForm form = halfWidthForm(operatorChar(c));
+        form.Base = upperAscii(form.Base);
+        return form;
+    });
 }
