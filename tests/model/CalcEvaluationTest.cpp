@@ -1,1 +1,96 @@
+#include "model/CalcEvaluation.h"
+#include "model/ResultFormat.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+long double Calculate(const QString& AText, std::optional<long double> APrevious = std::nullopt,
+                      const TVariableButtonData& AVariables = TVariableButtonData()) {
+    return CalculateFormula(AText, AVariables, APrevious);
+}
+
+TEST(CalcEvaluation, AnsIsThePreviousRoundedResult) {
+    EXPECT_EQ(Calculate(u"ANS+1"_qs), 1) << "no previous result: ANS is 0";
+    const long double third = Calculate(u"1/3"_qs);
+    long double expected = 0;
+    ASSERT_TRUE(TryReadNumber(u"0.333333333333333", expected));
+    EXPECT_EQ(third, expected) << "the result keeps 15 significant digits";
+    const long double next = Calculate(u"ANS*3"_qs, third);
+    ASSERT_TRUE(TryReadNumber(u"0.999999999999999", expected));
+    EXPECT_EQ(next, expected);
+    EXPECT_EQ(Calculate(u"2ANS"_qs, 5), 10);
+}
+
+TEST(CalcEvaluation, FifteenDigitRounding) {
+    long double expected = 0;
+    ASSERT_TRUE(TryReadNumber(u"0.3", expected));
+    EXPECT_EQ(Calculate(u"0.1+0.2"_qs), expected);
+    EXPECT_EQ(Calculate(u""_qs), 0);
+    const long double zero = Calculate(u"-0"_qs);
+    EXPECT_EQ(zero, 0);
+    EXPECT_FALSE(std::signbit(zero)) << "negative zero becomes 0";
+    EXPECT_EQ(Calculate(u"1E300*1E300"_qs), 1E600L);
+    EXPECT_THROW(Calculate(u"ATANH 1"_qs), EResultRangeError) << "an infinity cannot be read back";
+}
+
+TEST(CalcEvaluation, VariablesAreReadAfterTheHalfWidthMapping) {
+    TVariableButtonData variables;
+    variables.SetTitle(1, u"X"_qs);
+    variables.SetValue(1, u"２．５"_qs);
+    variables.SetTitle(2, u"税"_qs);
+    variables.SetValue(2, u" -1e1 "_qs);
+    variables.SetValue(3, u"+2"_qs);
+    EXPECT_EQ(Calculate(u"X*2+税+V3"_qs, std::nullopt, variables), -3);
+}
+
+TEST(CalcEvaluation, AnyUnreadableValueFailsEveryEvaluation) {
+    for (const QString& bad : {u""_qs, u"1,000"_qs, u"abc"_qs, u"1 2"_qs, u"0x10"_qs}) {
+        TVariableButtonData variables;
+        variables.SetValue(6, bad);
+        EXPECT_THROW(Calculate(u"1+1"_qs, std::nullopt, variables), EVariableError) << bad.toStdString();
+    }
+}
+
+TEST(CalcEvaluation, FailuresAreClassifiedWithTheirCaretPosition) {
+    struct Case {
+        QString Formula;
+        TCalcFailureKind Kind;
+        int Caret;
+        const char* Name;
+    };
+    TVariableButtonData broken;
+    broken.SetValue(2, u"x"_qs);
+    for (const Case& c : {Case{u"1+*2"_qs, TCalcFailureKind::Syntax, 3, "syntax"},
+                          Case{u"0X"_qs, TCalcFailureKind::Syntax, 2, "syntax"},
+                          Case{u"0^0"_qs, TCalcFailureKind::Power, 3, "power"},
+                          Case{u"1/0"_qs, TCalcFailureKind::Infinity, 3, "infinity"},
+                          Case{u"(1E4000*1E4000)"_qs, TCalcFailureKind::Math, 15, "math"},
+                          Case{QString(1025, u'1'), TCalcFailureKind::Length, 1, "length"},
+                          Case{u"1E4000*1E4000"_qs, TCalcFailureKind::Fault, 13, "fault"},
+                          Case{u"7 MOD 0"_qs, TCalcFailureKind::Division, 7, "division"},
+                          Case{u"ATANH 1"_qs, TCalcFailureKind::Range, 7, "range"}}) {
+        try {
+            Calculate(c.Formula);
+            ADD_FAILURE() << c.Formula.toStdString() << " evaluated";
+        } catch (...) {
+            const TCalcFailure failure = ClassifyCalcFailure(std::current_exception(), c.Formula);
+            EXPECT_EQ(failure.Kind, c.Kind) << c.Formula.toStdString();
+            EXPECT_EQ(failure.CaretPosition, c.Caret) << c.Formula.toStdString();
+            EXPECT_STREQ(CalcFailureName(failure.Kind), c.Name);
+        }
+    }
+    try {
+        Calculate(u"1+1"_qs, std::nullopt, broken);
+        ADD_FAILURE();
+    } catch (...) {
+        const TCalcFailure failure = ClassifyCalcFailure(std::current_exception(), u"1+1"_qs);
+        EXPECT_EQ(failure.Kind, TCalcFailureKind::Variable);
+        EXPECT_EQ(failure.CaretPosition, 3);
+    }
+}
+
+} // namespace
