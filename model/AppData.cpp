@@ -21,9 +21,15 @@ constexpr qsizetype MaxTextLength = 2047;
 using TScalarField =
     std::variant<std::int32_t TAppData::*, bool TAppData::*, TRoundSelector TAppData::*>;
 
-bool AnyValue(std::int32_t) { return true; }
-bool IsZeroToTwo(std::int32_t Value) { return Value >= 0 && Value <= 2; }
-bool IsScaleStep(std::int32_t Value) { return Value >= -12; }
+bool AnyValue(std::int32_t) {
+    return true;
+}
+bool IsZeroToTwo(std::int32_t Value) {
+    return Value >= 0 && Value <= 2;
+}
+bool IsScaleStep(std::int32_t Value) {
+    return Value >= -12;
+}
 bool IsRoundDecimal(std::int32_t Value) {
     return Value == -16 || Value == -2 || Value == -1 || (Value >= 0 && Value <= 5);
 }
@@ -57,9 +63,8 @@ const TScalarKey ScalarKeys[] = {
     {"Display", "RoundSelector", &TAppData::RoundSelector, rs54, IsZeroToTwo},
 };
 
-template <class... TVisitors> struct TOverloaded : TVisitors... {
-    using TVisitors::operator()...;
-};
+template <class... TVisitors> struct TOverloaded : TVisitors... { using TVisitors::operator()...; };
+template <class... TVisitors> TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
 
 int DigitValue(QChar C, int Base) {
     const char16_t U = C.unicode();
@@ -120,9 +125,9 @@ QString ReadText(const TIniFile& Ini, const QString& Section, const QString& Key
 // than with nearbyint so a changed floating-point rounding mode cannot alter the file.
 std::int32_t RoundedWidth(float Width) {
     if (std::isnan(Width)) return static_cast<std::int32_t>(TOptionButtonData::DesignWidth);
-    const double Clamped = std::clamp(static_cast<double>(Width),
-                                      double{std::numeric_limits<std::int32_t>::min()},
-                                      double{std::numeric_limits<std::int32_t>::max()});
+    const double Clamped =
+        std::clamp(static_cast<double>(Width), double{std::numeric_limits<std::int32_t>::min()},
+                   double{std::numeric_limits<std::int32_t>::max()});
     const double Floor = std::floor(Clamped);
     const double Fraction = Clamped - Floor;
     const bool FloorIsEven = std::fmod(Floor, 2.0) == 0.0;
@@ -149,8 +154,7 @@ void StoreScalar(TAppData& Data, const TScalarField& Field, std::int32_t Value) 
 }
 
 std::int32_t ScalarValue(const TAppData& Data, const TScalarField& Field) {
-    return std::visit([&](auto Member) { return static_cast<std::int32_t>(Data.*Member); },
-                      Field);
+    return std::visit([&](auto Member) { return static_cast<std::int32_t>(Data.*Member); }, Field);
 }
 
 QString SlotKey(const char* Word, std::int32_t Number) {
@@ -173,8 +177,7 @@ bool HasAppDataFolderSwitch(const QStringList& Arguments) {
 
 QString TAppData::UserSettingsFolder() const {
     if (!FUserConfigFolder.isEmpty()) return FUserConfigFolder;
-    const QString Located =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString Located = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (!Located.isEmpty()) return Located;
     const QString Fallback = QDir::homePath() + QStringLiteral("/.config");
     std::fprintf(stderr, "Zemtrix: no per-user configuration folder is known; using %s\n",
@@ -184,13 +187,16 @@ QString TAppData::UserSettingsFolder() const {
 
 QString TAppData::SettingsFileName() const {
     if (FIsAppDataFolder)
-        return QDir::cleanPath(UserSettingsFolder() + QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
+        return QDir::cleanPath(UserSettingsFolder() +
+                               QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
     const QString Folder =
         FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
     return QDir::cleanPath(Folder + QStringLiteral("/Zemtrix.ini"));
 }
 
-void TAppData::Read() { ReadFrom(TIniFile::Load(SettingsFileName()).value_or(TIniFile())); }
+void TAppData::Read() {
+    ReadFrom(TIniFile::Load(SettingsFileName()).value_or(TIniFile()));
+}
 
 void TAppData::Write() const {
     const QString FileName = SettingsFileName();
@@ -202,18 +208,19 @@ void TAppData::Write() const {
 }
 
 void TAppData::ReadFrom(const TIniFile& Ini) {
-    for (const TScalarKey& Key : ScalarKeys) StoreScalar(*this, Key.Field, ReadScalar(Ini, Key));
+    for (const TScalarKey& Key : ScalarKeys)
+        StoreScalar(*this, Key.Field, ReadScalar(Ini, Key));
+    TOptionButtonData& Options = FOptionButtonData;
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
-        TOptionButtonData& Options = FOptionButtonData;
         Options.SetTitle(N, ReadText(Ini, OptionSection, SlotKey("Title", N), Options.GetTitle(N)));
         Options.SetExpression(
             N, ReadText(Ini, OptionSection, SlotKey("Expression", N), Options.GetExpression(N)));
-        const std::int32_t Width =
-            ReadInteger(Ini, OptionSection, SlotKey("Width", N), RoundedWidth(Options.GetWidth(N)));
-        Options.SetWidth(N, static_cast<float>(Width));
+        const std::int32_t CurrentWidth = RoundedWidth(Options.GetWidth(N));
+        Options.SetWidth(N, static_cast<float>(ReadInteger(Ini, OptionSection, SlotKey("Width", N),
+                                                           CurrentWidth)));
     }
+    TVariableButtonData& Variables = FVariableButtonData;
     for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
-        TVariableButtonData& Variables = FVariableButtonData;
         Variables.SetTitle(
             N, ReadText(Ini, VariableSection, SlotKey("Title", N), Variables.GetTitle(N)));
         Variables.SetValue(

@@ -9,13 +9,17 @@ namespace {
 
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
 
-bool IsBlank(QChar C) { return C == u' ' || C == u'\t'; }
+bool IsBlank(QChar C) {
+    return C == u' ' || C == u'\t';
+}
 
 QString TrimBlanks(const QString& Text) {
     qsizetype First = 0;
     qsizetype Last = Text.size();
-    while (First < Last && IsBlank(Text[First])) ++First;
-    while (Last > First && IsBlank(Text[Last - 1])) --Last;
+    while (First < Last && IsBlank(Text[First]))
+        ++First;
+    while (Last > First && IsBlank(Text[Last - 1]))
+        --Last;
     return Text.mid(First, Last - First);
 }
 
@@ -164,7 +168,8 @@ void TIniFile::WriteString(const QString& Section, const QString& Key, const QSt
 
 QByteArray TIniFile::ToBytes() const {
     QByteArray Bytes;
-    for (const TLine& Line : FLines) Bytes += Line.Text + Line.Ending;
+    for (const TLine& Line : FLines)
+        Bytes += Line.Text + Line.Ending;
     return Bytes;
 }
 

@@ -49,8 +49,8 @@ private:
         QByteArray Text;   // without its line ending
         QByteArray Ending; // "\r\n", "\n", or empty for a last line without one
         TLineKind Kind = lkOther;
-        QString Name;      // folded section or key name
-        QString Value;     // trimmed text after "=" of a key line
+        QString Name;  // folded section or key name
+        QString Value; // trimmed text after "=" of a key line
     };
 
     static TLine ParseLine(const QByteArray& Text, const QByteArray& Ending);

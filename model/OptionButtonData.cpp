@@ -67,7 +67,9 @@ void TOptionButtonData::SetExpression(std::int32_t Number, const QString& Value)
     FExpression[SlotIndex(Number)] = Value;
 }
 
-float TOptionButtonData::GetWidth(std::int32_t Number) const { return FWidth[SlotIndex(Number)]; }
+float TOptionButtonData::GetWidth(std::int32_t Number) const {
+    return FWidth[SlotIndex(Number)];
+}
 
 void TOptionButtonData::SetWidth(std::int32_t Number, float Value) {
     FWidth[SlotIndex(Number)] = Value;

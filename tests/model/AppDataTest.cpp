@@ -93,15 +93,33 @@ struct TScalarCase {
     std::int32_t Expected;
 };
 
-std::int32_t LeftOf(const TAppData& D) { return D.Left; }
-std::int32_t TopOf(const TAppData& D) { return D.Top; }
-std::int32_t TopMostOf(const TAppData& D) { return D.IsTopMost; }
-std::int32_t ScientificOf(const TAppData& D) { return D.IsScientificKey; }
-std::int32_t RoundDecimalOf(const TAppData& D) { return D.RoundDecimal; }
-std::int32_t RoundSelectorOf(const TAppData& D) { return D.RoundSelector; }
-std::int32_t PanelNumberOf(const TAppData& D) { return D.PanelNumber; }
-std::int32_t AnimateNumericOf(const TAppData& D) { return D.AnimateNumericPanelStyle; }
-std::int32_t ScaleOf(const TAppData& D) { return D.WindowScaleNumber; }
+std::int32_t LeftOf(const TAppData& D) {
+    return D.Left;
+}
+std::int32_t TopOf(const TAppData& D) {
+    return D.Top;
+}
+std::int32_t TopMostOf(const TAppData& D) {
+    return D.IsTopMost;
+}
+std::int32_t ScientificOf(const TAppData& D) {
+    return D.IsScientificKey;
+}
+std::int32_t RoundDecimalOf(const TAppData& D) {
+    return D.RoundDecimal;
+}
+std::int32_t RoundSelectorOf(const TAppData& D) {
+    return D.RoundSelector;
+}
+std::int32_t PanelNumberOf(const TAppData& D) {
+    return D.PanelNumber;
+}
+std::int32_t AnimateNumericOf(const TAppData& D) {
+    return D.AnimateNumericPanelStyle;
+}
+std::int32_t ScaleOf(const TAppData& D) {
+    return D.WindowScaleNumber;
+}
 
 constexpr std::int32_t Int32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t Int32Min = std::numeric_limits<std::int32_t>::min();
@@ -196,10 +214,14 @@ TEST_F(AppDataFileTest, WidthsAreWrittenAsWholePixelsRoundingHalvesToEven) {
         const char* Written;
     };
     const TCase Cases[] = {
-        {57.5f, "58"},         {56.5f, "56"},
-        {57.49f, "57"},        {-0.5f, "0"},
-        {-1.5f, "-2"},         {1e10f, "2147483647"},
-        {-1e10f, "-2147483648"}, {std::numeric_limits<float>::quiet_NaN(), "57"},
+        {57.5f, "58"},
+        {56.5f, "56"},
+        {57.49f, "57"},
+        {-0.5f, "0"},
+        {-1.5f, "-2"},
+        {1e10f, "2147483647"},
+        {-1e10f, "-2147483648"},
+        {std::numeric_limits<float>::quiet_NaN(), "57"},
         {std::numeric_limits<float>::infinity(), "2147483647"},
     };
     for (int N = 1; N <= static_cast<int>(std::size(Cases)); ++N)

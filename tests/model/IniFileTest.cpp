@@ -10,7 +10,9 @@
 
 namespace {
 
-TIniFile Parse(const char* Utf8) { return TIniFile::FromBytes(QByteArray(Utf8)); }
+TIniFile Parse(const char* Utf8) {
+    return TIniFile::FromBytes(QByteArray(Utf8));
+}
 
 struct TLookupCase {
     const char* Name;
@@ -24,7 +26,8 @@ const TLookupCase LookupCases[] = {
     {"ExactMatch", "[Program]\nLeft=5\n", "Program", "Left", "5"},
     {"CaseInsensitiveNames", "[PROGRAM]\nlEFT=5\n", "Program", "Left", "5"},
     {"NonAsciiLettersDoNotFold", "[S]\nÄ=1\n", "S", "ä", std::nullopt},
-    {"BlanksAroundKeyAndValueTrimmed", "  [ Program ]  \n \tLeft \t=  5 \t\n", "Program", "Left", "5"},
+    {"BlanksAroundKeyAndValueTrimmed", "  [ Program ]  \n \tLeft \t=  5 \t\n", "Program", "Left",
+     "5"},
     {"ValueIsAfterFirstEquals", "[S]\nK=a=b\n", "S", "K", "a=b"},
     {"FirstOfRepeatedKeys", "[S]\nK=1\nK=2\n", "S", "K", "1"},
     {"KeyInRepeatedSection", "[S]\nA=1\n[T]\nK=0\n[s]\nK=2\n", "S", "K", "2"},
@@ -49,8 +52,8 @@ class IniLookupTest : public testing::TestWithParam<TLookupCase> {};
 
 TEST_P(IniLookupTest, FindsTheValueAClassicProfileReaderWould) {
     const TLookupCase& Case = GetParam();
-    const std::optional<QString> Value = Parse(Case.File).ReadString(
-        QString::fromUtf8(Case.Section), QString::fromUtf8(Case.Key));
+    const std::optional<QString> Value =
+        Parse(Case.File).ReadString(QString::fromUtf8(Case.Section), QString::fromUtf8(Case.Key));
     ASSERT_EQ(Value.has_value(), Case.Expected.has_value());
     if (Value) {
         EXPECT_EQ(*Value, QString::fromUtf8(*Case.Expected));

@@ -31,11 +31,20 @@ TEST(OptionButtonDataTest, DefaultsMatchTheShippedButtons) {
         const char* Expression;
     };
     const TSlot Expected[TOptionButtonData::Count] = {
-        {"", "00"},         {"", "000"},         {"", ""},
-        {"", ""},           {"税込", "[]*1.08@DP0="}, {"税抜", "[]/1.08@DP0="},
-        {"税額", "[]*0.08@DP0="}, {"", ""},            {"", ""},
-        {"5/4", "@RS54="},  {"CUT", "@RSCUT="},  {"UP", "@RSUP="},
-        {"", ""},           {"", ""},
+        {"", "00"},
+        {"", "000"},
+        {"", ""},
+        {"", ""},
+        {"税込", "[]*1.08@DP0="},
+        {"税抜", "[]/1.08@DP0="},
+        {"税額", "[]*0.08@DP0="},
+        {"", ""},
+        {"", ""},
+        {"5/4", "@RS54="},
+        {"CUT", "@RSCUT="},
+        {"UP", "@RSUP="},
+        {"", ""},
+        {"", ""},
     };
     const TOptionButtonData Data;
     for (int N = 1; N <= TOptionButtonData::Count; ++N) {
