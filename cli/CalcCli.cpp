@@ -132,6 +132,10 @@ TCliSession::TCliSession(const TCliOptions& AOptions) : FOptions(AOptions) {
     const TNumberSeparators separators = SystemNumberSeparators();
     FDecimal = separators.Decimal;
     FThousands = separators.Thousands;
+    try {
+        FVariables = ReadCalcVariables(AOptions.Variables);
+    } catch (const EVariableError&) {
+    }
 }
 
 QString TCliSession::DisplayText(long double AUnrounded, long double ARounded) const {
@@ -142,7 +146,8 @@ QString TCliSession::DisplayText(long double AUnrounded, long double ARounded) c
 
 TCliSession::TAnswer TCliSession::Evaluate(const QString& AFormula) {
     try {
-        const long double unrounded = CalculateUnroundedFormula(AFormula, FOptions.Variables, FPreviousResult);
+        if (!FVariables) throw EVariableError();
+        const long double unrounded = CalculateUnroundedFormula(AFormula, *FVariables, FPreviousResult);
         const long double rounded = RoundToFifteenDigits(unrounded);
         TAnswer answer{DisplayText(unrounded, rounded), std::nullopt};
         FPreviousResult = rounded; // recorded only once it could be shown

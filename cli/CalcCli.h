@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CalcEvaluation.h"
 #include "model/RoundSelector.h"
 #include "model/VariableButtonData.h"
 
@@ -51,6 +52,9 @@ private:
 
     const TCliOptions& FOptions;
     QString FDecimal, FThousands;
+    // The variables never change during a run, so their texts are read once; an unreadable
+    // one fails every evaluation, as it would in the window.
+    std::optional<TCalcVariables> FVariables;
     std::optional<long double> FPreviousResult;
 };
 

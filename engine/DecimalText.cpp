@@ -140,3 +140,80 @@ bool TryReadDecimal(QStringView text, long double& value) {
     }
     return tryExactConversion(text, parts, value) || convertWithLibrary(text, parts, value);
 }
+
+namespace {
+
+__extension__ typedef unsigned __int128 u128;
+
+constexpr std::uint64_t kPow10Limit18 = 1000000000000000000ULL; // 10^18
+
+constexpr std::array<std::uint64_t, 20> kPowersOfTen64 = {
+    1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL, 100000000ULL,
+    1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL,
+    100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL, 100000000000000000ULL,
+    1000000000000000000ULL, 10000000000000000000ULL};
+
+// round(ANumerator / ADenominator), ties to even.
+u128 DivideRounded(u128 ANumerator, u128 ADenominator) {
+    const u128 quotient = ANumerator / ADenominator;
+    const u128 remainder = ANumerator % ADenominator;
+    const u128 half = ADenominator - remainder; // remainder vs. half: compare 2r with d safely
+    if (remainder > half || (remainder == half && (quotient & 1))) return quotient + 1;
+    return quotient;
+}
+
+// round(m * 2^e * 10^(17 - k)) for the decimal exponent k; false where 128 bits do not hold it.
+bool ScaledDigits(std::uint64_t m, int e, int k, u128& digits) {
+    const int up = 17 - k;
+    if (e >= 0) {
+        if (e > 63) return false;
+        const u128 value = u128(m) << e;
+        if (up >= 0) {
+            if (up > 19 || k < 0) return false;
+            digits = value * kPowersOfTen64[std::size_t(up)];
+            return true;
+        }
+        if (-up > 19) return false;
+        digits = DivideRounded(value, kPowersOfTen64[std::size_t(-up)]);
+        return true;
+    }
+    const int shift = -e;
+    if (up >= 0) {
+        if (up > 19 || shift > 127) return false;
+        digits = DivideRounded(u128(m) * kPowersOfTen64[std::size_t(up)], u128(1) << shift);
+        return true;
+    }
+    if (-up > 2 || shift > 60) return false;
+    digits = DivideRounded(m, u128(kPowersOfTen64[std::size_t(-up)]) << shift);
+    return true;
+}
+
+} // namespace
+
+bool TryDecimalDigits18(long double AMagnitude, std::uint64_t& ADigits, int& AExponent) {
+    if (!(AMagnitude >= 0.01L && AMagnitude < 0x1p127L)) return false;
+    int binaryExponent = 0;
+    const long double fraction = std::frexp(AMagnitude, &binaryExponent); // in [0.5, 1)
+    const std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    const int e = binaryExponent - 64;
+    int k = static_cast<int>(std::floor(std::log10(AMagnitude)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        u128 digits = 0;
+        if (!ScaledDigits(m, e, k, digits)) return false;
+        if (digits >= kPow10Limit18) {
+            if (digits == kPow10Limit18) { // rounded up to the next power of ten
+                ADigits = kPow10Limit18 / 10;
+                AExponent = k + 2;
+                return true;
+            }
+            ++k;
+        } else if (digits < kPow10Limit18 / 10) {
+            --k;
+        } else {
+            ADigits = std::uint64_t(digits);
+            AExponent = k + 1;
+            return true;
+        }
+    }
+    return false;
+}

@@ -9,3 +9,11 @@
 // tiny values quietly become denormal or zero. Returns false, leaving `value` alone, when the
 // text has any other form or its magnitude is too large for the extended range.
 bool TryReadDecimal(QStringView text, long double& value);
+
+#include <cstdint>
+
+// The finite, positive AMagnitude rounded to 18 significant decimal digits (ties to even):
+// ADigits x 10^(AExponent - 18) with 10^17 <= ADigits < 10^18. Exact integer arithmetic, for
+// magnitudes from 0.01 to below 2^127; returns false outside them, where a full conversion
+// (std::to_chars) is needed.
+bool TryDecimalDigits18(long double AMagnitude, std::uint64_t& ADigits, int& AExponent);

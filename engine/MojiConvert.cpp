@@ -105,10 +105,13 @@ TKanaForm halfWidthForm(char16_t c) {
 char16_t upperAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 0x20) : c; }
 
 // Maps every character of text through `map` (which yields a half-width form) into a new string;
-// the common case of no sound marks fills a buffer of the final size directly.
+// the common case of no sound marks fills a buffer of the final size directly. One character of
+// spare room lets the evaluator append its end marker without copying.
 template <typename Map>
 QString mapCharacters(QStringView text, Map map) {
-    QString result(text.size(), Qt::Uninitialized);
+    QString result;
+    result.reserve(text.size() + 1);
+    result.resize(text.size());
     char16_t* out = reinterpret_cast<char16_t*>(result.data());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const TKanaForm form = map(text[i].unicode());

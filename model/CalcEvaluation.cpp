@@ -9,12 +9,21 @@
 
 bool TryReadNumber(QStringView AText, long double& AValue) { return TryReadDecimal(AText, AValue); }
 
-void SetCalcVariables(TCalculatorExpression& AExpression, const TVariableButtonData& AVariables) {
+TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables) {
+    TCalcVariables variables;
     for (int number = 1; number <= TVariableButtonData::Count; ++number) {
-        AExpression.SetVariableName(number, AVariables.GetTitle(number));
-        long double value = 0;
-        if (!TryReadNumber(ToHalfWidth(AVariables.GetValue(number)), value)) throw EVariableError();
-        AExpression.SetVariableValue(number, value);
+        const std::size_t slot = std::size_t(number - 1);
+        variables.Names[slot] = AVariables.GetTitle(number);
+        if (!TryReadNumber(ToHalfWidth(AVariables.GetValue(number)), variables.Values[slot]))
+            throw EVariableError();
+    }
+    return variables;
+}
+
+void SetCalcVariables(TCalculatorExpression& AExpression, const TCalcVariables& AVariables) {
+    for (int number = 1; number <= TVariableButtonData::Count; ++number) {
+        AExpression.SetVariableName(number, AVariables.Names[std::size_t(number - 1)]);
+        AExpression.SetVariableValue(number, AVariables.Values[std::size_t(number - 1)]);
     }
 }
 
@@ -26,7 +35,7 @@ long double RoundToFifteenDigits(long double AValue) {
     return rounded == 0 ? 0.0L : rounded;
 }
 
-long double CalculateUnroundedFormula(const QString& AText, const TVariableButtonData& AVariables,
+long double CalculateUnroundedFormula(const QString& AText, const TCalcVariables& AVariables,
                                       std::optional<long double> APreviousResult) {
     TCalculatorExpression expression;
     SetCalcVariables(expression, AVariables);
@@ -36,7 +45,7 @@ long double CalculateUnroundedFormula(const QString& AText, const TVariableButto
 
 long double CalculateFormula(const QString& AText, const TVariableButtonData& AVariables,
                              std::optional<long double> APreviousResult) {
-    return RoundToFifteenDigits(CalculateUnroundedFormula(AText, AVariables, APreviousResult));
+    return RoundToFifteenDigits(CalculateUnroundedFormula(AText, ReadCalcVariables(AVariables), APreviousResult));
 }
 
 namespace {

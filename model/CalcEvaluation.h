@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -23,9 +24,18 @@ public:
 // blanks; nothing else. Returns false when the text does not read.
 bool TryReadNumber(QStringView AText, long double& AValue);
 
-// Gives AExpression the six variables' names and values. A value text is half-width mapped and
-// read by the reading rule; the first that does not read throws EVariableError.
-void SetCalcVariables(TCalculatorExpression& AExpression, const TVariableButtonData& AVariables);
+// The six variables' names with their values read: a value text is half-width mapped and read by
+// the reading rule.
+struct TCalcVariables {
+    std::array<QString, TVariableButtonData::Count> Names;
+    std::array<long double, TVariableButtonData::Count> Values{};
+};
+
+// Reads the six value texts in order; the first that does not read throws EVariableError.
+TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables);
+
+// Gives AExpression the six variables' names and values.
+void SetCalcVariables(TCalculatorExpression& AExpression, const TCalcVariables& AVariables);
 
 // A result rounded to 15 significant digits by writing it as GeneralText(value, 15) and reading
 // it back; negative zero becomes 0. Throws EResultRangeError for an infinite or NaN value.
@@ -37,8 +47,8 @@ long double RoundToFifteenDigits(long double AValue);
 long double CalculateFormula(const QString& AText, const TVariableButtonData& AVariables,
                              std::optional<long double> APreviousResult);
 
-// The same without the final rounding: the engine's own result.
-long double CalculateUnroundedFormula(const QString& AText, const TVariableButtonData& AVariables,
+// The same without the final rounding, with variables read before: the engine's own result.
+long double CalculateUnroundedFormula(const QString& AText, const TCalcVariables& AVariables,
                                       std::optional<long double> APreviousResult);
 
 // What a failed evaluation (or display) ended with, for callers that name it.

@@ -1,5 +1,7 @@
 #include "model/ResultFormat.h"
 
+#include "engine/DecimalText.h"
+
 #include <QLocale>
 #include <QVarLengthArray>
 
@@ -53,6 +55,16 @@ TDecimalForm DecimalFormOf(long double Value)
     RequireFinite(Value);
     TDecimalForm Form;
     Form.Negative = std::signbit(Value);
+    std::uint64_t Digits18 = 0;
+    int Exponent18 = 0;
+    if (TryDecimalDigits18(std::fabs(Value), Digits18, Exponent18)) {
+        for (int Position = FormDigits - 1; Position >= 0; --Position, Digits18 /= 10)
+            Form.Digits[Position] = static_cast<std::uint8_t>(Digits18 % 10);
+        Form.Count = FormDigits;
+        Form.Exponent = Exponent18;
+        DropTrailingZeros(Form);
+        return Form;
+    }
     char Buffer[64];
     const auto Written = std::to_chars(Buffer, Buffer + sizeof Buffer, std::fabs(Value),
                                        std::chars_format::scientific, FormDigits - 1);

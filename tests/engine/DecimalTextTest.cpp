@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -63,6 +64,38 @@ TEST(DecimalText, AgreesWithFullConversionOnRandomTexts) {
         ASSERT_TRUE(TryReadDecimal(QString::fromStdString(text), ours)) << text;
         EXPECT_EQ(ours, std::strtold(text.c_str(), nullptr)) << text;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The quick 18-digit conversion must agree with the full one wherever it answers.
+TEST(DecimalDigits18, AgreesWithToChars) {
+    std::mt19937_64 rng(11);
+    auto check = [](long double value) {
+        std::uint64_t digits = 0;
+        int exponent = 0;
+        if (!TryDecimalDigits18(value, digits, exponent)) return false;
+        char expected[64];
+        const auto end = std::to_chars(expected, expected + sizeof expected, value, std::chars_format::scientific, 17);
+        const std::string text(expected, end.ptr);
+        const std::string mantissa = text.substr(0, 1) + text.substr(2, 17);
+        const int expectedExponent = std::stoi(text.substr(text.find('e') + 1)) + 1;
+        EXPECT_EQ(std::to_string(digits), mantissa) << text;
+        EXPECT_EQ(exponent, expectedExponent) << text;
+        return true;
+    };
+    int answered = 0;
+    for (int round = 0; round < 300000; ++round) {
+        const long double scale = std::pow(10.0L, int(rng() % 45) - 3);
+        const long double value = scale * (static_cast<long double>(rng()) / 0x1p64L);
+        answered += check(value);
+    }
+    EXPECT_GT(answered, 200000);
+    for (long double value : {0.01L, 0.1L, 1.0L, 999.995L, 1e17L, 1e18L, 1e19L - 1, 123456789012345678.5L,
+                              1000000000000000005.0L, 0x1p120L, 0.999999999999999999995L, 9.9999999999999999995L})
+        EXPECT_TRUE(check(value)) << static_cast<double>(value);
 }
 
 } // namespace
