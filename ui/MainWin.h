@@ -1,0 +1,231 @@
+#pragma once
+
+// The calculator's main window: the expression panel on top, one keypad page of the scientific
+// area below it, the numeric keypad below that, and the history panel. The window is built in
+// MainWinBuild*.cpp (one file per panel); its behaviour is spread over MainWinEntry.cpp (keys and
+// keyboard), MainWinCommands.cpp (option-button command strings), MainWinEvaluation.cpp
+// (evaluation and result display) and MainWinLayout.cpp (pages and layout).
+
+#include "model/ExpressionHistory.h"
+#include "model/OptionButtonData.h"
+#include "model/RoundSelector.h"
+#include "model/VariableButtonData.h"
+#include "ui/ScientificPanelList.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <exception>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class TAppData;
+class TKeyButton;
+class TPanel;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int OptionButtonCount = TOptionButtonData::Count;
+    static constexpr int VariableCount = TVariableButtonData::Count;
+
+    // Builds the window and applies the start-up state; the expression line has the focus.
+    explicit TMainForm(QWidget* AParent = nullptr);
+    ~TMainForm() override;
+
+    // Text from any key: command strings (ending in "=") run, other text is inserted at the
+    // saved caret; right after an evaluation the line starts afresh.
+    void InputExpression(const QString& Text);
+    // Evaluates the expression line, shows and records the result; false on failure
+    // ("Error" shown, caret at the error). Sets the after-evaluation flag either way.
+    bool CalcExpression(bool IsPercent);
+    // Shows Value in the result line under the current display settings; "Error" when the
+    // value cannot be shown that way.
+    void DisplayResult(bool IsPercent, long double Value);
+    QString FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const;
+    void CollectVariableButtonData();
+    void SelectRoundComboItem();
+    void UpdateRoundSelectorLabel();
+    void ArrangePanels();
+    void SetWindowScale(int Step);
+
+    // Read-only views of the state, for the history panel and for tests.
+    const std::vector<std::unique_ptr<TExpressionHistory>>& ExpressionHistory() const {
+        return ExpressionHistoryList;
+    }
+    int CurrentRoundDecimal() const { return RoundDecimal; }
+    TRoundSelector CurrentRoundSelector() const { return RoundSelector; }
+    bool DigitGroupingSeparator() const { return IsDigitGroupingSeparator; }
+    bool AfterEvaluation() const { return IsExpressionAllSelectionAfterEnter; }
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+
+private:
+    // Construction, one function per panel (MainWinBuild*.cpp).
+    void BuildControls();
+    void BuildExpressionPanel();
+    void BuildScientificPanel();
+    void BuildOptionPanel();
+    void BuildVariablePanel();
+    void BuildButtonPanel();
+    void BuildHistoryPanel();
+    void BuildPopupMenu();
+    void ApplyOptionButtonData();
+    void ApplyVariableButtonData();
+
+    // Expression entry (MainWinEntry.cpp).
+    void SaveExpressionCaret();
+    void SetExpressionCaret(int APosition);
+    void Digit1BtnClick(QPushButton* Sender);
+    void PlusBtnClick(QPushButton* Sender);
+    void SinBtnClick(QPushButton* Sender);
+    void SqrtBtnClick();
+    void ExpBtnClick();
+    void LogBtnClick(QPushButton* Sender);
+    void FactBtnClick();
+    void PowerBtnClick();
+    void Power2BtnClick();
+    void EBtnClick();
+    void PiBtnClick();
+    void DelBtnClick();
+    void ACBtnClick();
+    void CurLeftBtnClick();
+    void CurRightBtnClick();
+    void CopyBtnClick();
+    void EnterBtnMouseDown(Qt::MouseButton AButton, Qt::KeyboardModifiers AModifiers);
+    void ExpressionEditClick();
+    void ExpressionEditExit();
+    bool ExpressionEditKeyDown(QKeyEvent* AEvent); // true: the key is consumed
+    bool FormKeyDown(QKeyEvent* AEvent);           // true: the key is consumed
+    void ToggleRoundComboDropDown();
+
+    // Option-button command strings (MainWinCommands.cpp).
+    void Option1BtnClick(TKeyButton* Sender);
+    void ExecuteOptionExpression(const QString& Command);
+    void ReplaceOptionPlaceholder(const QString& CurrentText, const QString& Command);
+    void ApplyOptionCommands(const QStringList& Pieces);
+
+    // Evaluation and result display (MainWinEvaluation.cpp).
+    long double GetCalcResult(const QString& Text);
+    void AddExpressionHistory(long double Value, bool IsPercent);
+    void ShowEvaluationFailure(std::exception_ptr AFailure);
+    void RoundComboChange();
+    bool RoundComboKeyDown(QKeyEvent* AEvent);
+    void RoundComboMouseUp(Qt::MouseButton AButton);
+    void RoundOffItemClick();
+    void RoundCutOffItemClick();
+    void RoundUpItemClick();
+    void DigitGroupingSeparatorItemClick();
+    void SetRoundSelector(TRoundSelector ASelector);
+
+    // Pages and layout (MainWinLayout.cpp).
+    void InvBtnClick();
+    void HypBtnClick();
+    void UpdateScientificKeyStyles();
+    void UpdateOptionEditBtnStyle();
+    void UpdateCopyBtnStyles();
+    void ApplyPanelKeyStyles(QWidget* Page);
+
+    // State, in the order of the design.
+    std::vector<std::unique_ptr<TExpressionHistory>> ExpressionHistoryList;
+    TScientificPanelList ScientificPanelList;
+    TOptionButtonData OptionButtonData;
+    TVariableButtonData VariableButtonData;
+    int ExpressionCaretPosition = 0;
+    int ExpressionSelStart = 0;
+    int ExpressionSelLength = 0;
+    std::unique_ptr<TAppData> AppData;
+    int ScientificPanelNumber = 0;
+    int AnimateNumericPanelStyle = 1;
+    int AnimateScientificPanelStyle = 1;
+    int WindowScaleNumber = 0;
+    int DesignClientWidth = 344;
+    int DesignClientHeight = 451;
+    bool IsDigitGroupingSeparator = false;
+    int RoundDecimal = -1;
+    TRoundSelector RoundSelector = rs54;
+    bool IsInv = false;
+    bool IsHyp = false;
+    bool IsOptionButtonEdit = false;
+    bool IsVariableButtonEdit = false;
+    bool IsExpressionAllSelectionAfterEnter = false;
+    bool IsTransparency = false;
+    bool IsAlwaysDisplayHistoryPanel = false;
+    bool IsScientificKey = true;
+    bool IsNumericKey = true;
+
+    // Expression panel.
+    TPanel* ExpressionPanel = nullptr;
+    TKeyButton* ScientificKeyBtn = nullptr;
+    TKeyButton* NumericKeyBtn = nullptr;
+    TKeyButton* MemoryButton = nullptr;
+    QComboBox* RoundCombo = nullptr;
+    TPanel* Panel3 = nullptr;
+    QLineEdit* ExpressionEdit = nullptr;
+    QLabel* ResultLabel = nullptr;
+    QLabel* RoundSelectorLabel = nullptr;
+
+    // Scientific page.
+    TPanel* ScientificPanel = nullptr;
+    TKeyButton* InvBtn = nullptr;
+    TKeyButton* HypBtn = nullptr;
+    TKeyButton* SinBtn = nullptr;
+    TKeyButton* CosBtn = nullptr;
+    TKeyButton* TanBtn = nullptr;
+    QComboBox* DegCombo = nullptr;
+    TKeyButton* ExpBtn = nullptr;
+    TKeyButton* EBtn = nullptr;
+    TKeyButton* PowerBtn = nullptr;
+    TKeyButton* Power2Btn = nullptr;
+
+    // Option page.
+    TPanel* Option1Panel = nullptr;
+    TKeyButton* ButtonEditBtn = nullptr;
+    std::array<TKeyButton*, OptionButtonCount> OptionButtons{};
+    std::array<QLineEdit*, OptionButtonCount> OptionEdits{};
+
+    // Variables page.
+    TPanel* VariablePanel = nullptr;
+    std::array<TKeyButton*, VariableCount> VariableButtons{};
+    std::array<QLineEdit*, VariableCount> VariableDataEdits{};
+    std::array<QLineEdit*, VariableCount> VariableTitleEdits{};
+
+    // Numeric keypad.
+    TPanel* ButtonPanel = nullptr;
+    TKeyButton* CopyBtn = nullptr;
+    TKeyButton* CurLeftBtn = nullptr;
+    TKeyButton* CurRightBtn = nullptr;
+    TKeyButton* BeginParenthesisBtn = nullptr;
+    TKeyButton* EndParenthesisBtn = nullptr;
+    TKeyButton* EnterBtn = nullptr;
+
+    // History panel.
+    TPanel* HistoryPanel = nullptr;
+    QListWidget* HistoryListBox = nullptr;
+    TPanel* HistoryButtonPanel = nullptr;
+
+    // Popup menu of the expression panel.
+    QMenu* ExpressionPanelPopupMenu = nullptr;
+    QAction* CopyItem = nullptr;
+    QAction* DigitGroupingSeparatorItem = nullptr;
+    QAction* RoundOffItem = nullptr;
+    QAction* RoundCutOffItem = nullptr;
+    QAction* RoundUpItem = nullptr;
+    QAction* TopMostMenuItem = nullptr;
+    QAction* TransparencyMenuItem = nullptr;
+    QAction* HomepageItem = nullptr;
+    QAction* About = nullptr;
+    QActionGroup* RoundSelectorGroup = nullptr;
+};

@@ -1,0 +1,4 @@
+#include "ui/MainWin.h"
+
+void TMainForm::BuildExpressionPanel() {}
+void TMainForm::BuildPopupMenu() {}

@@ -1,0 +1,3 @@
+#include "ui/MainWin.h"
+
+void TMainForm::BuildHistoryPanel() {}
