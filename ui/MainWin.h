@@ -50,8 +50,8 @@ public:
     // Evaluates the expression line, shows and records the result; false on failure
     // ("Error" shown, caret at the error). Sets the after-evaluation flag either way.
     bool CalcExpression(bool IsPercent);
-    // Shows Value in the result line under the current display settings; "Error" when the
-    // value cannot be shown that way.
+    // Shows Value in the result line under the current display settings; throws
+    // EResultRangeError when the value cannot be shown that way.
     void DisplayResult(bool IsPercent, long double Value);
     QString FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const;
     void CollectVariableButtonData();
@@ -121,6 +121,10 @@ private:
     long double GetCalcResult(const QString& Text);
     void AddExpressionHistory(long double Value, bool IsPercent);
     void ShowEvaluationFailure(std::exception_ptr AFailure);
+    // DisplayResult outside an evaluation: a value that cannot be shown gives "Error" and
+    // changes nothing else.
+    void RedisplayResult(bool IsPercent, long double Value);
+    void RedisplayLatestResult();
     void RoundComboChange();
     bool RoundComboKeyDown(QKeyEvent* AEvent);
     void RoundComboMouseUp(Qt::MouseButton AButton);
@@ -137,6 +141,8 @@ private:
     void UpdateOptionEditBtnStyle();
     void UpdateCopyBtnStyles();
     void ApplyPanelKeyStyles(QWidget* Page);
+    double ScaleFactor() const;
+    void SetClientSize(int AWidth, int AHeight);
 
     // State, in the order of the design.
     std::vector<std::unique_ptr<TExpressionHistory>> ExpressionHistoryList;

@@ -1,21 +1,187 @@
+// Evaluation of the expression line, the result line, the history entries, and the controls
+// that choose how results are shown: the decimals list, the rounding modes and the separator.
+
 #include "ui/MainWin.h"
 
-#include <QKeyEvent>
+#include "model/CalcEvaluation.h"
+#include "model/ResultFormat.h"
+#include "ui/Controls.h"
 
-bool TMainForm::CalcExpression(bool) { return false; }
-void TMainForm::DisplayResult(bool, long double) {}
-QString TMainForm::FormatResultValue(bool, int, long double) const { return {}; }
-void TMainForm::CollectVariableButtonData() {}
-void TMainForm::SelectRoundComboItem() {}
-void TMainForm::UpdateRoundSelectorLabel() {}
-long double TMainForm::GetCalcResult(const QString&) { return 0; }
-void TMainForm::AddExpressionHistory(long double, bool) {}
-void TMainForm::ShowEvaluationFailure(std::exception_ptr) {}
-void TMainForm::RoundComboChange() {}
-bool TMainForm::RoundComboKeyDown(QKeyEvent*) { return false; }
-void TMainForm::RoundComboMouseUp(Qt::MouseButton) {}
-void TMainForm::RoundOffItemClick() {}
-void TMainForm::RoundCutOffItemClick() {}
-void TMainForm::RoundUpItemClick() {}
-void TMainForm::DigitGroupingSeparatorItemClick() {}
-void TMainForm::SetRoundSelector(TRoundSelector) {}
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <optional>
+
+namespace {
+
+constexpr int kRoundTagRole = Qt::UserRole;
+constexpr int kRoundSelectorLabelWidth = 20;
+
+} // namespace
+
+bool TMainForm::CalcExpression(bool IsPercent) {
+    bool isSuccess = false;
+    try {
+        const long double value = GetCalcResult(ExpressionEdit->text());
+        DisplayResult(IsPercent, value);
+        AddExpressionHistory(value, IsPercent);
+        SetExpressionCaret(ExpressionCaretPosition);
+        isSuccess = true;
+    } catch (...) {
+        ShowEvaluationFailure(std::current_exception());
+    }
+    IsExpressionAllSelectionAfterEnter = true;
+    return isSuccess;
+}
+
+// "Error" in the result line; the caret goes to an engine error's position, else to the end.
+void TMainForm::ShowEvaluationFailure(std::exception_ptr AFailure) {
+    const QString text = ExpressionEdit->text();
+    int caret = int(text.size());
+    try {
+        caret = ClassifyCalcFailure(AFailure, text).CaretPosition;
+    } catch (...) {
+        // Any other failure is reported like the evaluation's own non-engine failures.
+    }
+    ResultLabel->setText(QStringLiteral("Error"));
+    ExpressionEdit->setFocus();
+    SetExpressionCaret(caret);
+}
+
+// ANS is the newest history entry; the variables come from the variables page as it stands.
+long double TMainForm::GetCalcResult(const QString& Text) {
+    CollectVariableButtonData();
+    std::optional<long double> previous;
+    if (!ExpressionHistoryList.empty()) previous = ExpressionHistoryList.front()->ResultValue();
+    return CalculateFormula(Text, VariableButtonData, previous);
+}
+
+void TMainForm::CollectVariableButtonData() {
+    for (int number = 1; number <= VariableCount; ++number)
+        VariableButtonData.SetTitle(number, VariableButtons[std::size_t(number - 1)]->text());
+    for (int number = 1; number <= VariableCount; ++number)
+        VariableButtonData.SetValue(number, VariableDataEdits[std::size_t(number - 1)]->text());
+}
+
+void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
+    auto entry = std::make_unique<TExpressionHistory>();
+    entry->SetExpression(ExpressionEdit->text());
+    entry->SetResultValue(Value);
+    entry->SetRoundDecimal(RoundDecimal);
+    entry->SetIsPercent(IsPercent);
+    ExpressionHistoryList.insert(ExpressionHistoryList.begin(), std::move(entry));
+}
+
+void TMainForm::DisplayResult(bool IsPercent, long double Value) {
+    ResultLabel->setText(FormatResultValue(IsPercent, RoundDecimal, Value));
+}
+
+QString TMainForm::FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const {
+    return ::FormatResultValue(IsPercent, ARoundDecimal, Value, RoundSelector, IsDigitGroupingSeparator,
+                               SystemNumberSeparators());
+}
+
+void TMainForm::RedisplayResult(bool IsPercent, long double Value) {
+    try {
+        DisplayResult(IsPercent, Value);
+    } catch (const EResultRangeError&) {
+        ResultLabel->setText(QStringLiteral("Error"));
+    }
+}
+
+void TMainForm::RedisplayLatestResult() {
+    if (ExpressionHistoryList.empty()) {
+        RedisplayResult(false, 0);
+    } else {
+        const TExpressionHistory& latest = *ExpressionHistoryList.front();
+        RedisplayResult(latest.IsPercent(), latest.ResultValue());
+    }
+}
+
+void TMainForm::SelectRoundComboItem() {
+    for (int index = 0; index < RoundCombo->count(); ++index) {
+        if (RoundCombo->itemData(index, kRoundTagRole).toInt() == RoundDecimal) {
+            RoundCombo->setCurrentIndex(index);
+            return;
+        }
+    }
+}
+
+// CUT and UP are marked at the left end of the result line while fixed decimals are shown.
+void TMainForm::UpdateRoundSelectorLabel() {
+    QString text;
+    if (RoundDecimal >= 0 && RoundSelector == rsCut) text = QStringLiteral("CUT");
+    if (RoundDecimal >= 0 && RoundSelector == rsUp) text = QStringLiteral("UP");
+    RoundSelectorLabel->setText(text);
+    QRect geometry = DesignGeometry(RoundSelectorLabel);
+    geometry.setWidth(text.isEmpty() ? 0 : kRoundSelectorLabelWidth);
+    SetDesignGeometry(RoundSelectorLabel, geometry);
+    ApplyDesignScale(RoundSelectorLabel, ScaleFactor());
+}
+
+void TMainForm::RoundComboChange() {
+    const int index = RoundCombo->currentIndex();
+    RoundDecimal = index >= 0 ? RoundCombo->itemData(index, kRoundTagRole).toInt() : 1;
+    RedisplayLatestResult();
+    UpdateRoundSelectorLabel();
+}
+
+bool TMainForm::RoundComboKeyDown(QKeyEvent* AEvent) {
+    if (AEvent->key() != Qt::Key_Return && AEvent->key() != Qt::Key_Enter) return false;
+    const int index = RoundCombo->currentIndex();
+    if (index >= 0) {
+        RoundDecimal = RoundCombo->itemData(index, kRoundTagRole).toInt();
+        RoundComboChange();
+        ExpressionEdit->setFocus();
+    } else {
+        RoundDecimal = 1;
+    }
+    RoundCombo->hidePopup();
+    return true;
+}
+
+// A right-click adds HEX and BIN the first time, then switches between them.
+void TMainForm::RoundComboMouseUp(Qt::MouseButton AButton) {
+    if (AButton != Qt::RightButton) return;
+    const int hex = RoundCombo->findText(QStringLiteral("HEX"));
+    if (hex < 0) {
+        RoundCombo->addItem(QStringLiteral("HEX"), RoundDecimalHex);
+        RoundCombo->addItem(QStringLiteral("BIN"), RoundDecimalBin);
+        RoundCombo->setCurrentIndex(RoundCombo->count() - 2);
+        return;
+    }
+    if (RoundCombo->currentIndex() < 0) return;
+    const bool isHex = RoundCombo->currentText() == u"HEX";
+    RoundCombo->setCurrentIndex(RoundCombo->findText(isHex ? QStringLiteral("BIN") : QStringLiteral("HEX")));
+}
+
+void TMainForm::SetRoundSelector(TRoundSelector ASelector) {
+    RoundSelector = ASelector;
+    QAction* item = ASelector == rsCut ? RoundCutOffItem : ASelector == rsUp ? RoundUpItem : RoundOffItem;
+    item->setChecked(true);
+    UpdateRoundSelectorLabel();
+}
+
+void TMainForm::RoundOffItemClick() {
+    SetRoundSelector(rs54);
+    CalcExpression(false);
+}
+
+void TMainForm::RoundCutOffItemClick() {
+    SetRoundSelector(rsCut);
+    CalcExpression(false);
+}
+
+void TMainForm::RoundUpItemClick() {
+    SetRoundSelector(rsUp);
+    CalcExpression(false);
+}
+
+void TMainForm::DigitGroupingSeparatorItemClick() {
+    IsDigitGroupingSeparator = !IsDigitGroupingSeparator;
+    DigitGroupingSeparatorItem->setChecked(IsDigitGroupingSeparator);
+    CalcExpression(false);
+}

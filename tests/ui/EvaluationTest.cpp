@@ -1,0 +1,168 @@
+// Evaluation of the expression line, the result line, the history entries and the display
+// controls: the decimals list with HEX and BIN, the rounding modes and the separator.
+#include "MainWinFixture.h"
+
+#include <QAction>
+#include <QAbstractItemView>
+
+namespace {
+
+class EvaluationTest : public MainWinFixture {
+protected:
+    void Evaluate(const QString& AFormula) {
+        SetLine(AFormula);
+        Enter();
+    }
+    QComboBox* Decimals() { return Find<QComboBox>("RoundCombo"); }
+    void RightClickDecimals() { QTest::mouseClick(Decimals(), Qt::RightButton); }
+    const auto& History() const { return Form->ExpressionHistory(); }
+};
+
+TEST_F(EvaluationTest, SuccessShowsRecordsAndSelectsTheLine) {
+    Evaluate(u"1+2"_qs);
+    EXPECT_EQ(ResultText(), u"3"_qs);
+    ASSERT_EQ(History().size(), 1u);
+    EXPECT_EQ(History()[0]->Expression(), u"1+2"_qs);
+    EXPECT_EQ(History()[0]->ResultValue(), 3);
+    EXPECT_EQ(History()[0]->RoundDecimal(), -1);
+    EXPECT_FALSE(History()[0]->IsPercent());
+    EXPECT_EQ(Edit->selectedText(), u"1+2"_qs);
+    EXPECT_TRUE(Form->AfterEvaluation());
+    Evaluate(u"2*3"_qs);
+    ASSERT_EQ(History().size(), 2u);
+    EXPECT_EQ(History()[0]->ResultValue(), 6) << "the newest entry comes first";
+}
+
+TEST_F(EvaluationTest, AnsUsesTheRoundedResult) {
+    Evaluate(u"1/3"_qs);
+    Evaluate(u"ANS*3"_qs);
+    EXPECT_EQ(ResultText(), u"0.999999999999999"_qs);
+    Evaluate(u"0.1+0.2"_qs);
+    EXPECT_EQ(ResultText(), u"0.3"_qs);
+}
+
+TEST_F(EvaluationTest, EngineErrorPutsTheCaretAtTheErrorAndRecordsNothing) {
+    Evaluate(u"5"_qs);
+    struct Case {
+        QString Formula;
+        int Caret;
+    };
+    for (const Case& c : {Case{u"1+*2"_qs, 3}, Case{u"(2)3"_qs, 4}, Case{u"1/0+5"_qs, 4}, Case{u"0X"_qs, 2},
+                          Case{u"1E4000*1E4000"_qs, 13}, Case{u"7 MOD 0 + 1"_qs, 11}, Case{u"ATANH 1"_qs, 7}}) {
+        Evaluate(c.Formula);
+        EXPECT_EQ(ResultText(), u"Error"_qs) << c.Formula.toStdString();
+        EXPECT_EQ(Caret(), c.Caret) << c.Formula.toStdString();
+        EXPECT_EQ(Line(), c.Formula) << "the line keeps its text";
+        EXPECT_FALSE(Edit->hasSelectedText());
+        EXPECT_TRUE(Form->AfterEvaluation());
+    }
+    EXPECT_EQ(History().size(), 1u);
+    Evaluate(u"ANS+1"_qs);
+    EXPECT_EQ(ResultText(), u"6"_qs) << "ANS survives failures";
+}
+
+TEST_F(EvaluationTest, AnUnreadableVariableFailsEveryEvaluation) {
+    auto* value3 = Find<QLineEdit>("VariableData3Edit");
+    value3->clear();
+    Evaluate(u"1+1"_qs);
+    EXPECT_EQ(ResultText(), u"Error"_qs);
+    EXPECT_EQ(Caret(), 3) << "a failure that is not the engine's puts the caret at the end";
+    value3->setText(u"２．５"_qs);
+    Evaluate(u"V3*2"_qs);
+    EXPECT_EQ(ResultText(), u"5"_qs);
+}
+
+TEST_F(EvaluationTest, RenamedVariableIsFoundByItsName) {
+    Find<QAbstractButton>("Variable1Btn")->setText(u"R"_qs);
+    Find<QLineEdit>("VariableData1Edit")->setText(u"4"_qs);
+    Evaluate(u"r^2"_qs);
+    EXPECT_EQ(ResultText(), u"16"_qs);
+}
+
+TEST_F(EvaluationTest, DecimalsListRedisplaysWithoutANewEntry) {
+    Decimals()->setCurrentIndex(3);
+    EXPECT_EQ(ResultText(), u"0.00"_qs) << "with an empty history zero is shown";
+    Decimals()->setCurrentIndex(0);
+    Evaluate(u"1234.5"_qs);
+    Decimals()->setCurrentIndex(3);
+    EXPECT_EQ(ResultText(), u"1234.50"_qs);
+    EXPECT_EQ(History().size(), 1u);
+    EXPECT_EQ(History()[0]->RoundDecimal(), -1) << "the entry keeps its own display setting";
+    EXPECT_EQ(Form->CurrentRoundDecimal(), 2);
+}
+
+TEST_F(EvaluationTest, RoundingModeEntriesReevaluateAndMarkTheLabel) {
+    Decimals()->setCurrentIndex(3);
+    Evaluate(u"1.239"_qs);
+    Find<QAction>("RoundCutOffItem")->trigger();
+    EXPECT_EQ(ResultText(), u"1.23"_qs);
+    EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->text(), u"CUT"_qs);
+    EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->width(), 20);
+    EXPECT_EQ(History().size(), 2u);
+    Find<QAction>("RoundUpItem")->trigger();
+    EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->text(), u"UP"_qs);
+    EXPECT_FALSE(Find<QAction>("RoundCutOffItem")->isChecked());
+    Decimals()->setCurrentIndex(0);
+    EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->text(), QString()) << "no mark without fixed decimals";
+    EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->width(), 0);
+    Find<QAction>("RoundOffItem")->trigger();
+    EXPECT_EQ(Form->CurrentRoundSelector(), rs54);
+}
+
+TEST_F(EvaluationTest, SeparatorEntryTogglesAndReevaluates) {
+    Evaluate(u"1234.5"_qs);
+    QAction* separator = Find<QAction>("DigitGroupingSeparatorItem");
+    separator->trigger();
+    EXPECT_TRUE(separator->isChecked());
+    EXPECT_EQ(ResultText(), u"1,234.5"_qs);
+    separator->trigger();
+    EXPECT_FALSE(separator->isChecked());
+    EXPECT_EQ(ResultText(), u"1234.5"_qs);
+    EXPECT_EQ(History().size(), 3u);
+
+    SetLine(QString());
+    separator->trigger();
+    EXPECT_EQ(ResultText(), u"0"_qs) << "an empty line evaluates to 0";
+    EXPECT_EQ(History()[0]->Expression(), QString());
+}
+
+TEST_F(EvaluationTest, RightClickAddsHexAndBinThenToggles) {
+    Evaluate(u"255"_qs);
+    ASSERT_EQ(Decimals()->findText(u"HEX"_qs), -1);
+    RightClickDecimals();
+    EXPECT_EQ(Decimals()->currentText(), u"HEX"_qs);
+    EXPECT_EQ(ResultText(), u"0xFF"_qs);
+    EXPECT_EQ(Decimals()->count(), 9);
+    RightClickDecimals();
+    EXPECT_EQ(Decimals()->currentText(), u"BIN"_qs);
+    EXPECT_EQ(ResultText(), u"0b11111111"_qs);
+    RightClickDecimals();
+    EXPECT_EQ(ResultText(), u"0xFF"_qs);
+    Decimals()->setCurrentIndex(2);
+    RightClickDecimals();
+    EXPECT_EQ(Decimals()->currentText(), u"HEX"_qs) << "from anything else a right-click goes to HEX";
+    EXPECT_EQ(Decimals()->count(), 9);
+}
+
+TEST_F(EvaluationTest, RedisplayThatCannotConvertShowsErrorAndChangesNothing) {
+    Evaluate(u"1E19"_qs);
+    RightClickDecimals();
+    EXPECT_EQ(ResultText(), u"Error"_qs);
+    ASSERT_EQ(History().size(), 1u);
+    EXPECT_EQ(History()[0]->ResultValue(), 1E19L);
+    Evaluate(u"1E19"_qs);
+    EXPECT_EQ(ResultText(), u"Error"_qs) << "an evaluation that cannot be shown fails";
+    EXPECT_EQ(Caret(), 4);
+    EXPECT_EQ(History().size(), 1u) << "and is not recorded";
+}
+
+TEST_F(EvaluationTest, EnterInTheDecimalsListAppliesAndReturnsToTheLine) {
+    Evaluate(u"1/8"_qs);
+    Decimals()->setFocus();
+    Decimals()->setCurrentIndex(2);
+    QTest::keyClick(Decimals(), Qt::Key_Return);
+    EXPECT_EQ(ResultText(), u"0.1"_qs);
+    EXPECT_TRUE(Edit->hasFocus());
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+#pragma once
+
+// A fresh main window per test, shown and active on the offscreen platform, with helpers that
+// drive its real widgets by name.
+
+#include "QtPrinters.h"
+#include "ui/MainWin.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+class MainWinFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        Form = std::make_unique<TMainForm>();
+        Form->show();
+        QApplication::setActiveWindow(Form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        Edit = Find<QLineEdit>("ExpressionEdit");
+        Result = Find<QLabel>("ResultLabel");
+    }
+    void TearDown() override { Form.reset(); }
+
+    template <typename T>
+    T* Find(const char* AName) const {
+        T* widget = Form->findChild<T*>(QString::fromLatin1(AName));
+        EXPECT_NE(widget, nullptr) << AName;
+        return widget;
+    }
+
+    void Click(const char* AName, Qt::KeyboardModifiers AModifiers = {}) {
+        QTest::mouseClick(Find<QAbstractButton>(AName), Qt::LeftButton, AModifiers);
+    }
+    void Press(const char* AName, Qt::KeyboardModifiers AModifiers = {}) {
+        QTest::mousePress(Find<QAbstractButton>(AName), Qt::LeftButton, AModifiers);
+        QTest::mouseRelease(Find<QAbstractButton>(AName), Qt::LeftButton, AModifiers);
+    }
+    // Types into the expression line as the keyboard would.
+    void Type(const QString& AText) { QTest::keyClicks(Edit, AText); }
+    void Key(Qt::Key AKey, Qt::KeyboardModifiers AModifiers = {}) { QTest::keyClick(Edit, AKey, AModifiers); }
+    void Enter(Qt::KeyboardModifiers AModifiers = {}) { Key(Qt::Key_Return, AModifiers); }
+
+    // A line with the caret (and optionally a selection) placed in it by the user.
+    void SetLine(const QString& AText, int ACaret = -1, int ASelectionLength = 0) {
+        Edit->setFocus();
+        Edit->setText(AText);
+        if (ASelectionLength > 0)
+            Edit->setSelection(ACaret, ASelectionLength);
+        else
+            Edit->setCursorPosition(ACaret < 0 ? int(AText.size()) : ACaret);
+    }
+    QString Line() const { return Edit->text(); }
+    QString ResultText() const { return Result->text(); }
+    int Caret() const { return Edit->cursorPosition(); }
+
+    std::unique_ptr<TMainForm> Form;
+    QLineEdit* Edit = nullptr;
+    QLabel* Result = nullptr;
+};
