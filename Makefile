@@ -11,7 +11,7 @@ BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libgtest-dev li
 RUN_PKGS   := fonts-ipafont-gothic
 FUZZ_PKGS  := clang libclang-rt-14-dev
 
-.PHONY: run test build build-asan test-asan test-release deps deps-run fuzz bench clean
+.PHONY: run test build build-asan deps deps-run fuzz bench clean
 
 run: deps-run build
 	./$(BUILD_DIR)/bin/zemtrix
