@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,6 +42,13 @@ void run(const std::string& input) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // "--rounds=N" sets how many generated inputs follow the corpus.
+    int rounds = 20000;
+    if (argc > 1 && std::string(argv[1]).rfind("--rounds=", 0) == 0) {
+        rounds = std::atoi(argv[1] + 9);
+        --argc;
+        ++argv;
+    }
     const std::vector<std::string> corpus = readCorpus(argc, argv);
     for (const std::string& input : corpus) run(input);
 
@@ -48,7 +56,7 @@ int main(int argc, char** argv) {
     std::uniform_int_distribution<int> byte(0, 255);
     const char alphabet[] = "0123456789.+-*/^()<>=&| EeXxBb$%SINCOSTANLOGQRTFACTNOTMODDIVXORANDPI";
     std::uniform_int_distribution<std::size_t> pick(0, sizeof(alphabet) - 2);
-    for (int round = 0; round < 20000; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         std::string input;
         const int length = round % 97;
         if (!corpus.empty() && round % 3 == 0) {
@@ -62,6 +70,6 @@ int main(int argc, char** argv) {
         }
         run(input);
     }
-    std::printf("replayed %zu corpus inputs and 20000 generated inputs\n", corpus.size());
+    std::printf("replayed %zu corpus inputs and %d generated inputs\n", corpus.size(), rounds);
     return 0;
 }
