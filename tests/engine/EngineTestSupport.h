@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -52,4 +54,34 @@ inline std::ostream& operator<<(std::ostream& os, const TOutcome& o) {
 inline bool NearlyEqual(long double a, long double b, long double relative = 1e-17L) {
     if (a == b) return true;
     return std::fabs(a - b) <= relative * std::fmax(std::fabs(a), std::fabs(b));
+}
+
+// Table rows: a formula with its exact value, or with its error kind and caret position. The
+// checks are defined once (ParserTest.cpp); each file instantiates its own rows.
+struct TValueCase {
+    const char* Name;
+    const char16_t* Formula;
+    long double Expected;
+};
+
+struct TErrorCase {
+    const char* Name;
+    const char16_t* Formula;
+    TExpressionErrorNumber Error;
+    int Position;
+};
+
+inline void PrintTo(const TValueCase& ACase, std::ostream* AStream) {
+    *AStream << QString::fromUtf16(ACase.Formula).toStdString();
+}
+inline void PrintTo(const TErrorCase& ACase, std::ostream* AStream) {
+    *AStream << QString::fromUtf16(ACase.Formula).toStdString();
+}
+
+class FormulaValue : public testing::TestWithParam<TValueCase> {};
+class FormulaError : public testing::TestWithParam<TErrorCase> {};
+
+template <typename Case>
+std::string CaseName(const testing::TestParamInfo<Case>& AInfo) {
+    return AInfo.param.Name;
 }

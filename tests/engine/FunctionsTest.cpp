@@ -45,43 +45,29 @@ TEST(Constants, HaveTheirExactBitPatterns) {
     EXPECT_EQ(Evaluate(u"%"_qs).Value, kPercent);
 }
 
-struct ExactCase {
-    const char* Name;
-    const char16_t* Formula;
-    long double Expected;
-};
-
-class ExactFunction : public testing::TestWithParam<ExactCase> {};
-
-TEST_P(ExactFunction, GivesTheExactValue) {
-    const ExactCase& c = GetParam();
-    const TOutcome outcome = Evaluate(QString::fromUtf16(c.Formula));
-    ASSERT_EQ(outcome.Kind, TOutcome::okValue) << outcome;
-    EXPECT_EQ(outcome.Value, c.Expected);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Functions, ExactFunction,
+    Functions, FormulaValue,
     testing::Values(
-        ExactCase{"Sin30", u"SIN 30", 0.5L}, ExactCase{"Sin30Parens", u"SIN(30)", 0.5L},
-        ExactCase{"Cos60", u"COS 60", 0.5L}, ExactCase{"Sin180", u"SIN 180", 0},
-        ExactCase{"Cos90", u"COS 90", 0}, ExactCase{"SinRadSixth", u"SINR(PI/6)", 0.5L},
-        ExactCase{"Tan45", u"TAN 45", 1}, ExactCase{"SinSquared", u"SIN 30^2", 0.25L},
-        ExactCase{"ImpliedSin", u"2SIN 30", 1}, ExactCase{"SinPlusOne", u"SIN(30)+1", 1.5L},
-        ExactCase{"AcosR1", u"ACOSR 1", 0}, ExactCase{"Sqrt16", u"SQRT 16", 4},
-        ExactCase{"SqrtAppliesToFactor", u"SQRT 4*4", 8}, ExactCase{"Log2Of8", u"LOG2 8", 3},
-        ExactCase{"Ln1", u"LN 1", 0}, ExactCase{"Int", u"INT 2.7", 2},
-        ExactCase{"IntNegative", u"INT(-2.7)", -2}, ExactCase{"IntHuge", u"INT 1E30", 1E30L},
-        ExactCase{"Fact0", u"FACT 0", 1}, ExactCase{"FactNegative", u"FACT(-5)", 1},
-        ExactCase{"Fact5", u"FACT 5", 120}, ExactCase{"FactTruncates", u"FACT 3.9", 6},
-        ExactCase{"FactNegativeFraction", u"FACT(-3.9)", 1}, ExactCase{"Not0", u"NOT 0", -1},
-        ExactCase{"Not5", u"NOT 5", -6}, ExactCase{"NotTrue", u"NOT TRUE", -2},
-        ExactCase{"Acosh1", u"ACOSH 1", 0}, ExactCase{"SinhTiny", u"SINH 1E-17", 0},
-        ExactCase{"CoshTiny", u"COSH(-1E-17)", 1}, ExactCase{"TanhSaturates", u"TANH 24", 1},
-        ExactCase{"TanhSaturatesNegative", u"TANH(-24)", -1},
-        ExactCase{"DegToRad", u"DEGTORAD 180", ExtendedMath::kPi},
-        ExactCase{"Exp0", u"EXP 0", 1}, ExactCase{"ExpUnderflow", u"EXP(-20000)", 0},
-        ExactCase{"NestedSin", u"SIN SIN 30", 0.008726535498374L}));
+        TValueCase{"Sin30", u"SIN 30", 0.5L}, TValueCase{"Sin30Parens", u"SIN(30)", 0.5L},
+        TValueCase{"Cos60", u"COS 60", 0.5L}, TValueCase{"Sin180", u"SIN 180", 0},
+        TValueCase{"Cos90", u"COS 90", 0}, TValueCase{"SinRadSixth", u"SINR(PI/6)", 0.5L},
+        TValueCase{"Tan45", u"TAN 45", 1}, TValueCase{"SinSquared", u"SIN 30^2", 0.25L},
+        TValueCase{"ImpliedSin", u"2SIN 30", 1}, TValueCase{"SinPlusOne", u"SIN(30)+1", 1.5L},
+        TValueCase{"AcosR1", u"ACOSR 1", 0}, TValueCase{"Sqrt16", u"SQRT 16", 4},
+        TValueCase{"SqrtAppliesToFactor", u"SQRT 4*4", 8}, TValueCase{"Log2Of8", u"LOG2 8", 3},
+        TValueCase{"Ln1", u"LN 1", 0}, TValueCase{"Int", u"INT 2.7", 2},
+        TValueCase{"IntNegative", u"INT(-2.7)", -2}, TValueCase{"IntHuge", u"INT 1E30", 1E30L},
+        TValueCase{"Fact0", u"FACT 0", 1}, TValueCase{"FactNegative", u"FACT(-5)", 1},
+        TValueCase{"Fact5", u"FACT 5", 120}, TValueCase{"FactTruncates", u"FACT 3.9", 6},
+        TValueCase{"FactNegativeFraction", u"FACT(-3.9)", 1}, TValueCase{"Not0", u"NOT 0", -1},
+        TValueCase{"Not5", u"NOT 5", -6}, TValueCase{"NotTrue", u"NOT TRUE", -2},
+        TValueCase{"Acosh1", u"ACOSH 1", 0}, TValueCase{"SinhTiny", u"SINH 1E-17", 0},
+        TValueCase{"CoshTiny", u"COSH(-1E-17)", 1}, TValueCase{"TanhSaturates", u"TANH 24", 1},
+        TValueCase{"TanhSaturatesNegative", u"TANH(-24)", -1},
+        TValueCase{"DegToRad", u"DEGTORAD 180", ExtendedMath::kPi},
+        TValueCase{"Exp0", u"EXP 0", 1}, TValueCase{"ExpUnderflow", u"EXP(-20000)", 0},
+        TValueCase{"NestedSin", u"SIN SIN 30", 0.008726535498374L}),
+    CaseName<TValueCase>);
 
 TEST(Functions, RoundedToFifteenDecimalsOnlyInDegreesAndRadians) {
     const TOutcome sine = Evaluate(u"SIN 180"_qs);
@@ -137,45 +123,29 @@ TEST(Functions, ArctanhInfinitiesAreValues) {
     EXPECT_EQ(Evaluate(u"(ATANH 1 * 0)"_qs).Error, enMathError);
 }
 
-struct FunctionErrorCase {
-    const char* Name;
-    const char16_t* Formula;
-    TExpressionErrorNumber Error;
-    int Position;
-};
-
-class FunctionError : public testing::TestWithParam<FunctionErrorCase> {};
-
-TEST_P(FunctionError, FailsAfterTheArgument) {
-    const FunctionErrorCase& c = GetParam();
-    const TOutcome outcome = Evaluate(QString::fromUtf16(c.Formula));
-    ASSERT_EQ(outcome.Kind, TOutcome::okError) << outcome;
-    EXPECT_EQ(outcome.Error, c.Error);
-    EXPECT_EQ(outcome.Position, c.Position);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Domains, FunctionError,
+    Domains, FormulaError,
     testing::Values(
-        FunctionErrorCase{"Tan90", u"TAN 90", enInfinityError, 6},
-        FunctionErrorCase{"TanMinus270", u"TAN(-270)", enInfinityError, 9},
-        FunctionErrorCase{"TanRadHalfPi", u"TANR(PI/2)", enInfinityError, 10},
-        FunctionErrorCase{"Log0", u"LOG 0", enInfinityError, 5},
-        FunctionErrorCase{"LnNegative", u"LN(-1)", enInfinityError, 6},
-        FunctionErrorCase{"Log2Zero", u"LOG2 0+1", enInfinityError, 7},
-        FunctionErrorCase{"SqrtNegative", u"SQRT(-4)", enSyntaxError, 8},
-        FunctionErrorCase{"SqrtSign", u"SQRT -4", enSyntaxError, 6},
-        FunctionErrorCase{"Asin2", u"ASIN 2", enMathError, 6},
-        FunctionErrorCase{"AcosRadOutside", u"ACOSR(-1.5)", enMathError, 11},
-        FunctionErrorCase{"Atanh2", u"ATANH 2", enMathError, 7},
-        FunctionErrorCase{"AcoshHalf", u"ACOSH 0.5", enMathError, 9},
-        FunctionErrorCase{"AcoshMinusOne", u"ACOSH(-1)", enMathError, 9},
-        FunctionErrorCase{"AcoshMinusTwo", u"ACOSH(-2)", enMathError, 9},
-        FunctionErrorCase{"AsinhCancels", u"ASINH(-1E3000)", enMathError, 14},
-        FunctionErrorCase{"ExpOverflow", u"EXP 12000", enMathError, 9},
-        FunctionErrorCase{"SinhOverflow", u"SINH(-11400)", enMathError, 12},
-        FunctionErrorCase{"CoshOverflow", u"COSH 11400", enMathError, 10},
-        FunctionErrorCase{"NotOutOfRange", u"NOT 1E19", enMathError, 8},
-        FunctionErrorCase{"SinOfInfinity", u"SIN ATANH 1", enMathError, 11}));
+        TErrorCase{"Tan90", u"TAN 90", enInfinityError, 6},
+        TErrorCase{"TanMinus270", u"TAN(-270)", enInfinityError, 9},
+        TErrorCase{"TanRadHalfPi", u"TANR(PI/2)", enInfinityError, 10},
+        TErrorCase{"Log0", u"LOG 0", enInfinityError, 5},
+        TErrorCase{"LnNegative", u"LN(-1)", enInfinityError, 6},
+        TErrorCase{"Log2Zero", u"LOG2 0+1", enInfinityError, 7},
+        TErrorCase{"SqrtNegative", u"SQRT(-4)", enSyntaxError, 8},
+        TErrorCase{"SqrtSign", u"SQRT -4", enSyntaxError, 6},
+        TErrorCase{"Asin2", u"ASIN 2", enMathError, 6},
+        TErrorCase{"AcosRadOutside", u"ACOSR(-1.5)", enMathError, 11},
+        TErrorCase{"Atanh2", u"ATANH 2", enMathError, 7},
+        TErrorCase{"AcoshHalf", u"ACOSH 0.5", enMathError, 9},
+        TErrorCase{"AcoshMinusOne", u"ACOSH(-1)", enMathError, 9},
+        TErrorCase{"AcoshMinusTwo", u"ACOSH(-2)", enMathError, 9},
+        TErrorCase{"AsinhCancels", u"ASINH(-1E3000)", enMathError, 14},
+        TErrorCase{"ExpOverflow", u"EXP 12000", enMathError, 9},
+        TErrorCase{"SinhOverflow", u"SINH(-11400)", enMathError, 12},
+        TErrorCase{"CoshOverflow", u"COSH 11400", enMathError, 10},
+        TErrorCase{"NotOutOfRange", u"NOT 1E19", enMathError, 8},
+        TErrorCase{"SinOfInfinity", u"SIN ATANH 1", enMathError, 11}),
+    CaseName<TErrorCase>);
 
 } // namespace

@@ -6,16 +6,8 @@
 
 namespace {
 
-struct ValueCase {
-    const char* Name;
-    const char16_t* Formula;
-    long double Expected;
-};
-
-class FormulaValue : public testing::TestWithParam<ValueCase> {};
-
 TEST_P(FormulaValue, EvaluatesExactly) {
-    const ValueCase& c = GetParam();
+    const TValueCase& c = GetParam();
     const TOutcome outcome = Evaluate(QString::fromUtf16(c.Formula));
     ASSERT_EQ(outcome.Kind, TOutcome::okValue) << outcome;
     EXPECT_EQ(outcome.Value, c.Expected);
@@ -24,45 +16,37 @@ TEST_P(FormulaValue, EvaluatesExactly) {
 INSTANTIATE_TEST_SUITE_P(
     Grammar, FormulaValue,
     testing::Values(
-        ValueCase{"Precedence", u"1+2*3", 7}, ValueCase{"PowerLeftAssociative", u"2^3^2", 64},
-        ValueCase{"SignBindsTerm", u"-2^2", -4}, ValueCase{"ParenthesisedBase", u"(-2)^2", 4},
-        ValueCase{"NegativeExponentInParens", u"2^(-1)", 0.5L},
-        ValueCase{"PercentAdds", u"200+10%", 200.1L}, ValueCase{"PercentTerm", u"50*10%", 5},
-        ValueCase{"PercentAlone", u"50%", 0.5L}, ValueCase{"PercentTwice", u"10%%", 0.001L},
-        ValueCase{"ImpliedParens", u"2(3)", 6}, ValueCase{"ImpliedGroups", u"(2)(3)", 6},
-        ValueCase{"ImpliedFunction", u"2SIN 30", 1}, ValueCase{"ImpliedFunctionParens", u"2SIN(30)", 1},
-        ValueCase{"MissingCloseAtEnd", u"(1+2", 3}, ValueCase{"MissingCloseNested", u"((1+2)*3", 9},
-        ValueCase{"MissingCloseAfterTerm", u"2*(3+4", 14}, ValueCase{"Empty", u"", 0},
-        ValueCase{"NegativeGroup", u"2*(-3)", -6}, ValueCase{"LeadingPlus", u"+5", 5},
-        ValueCase{"LeadingEquals", u"=5", 5}, ValueCase{"LeadingAmpersand", u"&5", 5},
-        ValueCase{"DoubleNegation", u"-(-5)", 5}, ValueCase{"ZeroToPositive", u"0^0.5", 0},
-        ValueCase{"LessThan", u"1 < 2", 1}, ValueCase{"GreaterThan", u"2 > 1", 1},
-        ValueCase{"Equal", u"1=1", 1}, ValueCase{"EqualAtSameLevel", u"1 + 2 = 3", 1},
-        ValueCase{"EqualLeftToRight", u"3 = 1 + 2", 2}, ValueCase{"LessEqual", u"2 <= 2", 1},
-        ValueCase{"LessEqualNoBlank", u"3<=2", 0}, ValueCase{"GreaterEqual", u"2 >= 3", 0},
-        ValueCase{"Mod", u"7 MOD 3", 1}, ValueCase{"ModNegative", u"-7 MOD 3", -1},
-        ValueCase{"ModTruncates", u"7.9 MOD 3", 1}, ValueCase{"ModSameLevel", u"5 MOD 3 * 2", 5},
-        ValueCase{"Div", u"7 DIV 2", 3}, ValueCase{"DivNegative", u"-7 DIV 2", -3},
-        ValueCase{"BitAnd", u"6 & 3", 2}, ValueCase{"BitOr", u"6 | 3", 7},
-        ValueCase{"Xor", u"6 XOR 3", 5}, ValueCase{"And", u"6 AND 3", 2}, ValueCase{"Or", u"6 OR 3", 7},
-        ValueCase{"DivMinOverflowWraps", u"(-9223372036854775808) DIV (-1)", -0x1p63L},
-        ValueCase{"ModMinByMinusOne", u"(-9223372036854775808) MOD (-1)", 0},
-        ValueCase{"DollarEndsFormula", u"1+2$5", 3}, ValueCase{"TrueFalse", u"TRUE+FALSE", 1},
-        ValueCase{"LowerCase", u"true + pi*0", 1}, ValueCase{"NegativeWholePower", u"2^(-3)", 0.125L},
-        ValueCase{"PowerUnderflowIsZero", u"10^(-5000)", 0},
-        ValueCase{"HugeWholePowerOfOne", u"1^3000000000", 1}));
-
-struct ErrorCase {
-    const char* Name;
-    const char16_t* Formula;
-    TExpressionErrorNumber Error;
-    int Position;
-};
-
-class FormulaError : public testing::TestWithParam<ErrorCase> {};
+        TValueCase{"Precedence", u"1+2*3", 7}, TValueCase{"PowerLeftAssociative", u"2^3^2", 64},
+        TValueCase{"SignBindsTerm", u"-2^2", -4}, TValueCase{"ParenthesisedBase", u"(-2)^2", 4},
+        TValueCase{"NegativeExponentInParens", u"2^(-1)", 0.5L},
+        TValueCase{"PercentAdds", u"200+10%", 200.1L}, TValueCase{"PercentTerm", u"50*10%", 5},
+        TValueCase{"PercentAlone", u"50%", 0.5L}, TValueCase{"PercentTwice", u"10%%", 0.001L},
+        TValueCase{"ImpliedParens", u"2(3)", 6}, TValueCase{"ImpliedGroups", u"(2)(3)", 6},
+        TValueCase{"ImpliedFunction", u"2SIN 30", 1}, TValueCase{"ImpliedFunctionParens", u"2SIN(30)", 1},
+        TValueCase{"MissingCloseAtEnd", u"(1+2", 3}, TValueCase{"MissingCloseNested", u"((1+2)*3", 9},
+        TValueCase{"MissingCloseAfterTerm", u"2*(3+4", 14}, TValueCase{"Empty", u"", 0},
+        TValueCase{"NegativeGroup", u"2*(-3)", -6}, TValueCase{"LeadingPlus", u"+5", 5},
+        TValueCase{"LeadingEquals", u"=5", 5}, TValueCase{"LeadingAmpersand", u"&5", 5},
+        TValueCase{"DoubleNegation", u"-(-5)", 5}, TValueCase{"ZeroToPositive", u"0^0.5", 0},
+        TValueCase{"LessThan", u"1 < 2", 1}, TValueCase{"GreaterThan", u"2 > 1", 1},
+        TValueCase{"Equal", u"1=1", 1}, TValueCase{"EqualAtSameLevel", u"1 + 2 = 3", 1},
+        TValueCase{"EqualLeftToRight", u"3 = 1 + 2", 2}, TValueCase{"LessEqual", u"2 <= 2", 1},
+        TValueCase{"LessEqualNoBlank", u"3<=2", 0}, TValueCase{"GreaterEqual", u"2 >= 3", 0},
+        TValueCase{"Mod", u"7 MOD 3", 1}, TValueCase{"ModNegative", u"-7 MOD 3", -1},
+        TValueCase{"ModTruncates", u"7.9 MOD 3", 1}, TValueCase{"ModSameLevel", u"5 MOD 3 * 2", 5},
+        TValueCase{"Div", u"7 DIV 2", 3}, TValueCase{"DivNegative", u"-7 DIV 2", -3},
+        TValueCase{"BitAnd", u"6 & 3", 2}, TValueCase{"BitOr", u"6 | 3", 7},
+        TValueCase{"Xor", u"6 XOR 3", 5}, TValueCase{"And", u"6 AND 3", 2}, TValueCase{"Or", u"6 OR 3", 7},
+        TValueCase{"DivMinOverflowWraps", u"(-9223372036854775808) DIV (-1)", -0x1p63L},
+        TValueCase{"ModMinByMinusOne", u"(-9223372036854775808) MOD (-1)", 0},
+        TValueCase{"DollarEndsFormula", u"1+2$5", 3}, TValueCase{"TrueFalse", u"TRUE+FALSE", 1},
+        TValueCase{"LowerCase", u"true + pi*0", 1}, TValueCase{"NegativeWholePower", u"2^(-3)", 0.125L},
+        TValueCase{"PowerUnderflowIsZero", u"10^(-5000)", 0},
+        TValueCase{"HugeWholePowerOfOne", u"1^3000000000", 1}),
+    CaseName<TValueCase>);
 
 TEST_P(FormulaError, FailsWithKindAndCaretPosition) {
-    const ErrorCase& c = GetParam();
+    const TErrorCase& c = GetParam();
     const TOutcome outcome = Evaluate(QString::fromUtf16(c.Formula));
     ASSERT_EQ(outcome.Kind, TOutcome::okError) << outcome;
     EXPECT_EQ(outcome.Error, c.Error);
@@ -72,31 +56,32 @@ TEST_P(FormulaError, FailsWithKindAndCaretPosition) {
 INSTANTIATE_TEST_SUITE_P(
     Positions, FormulaError,
     testing::Values(
-        ErrorCase{"SignAfterPower", u"2^-1", enSyntaxError, 3},
-        ErrorCase{"NameRunsIntoDigits", u"2SIN30", enSyntaxError, 6},
-        ErrorCase{"NumberAfterGroup", u"(2)3", enSyntaxError, 4},
-        ErrorCase{"NumberAfterConstant", u"PI 2", enSyntaxError, 4},
-        ErrorCase{"SurplusParen", u"1+2)", enSyntaxError, 4},
-        ErrorCase{"OnlyBlanks", u"   ", enSyntaxError, 3},
-        ErrorCase{"MissingOperand", u"1+*2", enSyntaxError, 3},
-        ErrorCase{"SignAfterOperator", u"2*-3", enSyntaxError, 3},
-        ErrorCase{"DoubleSign", u"--5", enSyntaxError, 2},
-        ErrorCase{"DivisionByZero", u"1/0+5", enInfinityError, 4},
-        ErrorCase{"ZeroByZero", u"0/0", enInfinityError, 3},
-        ErrorCase{"ZeroToZero", u"0^0", enPowerError, 3},
-        ErrorCase{"ZeroToNegative", u"0^(-1)", enPowerError, 6},
-        ErrorCase{"DollarInsideGroup", u"(1$", enSyntaxError, 2},
-        ErrorCase{"EndedEarly", u"1+", enSyntaxError, 2},
-        ErrorCase{"UnknownCharacter", u"1+#", enSyntaxError, 3},
-        ErrorCase{"LessWithoutBlank", u"1<2", enSyntaxError, 2},
-        ErrorCase{"GreaterWithoutBlankBefore", u"2>1", enSyntaxError, 2},
-        ErrorCase{"KeywordGlued", u"5MOD3", enSyntaxError, 5},
-        ErrorCase{"KeywordSplitsName", u"5 MODE", enSyntaxError, 6},
-        ErrorCase{"GroupedOverflow", u"(1E4000*1E4000)", enMathError, 15},
-        ErrorCase{"GuardedPowerOverflow", u"SQRT(10^5000)", enMathError, 13},
-        ErrorCase{"GuardedNegativeBase", u"((-8)^(1/3))", enMathError, 12},
-        ErrorCase{"TruncationOutOfRange", u"(1E19 MOD 2)", enMathError, 12},
-        ErrorCase{"InfinityMinusInfinityInGroup", u"(ATANH 1 - ATANH 1)", enMathError, 19}));
+        TErrorCase{"SignAfterPower", u"2^-1", enSyntaxError, 3},
+        TErrorCase{"NameRunsIntoDigits", u"2SIN30", enSyntaxError, 6},
+        TErrorCase{"NumberAfterGroup", u"(2)3", enSyntaxError, 4},
+        TErrorCase{"NumberAfterConstant", u"PI 2", enSyntaxError, 4},
+        TErrorCase{"SurplusParen", u"1+2)", enSyntaxError, 4},
+        TErrorCase{"OnlyBlanks", u"   ", enSyntaxError, 3},
+        TErrorCase{"MissingOperand", u"1+*2", enSyntaxError, 3},
+        TErrorCase{"SignAfterOperator", u"2*-3", enSyntaxError, 3},
+        TErrorCase{"DoubleSign", u"--5", enSyntaxError, 2},
+        TErrorCase{"DivisionByZero", u"1/0+5", enInfinityError, 4},
+        TErrorCase{"ZeroByZero", u"0/0", enInfinityError, 3},
+        TErrorCase{"ZeroToZero", u"0^0", enPowerError, 3},
+        TErrorCase{"ZeroToNegative", u"0^(-1)", enPowerError, 6},
+        TErrorCase{"DollarInsideGroup", u"(1$", enSyntaxError, 2},
+        TErrorCase{"EndedEarly", u"1+", enSyntaxError, 2},
+        TErrorCase{"UnknownCharacter", u"1+#", enSyntaxError, 3},
+        TErrorCase{"LessWithoutBlank", u"1<2", enSyntaxError, 2},
+        TErrorCase{"GreaterWithoutBlankBefore", u"2>1", enSyntaxError, 2},
+        TErrorCase{"KeywordGlued", u"5MOD3", enSyntaxError, 5},
+        TErrorCase{"KeywordSplitsName", u"5 MODE", enSyntaxError, 6},
+        TErrorCase{"GroupedOverflow", u"(1E4000*1E4000)", enMathError, 15},
+        TErrorCase{"GuardedPowerOverflow", u"SQRT(10^5000)", enMathError, 13},
+        TErrorCase{"GuardedNegativeBase", u"((-8)^(1/3))", enMathError, 12},
+        TErrorCase{"TruncationOutOfRange", u"(1E19 MOD 2)", enMathError, 12},
+        TErrorCase{"InfinityMinusInfinityInGroup", u"(ATANH 1 - ATANH 1)", enMathError, 19}),
+    CaseName<TErrorCase>);
 
 TEST(Failures, FaultsOutsideEveryFactorAreNotEngineErrors) {
     const QString bit63 = u"0B1"_qs + QString(63, u'0');

@@ -104,38 +104,24 @@ TEST(Scanner, NamesRunOnThroughNumberCharacters) {
     EXPECT_EQ(probe.LastName(), u"DER"_qs);
 }
 
-struct LiteralCase {
-    const char* Name;
-    const char16_t* Formula;
-    long double Expected;
-};
-
-class NumberLiteral : public testing::TestWithParam<LiteralCase> {};
-
-TEST_P(NumberLiteral, Converts) {
-    const LiteralCase& c = GetParam();
-    const TOutcome outcome = Evaluate(QString::fromUtf16(c.Formula));
-    ASSERT_EQ(outcome.Kind, TOutcome::okValue) << outcome;
-    EXPECT_EQ(outcome.Value, c.Expected);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Literals, NumberLiteral,
-    testing::Values(LiteralCase{"HexLower", u"0x1f", 31}, LiteralCase{"HexAllOnes", u"0XFFFFFFFF", -1},
-                    LiteralCase{"HexMin", u"0X80000000", -2147483648.0L},
-                    LiteralCase{"HexMax", u"0X7FFFFFFF", 2147483647},
-                    LiteralCase{"HexLeadingZeros", u"0X000000001", 1},
-                    LiteralCase{"Binary", u"0b101", 5},
-                    LiteralCase{"BinaryLargest", u"0B0111111111111111111111111111111111111111111111111111111111111111",
+    Literals, FormulaValue,
+    testing::Values(TValueCase{"HexLower", u"0x1f", 31}, TValueCase{"HexAllOnes", u"0XFFFFFFFF", -1},
+                    TValueCase{"HexMin", u"0X80000000", -2147483648.0L},
+                    TValueCase{"HexMax", u"0X7FFFFFFF", 2147483647},
+                    TValueCase{"HexLeadingZeros", u"0X000000001", 1},
+                    TValueCase{"Binary", u"0b101", 5},
+                    TValueCase{"BinaryLargest", u"0B0111111111111111111111111111111111111111111111111111111111111111",
                                 0x1p63L - 1},
-                    LiteralCase{"BinaryZerosAbove63", u"0B0000000000000000000000000000000000000000000000000000000000000000001", 1},
-                    LiteralCase{"Exponent", u"1E5", 100000}, LiteralCase{"NegativeExponent", u"1E-3", 0.001L},
-                    LiteralCase{"LeadingPoint", u".5", 0.5L}, LiteralCase{"TrailingPoint", u"5.", 5},
-                    LiteralCase{"LonePoint", u".", 0}, LiteralCase{"LonePointExponent", u".E5", 0},
-                    LiteralCase{"TrailingBlank", u"1 + 2", 3}, LiteralCase{"FullWidthDigits", u"１２＋３", 15},
-                    LiteralCase{"Underflow", u"1E-5000", 0},
-                    LiteralCase{"LongExponent", u"1E-000000000000000000000000003", 0.001L},
-                    LiteralCase{"ExactDecimal", u"0.1", 0.1L}));
+                    TValueCase{"BinaryZerosAbove63", u"0B0000000000000000000000000000000000000000000000000000000000000000001", 1},
+                    TValueCase{"Exponent", u"1E5", 100000}, TValueCase{"NegativeExponent", u"1E-3", 0.001L},
+                    TValueCase{"LeadingPoint", u".5", 0.5L}, TValueCase{"TrailingPoint", u"5.", 5},
+                    TValueCase{"LonePoint", u".", 0}, TValueCase{"LonePointExponent", u".E5", 0},
+                    TValueCase{"TrailingBlank", u"1 + 2", 3}, TValueCase{"FullWidthDigits", u"１２＋３", 15},
+                    TValueCase{"Underflow", u"1E-5000", 0},
+                    TValueCase{"LongExponent", u"1E-000000000000000000000000003", 0.001L},
+                    TValueCase{"ExactDecimal", u"0.1", 0.1L}),
+    CaseName<TValueCase>);
 
 TEST(NumberLiteral, MalformedLiteralsAreSyntaxErrorsAfterTheLiteral) {
     struct Case {
