@@ -1,0 +1,247 @@
+// wait_for_window: starts a program on the current X display and measures the time until it maps
+// its first top-level window and until it first draws into it, then its resident memory and the
+// OpenGL libraries it has loaded.
+//
+// Usage: wait_for_window [--settle MS] [--timeout MS] -- PROGRAM [ARGS...]
+// Prints one line "map_us=N paint_us=N rss_kb=N settled_rss_kb=N libs=N gl=NAME,NAME|-" and exits
+// 0 (paint_us is -1 when nothing was drawn before the time-out); on a time-out before the map or an
+// early exit of the program it prints a message on stderr and exits 1. The program is always ended
+// (SIGTERM, then SIGKILL) before this one returns.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
+
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <optional>
+#include <poll.h>
+#include <set>
+#include <spawn.h>
+#include <string>
+#include <string_view>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Milliseconds = std::chrono::milliseconds;
+
+struct TOptions {
+    Milliseconds Settle{500};
+    Milliseconds Timeout{10000};
+    char** Command = nullptr;
+};
+
+struct TWatch {
+    Display* Connection = nullptr;
+    Atom WmPid = None;
+    int DamageEventBase = 0;
+};
+
+std::optional<TOptions> ParseOptions(int argc, char** argv) {
+    TOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--" && i + 1 < argc) {
+            options.Command = argv + i + 1;
+            return options;
+        }
+        if (i + 1 >= argc) return std::nullopt;
+        const long value = std::strtol(argv[++i], nullptr, 10);
+        if (value < 0) return std::nullopt;
+        if (arg == "--settle") options.Settle = Milliseconds(value);
+        else if (arg == "--timeout") options.Timeout = Milliseconds(value);
+        else return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// A window can vanish between its MapNotify and our property query; Xlib's default handler
+// would end this process for that.
+int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+
+std::optional<TWatch> WatchRootWindow() {
+    TWatch watch;
+    // A display that has just started, or is busy with the previous program's exit, may refuse
+    // a connection for a moment.
+    for (int attempt = 0; attempt < 20 && watch.Connection == nullptr; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(Milliseconds(50));
+        watch.Connection = XOpenDisplay(nullptr);
+    }
+    if (watch.Connection == nullptr) return std::nullopt;
+    XSetErrorHandler(IgnoreXError);
+    // The started program must not inherit our X connection.
+    fcntl(ConnectionNumber(watch.Connection), F_SETFD, FD_CLOEXEC);
+    watch.WmPid = XInternAtom(watch.Connection, "_NET_WM_PID", False);
+    int damageErrorBase = 0;
+    if (!XDamageQueryExtension(watch.Connection, &watch.DamageEventBase, &damageErrorBase)) return std::nullopt;
+    XSelectInput(watch.Connection, DefaultRootWindow(watch.Connection), SubstructureNotifyMask);
+    XSync(watch.Connection, False);
+    return watch;
+}
+
+// Windows without _NET_WM_PID are taken as the program's: the display is expected to be ours alone.
+bool IsOwnedBy(const TWatch& watch, Window window, pid_t pid) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(watch.Connection, window, watch.WmPid, 0, 1, False,
+                                          XA_CARDINAL, &type, &format, &count, &remaining, &data);
+    bool owned = true;
+    if (status == Success && data != nullptr && format == 32 && count == 1)
+        owned = static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid;
+    if (data != nullptr) XFree(data);
+    return owned;
+}
+
+// Damage is tracked from a window's creation on, so that no drawing can slip past before its map.
+void TrackDamage(const TWatch& watch, const XCreateWindowEvent& created) {
+    if (created.parent == DefaultRootWindow(watch.Connection) && !created.override_redirect)
+        XDamageCreate(watch.Connection, created.window, XDamageReportNonEmpty);
+}
+
+std::optional<Window> TakeOwnMapEvent(const TWatch& watch, pid_t pid) {
+    while (XPending(watch.Connection) > 0) {
+        XEvent event;
+        XNextEvent(watch.Connection, &event);
+        if (event.type == CreateNotify) TrackDamage(watch, event.xcreatewindow);
+        if (event.type != MapNotify || event.xmap.override_redirect) continue;
+        if (IsOwnedBy(watch, event.xmap.window, pid)) return event.xmap.window;
+    }
+    return std::nullopt;
+}
+
+bool TakeDamageEvent(const TWatch& watch, Window window) {
+    while (XPending(watch.Connection) > 0) {
+        XEvent event;
+        XNextEvent(watch.Connection, &event);
+        if (event.type != watch.DamageEventBase + XDamageNotify) continue;
+        if (reinterpret_cast<const XDamageNotifyEvent&>(event).drawable == window) return true;
+    }
+    return false;
+}
+
+bool HasExited(pid_t pid) {
+    int status = 0;
+    return waitpid(pid, &status, WNOHANG) == pid;
+}
+
+// Blocks on the X connection in short slices so that an early death of the program is noticed.
+template <typename TTake>
+auto WaitFor(const TWatch& watch, pid_t pid, Clock::time_point deadline, TTake take) -> decltype(take()) {
+    pollfd connection{ConnectionNumber(watch.Connection), POLLIN, 0};
+    while (Clock::now() < deadline) {
+        if (auto taken = take()) return taken;
+        if (HasExited(pid)) break;
+        poll(&connection, 1, 20);
+    }
+    return {};
+}
+
+long ReadRssKb(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmRSS:")) return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+constexpr std::array kGlMarkers{"libGL.", "libGLX", "libEGL", "libOpenGL", "libglapi", "libgbm",
+                                "/dri/", "mesa", "libLLVM"};
+
+bool IsGlLibrary(std::string_view path) {
+    for (const char* marker : kGlMarkers)
+        if (path.find(marker) != std::string_view::npos) return true;
+    return false;
+}
+
+struct TLibraries {
+    std::size_t Count = 0;
+    std::string GlNames;
+};
+
+TLibraries ScanLibraries(pid_t pid) {
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    std::set<std::string> shared;
+    std::set<std::string> gl;
+    for (std::string line; std::getline(maps, line);) {
+        const auto slash = line.find('/');
+        if (slash == std::string::npos || line.find(".so", slash) == std::string::npos) continue;
+        const std::string path = line.substr(slash);
+        shared.insert(path);
+        if (IsGlLibrary(path)) gl.insert(path.substr(path.rfind('/') + 1));
+    }
+    TLibraries libraries{shared.size(), {}};
+    for (const auto& name : gl) libraries.GlNames += (libraries.GlNames.empty() ? "" : ",") + name;
+    if (libraries.GlNames.empty()) libraries.GlNames = "-";
+    return libraries;
+}
+
+void EndProgram(pid_t pid) {
+    kill(pid, SIGTERM);
+    const auto deadline = Clock::now() + Milliseconds(2000);
+    while (Clock::now() < deadline) {
+        if (HasExited(pid)) return;
+        std::this_thread::sleep_for(Milliseconds(5));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+int Measure(const TOptions& options, const TWatch& watch) {
+    pid_t pid = 0;
+    const auto start = Clock::now();
+    if (const int error = posix_spawnp(&pid, options.Command[0], nullptr, nullptr, options.Command, environ)) {
+        std::fprintf(stderr, "wait_for_window: cannot start %s: %s\n", options.Command[0], std::strerror(error));
+        return 1;
+    }
+    const auto window = WaitFor(watch, pid, start + options.Timeout, [&] { return TakeOwnMapEvent(watch, pid); });
+    if (!window) {
+        std::fprintf(stderr, "wait_for_window: %s mapped no window\n", options.Command[0]);
+        EndProgram(pid);
+        return 1;
+    }
+    const auto mapped = Clock::now();
+    const long rss = ReadRssKb(pid);
+    const bool painted = WaitFor(watch, pid, start + options.Timeout, [&] { return TakeDamageEvent(watch, *window); });
+    const auto paintedAt = Clock::now();
+    std::this_thread::sleep_for(options.Settle);
+    const long settledRss = ReadRssKb(pid);
+    const TLibraries libraries = ScanLibraries(pid);
+    EndProgram(pid);
+    const auto micros = [&](Clock::time_point at) {
+        return static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(at - start).count());
+    };
+    std::printf("map_us=%lld paint_us=%lld rss_kb=%ld settled_rss_kb=%ld libs=%zu gl=%s\n", micros(mapped),
+                painted ? micros(paintedAt) : -1LL, rss, settledRss, libraries.Count, libraries.GlNames.c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto options = ParseOptions(argc, argv);
+    if (!options) {
+        std::fprintf(stderr, "usage: wait_for_window [--settle MS] [--timeout MS] -- PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    const auto watch = WatchRootWindow();
+    if (!watch) {
+        std::fprintf(stderr, "wait_for_window: cannot open the X display\n");
+        return 1;
+    }
+    const int result = Measure(*options, *watch);
+    XCloseDisplay(watch->Connection);
+    return result;
+}
