@@ -6,17 +6,51 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr char kDesignGeometryProperty[] = "designGeometry";
 constexpr char kDesignFontSizeProperty[] = "designFontPixelSize";
+constexpr char kAlignProperty[] = "align";
 
 int Scaled(int AValue, double AScale) { return int(std::lround(AValue * AScale)); }
 
+// Look-alikes of the design's Windows fonts; the family the design leaves open is "Segoe UI".
+struct TFontSubstitute {
+    const char* Family;
+    const char* Substitutes;
+};
+constexpr TFontSubstitute kFontSubstitutes[] = {
+    {"Segoe UI", "Noto Sans,Nimbus Sans,Liberation Sans,DejaVu Sans"},
+    {"Segoe UI Semibold", "Noto Sans,Nimbus Sans,Liberation Sans,DejaVu Sans"},
+    {"Tahoma", "DejaVu Sans,Noto Sans,Nimbus Sans,Liberation Sans"},
+    {"メイリオ", "Meiryo,Noto Sans CJK JP,IPAPGothic,IPAGothic"},
+};
+constexpr char kFallbackFamilies[] = "Noto Sans CJK JP,IPAPGothic,IPAGothic,Droid Sans Fallback,DejaVu Sans,sans-serif";
+
+QStringList WithSubstitutes(const QStringList& AFamilies) {
+    QStringList families = AFamilies.isEmpty() ? QStringList{QStringLiteral("Segoe UI")} : AFamilies;
+    QStringList result;
+    for (const QString& family : families) {
+        result << family;
+        for (const TFontSubstitute& substitute : kFontSubstitutes)
+            if (family == QString::fromUtf8(substitute.Family))
+                result << QString::fromUtf8(substitute.Substitutes).split(QLatin1Char(','));
+    }
+    result << QString::fromLatin1(kFallbackFamilies).split(QLatin1Char(','));
+    result.removeDuplicates();
+    return result;
+}
+
 } // namespace
+
+// Resources of a static library are linked only when something refers to them; this reference
+// brings the style sheet in, and its registration runs with the program's static set-up.
+void InitStyleResources() { Q_INIT_RESOURCE(zemtrix); }
 
 void SetStyleName(QWidget* AWidget, const QString& AStyleName) {
     if (AWidget->property(StyleNameProperty).toString() == AStyleName) return;
@@ -56,17 +90,49 @@ void ApplyDesignScale(QWidget* AWidget, double AScale) {
     for (QObject* child : AWidget->children())
         if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->isWindow())
             ApplyDesignScale(widget, AScale);
+    // The design geometry of aligned children is only their starting point.
+    if (auto* panel = qobject_cast<TPanel*>(AWidget)) panel->AlignChildren();
+}
+
+double CurrentDesignScale(const QWidget* AWidget) {
+    const int designSize = AWidget->property(kDesignFontSizeProperty).toInt();
+    const int currentSize = AWidget->font().pixelSize();
+    return designSize > 0 && currentSize > 0 ? double(currentSize) / designSize : 1.0;
 }
 
 QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold) {
     QFont font;
-    QStringList families = AFamilies;
-    families << QStringLiteral("Noto Sans CJK JP") << QStringLiteral("IPAPGothic") << QStringLiteral("IPAGothic")
-             << QStringLiteral("DejaVu Sans") << QStringLiteral("sans-serif");
-    font.setFamilies(families);
+    font.setFamilies(WithSubstitutes(AFamilies));
     font.setPixelSize(APixelSize);
     font.setBold(AIsBold);
     return font;
+}
+
+void SetAlign(QWidget* AWidget, TAlign AAlign) {
+    AWidget->setProperty(kAlignProperty, int(AAlign));
+    if (auto* panel = qobject_cast<TPanel*>(AWidget->parentWidget())) panel->AlignChildren();
+}
+
+TKeyButton* CreateKey(QWidget* AParent, const TKeyDesign& ADesign) {
+    auto* key = new TKeyButton(AParent);
+    key->setObjectName(QString::fromLatin1(ADesign.Name));
+    key->setText(QString::fromUtf8(ADesign.Caption));
+    SetStyleName(key, QString::fromLatin1(ADesign.Style));
+    SetDesignGeometry(key, QRect(ADesign.X, ADesign.Y, ADesign.Width, ADesign.Height));
+    const QStringList families = ADesign.Family ? QStringList{QString::fromLatin1(ADesign.Family)} : QStringList{};
+    SetDesignFont(key, DesignFont(families, ADesign.FontPixelSize, true));
+    return key;
+}
+
+// A speed button: it acts on click but leaves the keyboard focus where it was.
+QToolButton* CreatePageArrow(QWidget* AParent, const char* AName, bool AIsLeft) {
+    auto* arrow = new QToolButton(AParent);
+    arrow->setObjectName(QString::fromLatin1(AName));
+    arrow->setFocusPolicy(Qt::NoFocus);
+    arrow->setArrowType(AIsLeft ? Qt::LeftArrow : Qt::RightArrow);
+    SetStyleName(arrow, AIsLeft ? QStringLiteral("LeftPanelBtnStyle") : QStringLiteral("RightPanelBtnStyle"));
+    SetDesignGeometry(arrow, QRect(AIsLeft ? 1 : 333, 48, 10, 33));
+    return arrow;
 }
 
 TKeyButton::TKeyButton(QWidget* AParent) : QPushButton(AParent) { setFocusPolicy(Qt::StrongFocus); }
@@ -110,6 +176,29 @@ void TKeyButton::paintEvent(QPaintEvent* AEvent) {
 }
 
 TPanel::TPanel(QWidget* AParent) : QFrame(AParent) {}
+
+// Bottom-aligned children are stacked upwards from the bottom edge in child order; a client
+// child takes the rest.
+void TPanel::AlignChildren() {
+    QRect free = rect();
+    QWidget* client = nullptr;
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget->isWindow()) continue;
+        const auto align = TAlign(widget->property(kAlignProperty).toInt());
+        if (align == TAlign::Client) client = widget;
+        if (align != TAlign::Bottom) continue;
+        const int height = widget->height();
+        widget->setGeometry(free.left(), free.bottom() + 1 - height, free.width(), height);
+        free.setBottom(free.bottom() - height);
+    }
+    if (client) client->setGeometry(free.left(), free.top(), free.width(), std::max(0, free.height()));
+}
+
+void TPanel::resizeEvent(QResizeEvent* AEvent) {
+    QFrame::resizeEvent(AEvent);
+    AlignChildren();
+}
 
 void TPanel::mouseDoubleClickEvent(QMouseEvent* AEvent) {
     if (AEvent->button() == Qt::LeftButton) emit DoubleClicked();

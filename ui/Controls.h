@@ -8,10 +8,17 @@
 #include <QRect>
 #include <QString>
 
+#include <span>
+
 class QFont;
+class QToolButton;
 
 // The name of the style-sheet style a control is drawn in (the "styleName" property).
 inline constexpr char StyleNameProperty[] = "styleName";
+
+// Registers the window's resources (the style sheet). Linking this file already does it at
+// start-up; calling it again is harmless.
+void InitStyleResources();
 
 // Gives AWidget the named style and re-polishes it, so the style sheet applies the new look.
 void SetStyleName(QWidget* AWidget, const QString& AStyleName);
@@ -26,11 +33,23 @@ void SetDesignFont(QWidget* AWidget, const QFont& AFont);
 // AScale. A control's position is scaled within its parent, as its drawing is.
 void ApplyDesignScale(QWidget* AWidget, double AScale);
 
-// A font by family list with a pixel size at scale 1; the named families come first, then
-// substitutes that exist on Linux desktops (Japanese-capable ones included).
+// The factor AWidget's font is currently scaled by against its design font (1 when it has none).
+double CurrentDesignScale(const QWidget* AWidget);
+
+// A font by family list with a pixel size at scale 1; the named families come first, each
+// followed by look-alikes found on Linux desktops, then Japanese-capable fallbacks.
 QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold);
 
-// A key with rounded corners (the spec's corner button). Besides the usual click it reports
+// How a panel places a child when the panel is resized: not at all, along its bottom edge
+// (full width, own height), or filling what the bottom-aligned children leave free.
+enum class TAlign { None, Bottom, Client };
+void SetAlign(QWidget* AWidget, TAlign AAlign);
+
+// Row role of a history list entry that holds the result text shown under the formula; the
+// formula itself is the entry's display text.
+inline constexpr int HistoryResultValueRole = Qt::UserRole + 1;
+
+// A key with rounded corners (a corner button). Besides the usual click it reports
 // every mouse press with its button and modifiers, and it can draw a small raised text after
 // its caption (set by the style sheet through the "superscript" property).
 class TKeyButton : public QPushButton {
@@ -59,16 +78,60 @@ private:
     int FTag = 0;
 };
 
-// A panel: a plain frame that reports double-clicks on its own background.
+// A panel: a plain frame that reports double-clicks on its own background and keeps its
+// aligned children (SetAlign) in place when it is resized.
 class TPanel : public QFrame {
     Q_OBJECT
 
 public:
     explicit TPanel(QWidget* AParent = nullptr);
 
+    // Places the aligned children within the panel's current size.
+    void AlignChildren();
+
 signals:
     void DoubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* AEvent) override;
+    void resizeEvent(QResizeEvent* AEvent) override;
 };
+
+// One key as designed: a rounded key of the common bold font unless AFamily names another.
+struct TKeyDesign {
+    const char* Name;
+    const char* Caption;
+    const char* Style;
+    int X, Y, Width, Height;
+    int FontPixelSize;
+    const char* Family = nullptr;
+};
+
+// Creates the key on AParent with its name, caption, style, design geometry and font.
+TKeyButton* CreateKey(QWidget* AParent, const TKeyDesign& ADesign);
+
+// A design flat button of a page edge (10 x 33) that never takes the focus.
+QToolButton* CreatePageArrow(QWidget* AParent, const char* AName, bool AIsLeft);
+
+// A key row of a form: its design, the form field that keeps it (if any) and its click
+// handler, either one told which key was clicked or one without arguments.
+template <class TForm>
+struct TKeyRow {
+    TKeyDesign Design;
+    TKeyButton* TForm::*Field = nullptr;
+    void (TForm::*SenderClick)(QPushButton*) = nullptr;
+    void (TForm::*Click)() = nullptr;
+};
+
+// Creates the keys of ARows on AParent in order, stores and connects them.
+template <class TForm>
+void CreateKeys(TForm* AForm, QWidget* AParent, std::span<const TKeyRow<TForm>> ARows) {
+    for (const TKeyRow<TForm>& row : ARows) {
+        TKeyButton* key = CreateKey(AParent, row.Design);
+        if (row.Field) AForm->*row.Field = key;
+        if (const auto handler = row.SenderClick)
+            QObject::connect(key, &QPushButton::clicked, AForm, [AForm, key, handler] { (AForm->*handler)(key); });
+        else if (row.Click)
+            QObject::connect(key, &QPushButton::clicked, AForm, row.Click);
+    }
+}
