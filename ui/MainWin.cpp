@@ -16,6 +16,7 @@
 namespace {
 
 QString LoadStyleSheet() {
+    InitStyleResources(); // the resources live in a static library: make sure they are linked in
     QFile file(QStringLiteral(":/zemtrix/zemtrix.qss"));
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll());
