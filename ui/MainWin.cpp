@@ -3,6 +3,7 @@
 #include "model/AppData.h"
 #include "ui/Controls.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -79,6 +80,13 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
     }
     case QEvent::FocusOut:
         if (AWatched == ExpressionEdit) ExpressionEditExit();
+        break;
+    case QEvent::MouseButtonPress:
+        // A key that does not take the focus (hidden, or in a window that is not active) would
+        // leave the line's caret unsaved; save it before the key acts.
+        if (qobject_cast<QAbstractButton*>(AWatched) && focusWidget() == ExpressionEdit &&
+            static_cast<QWidget*>(AWatched)->window() == this)
+            SaveExpressionCaret();
         break;
     case QEvent::MouseButtonRelease:
         if (AWatched == ExpressionEdit) ExpressionEditClick();

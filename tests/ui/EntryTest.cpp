@@ -246,3 +246,18 @@ TEST_F(EntryTest, ScaleKeysChangeTheWindowWidth) {
 }
 
 } // namespace
+
+namespace {
+
+// A key that cannot take the focus (here: on a page that is not shown) still works from the
+// caret where the user left it.
+TEST_F(EntryTest, KeyThatTakesNoFocusUsesTheCurrentCaret) {
+    SetLine(u"1234"_qs, 2);
+    Click("Option2Btn");
+    EXPECT_EQ(Line(), u"12000"_qs + u"34"_qs);
+    SetLine(u"ab"_qs, 1);
+    Click("Option1Btn");
+    EXPECT_EQ(Line(), u"a00b"_qs);
+}
+
+} // namespace
