@@ -3,8 +3,10 @@
 // OpenGL libraries it has loaded.
 //
 // Usage: wait_for_window [--settle MS] [--timeout MS] -- PROGRAM [ARGS...]
-// Prints one line "map_us=N paint_us=N rss_kb=N settled_rss_kb=N libs=N gl=NAME,NAME|-" and exits
-// 0 (paint_us is -1 when nothing was drawn before the time-out); on a time-out before the map or an
+// Prints one line "map_us=N paint_us=N cpu_us=N rss_kb=N settled_rss_kb=N libs=N
+// gl_driver=NAME,...|- gl_stubs=NAME,...|-" and exits 0. cpu_us is the processor time of all the program's threads when it mapped, which
+// stays meaningful on a busy machine; paint_us is -1 when nothing was drawn before the time-out.
+// On a time-out before the map or an
 // early exit of the program it prints a message on stderr and exits 1. The program is always ended
 // (SIGTERM, then SIGKILL) before this one returns.
 #include <X11/Xatom.h>
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <poll.h>
@@ -157,35 +160,57 @@ long ReadRssKb(pid_t pid) {
     return -1;
 }
 
-constexpr std::array kGlMarkers{"libGL.", "libGLX", "libEGL", "libOpenGL", "libglapi", "libgbm",
-                                "/dri/", "mesa", "libLLVM"};
+long long ReadCpuMicros(pid_t pid) {
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code error;
+    long long nanos = 0;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        long long running = 0;
+        if (schedstat >> running) nanos += running;
+    }
+    return nanos / 1000;
+}
 
-bool IsGlLibrary(std::string_view path) {
-    for (const char* marker : kGlMarkers)
+// The dispatch libraries (libGL, libGLX, libEGL, libOpenGL, libGLdispatch) are small stubs that
+// Qt links directly; the costly part is a driver behind them, which only a GL context loads.
+constexpr std::array kGlDriverMarkers{"_mesa", "_nvidia", "/dri/", "_dri.so", "libglapi", "libgbm", "libLLVM"};
+constexpr std::array kGlStubMarkers{"libGL.", "libGLX.", "libEGL.", "libOpenGL.", "libGLdispatch.", "libGLES"};
+
+template <std::size_t N>
+bool Contains(std::string_view path, const std::array<const char*, N>& markers) {
+    for (const char* marker : markers)
         if (path.find(marker) != std::string_view::npos) return true;
     return false;
 }
 
 struct TLibraries {
     std::size_t Count = 0;
-    std::string GlNames;
+    std::string GlDrivers;
+    std::string GlStubs;
 };
+
+std::string JoinedOrDash(const std::set<std::string>& names) {
+    std::string joined;
+    for (const auto& name : names) joined += (joined.empty() ? "" : ",") + name;
+    return joined.empty() ? "-" : joined;
+}
 
 TLibraries ScanLibraries(pid_t pid) {
     std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
     std::set<std::string> shared;
-    std::set<std::string> gl;
+    std::set<std::string> drivers;
+    std::set<std::string> stubs;
     for (std::string line; std::getline(maps, line);) {
         const auto slash = line.find('/');
         if (slash == std::string::npos || line.find(".so", slash) == std::string::npos) continue;
         const std::string path = line.substr(slash);
+        const std::string name = path.substr(path.rfind('/') + 1);
         shared.insert(path);
-        if (IsGlLibrary(path)) gl.insert(path.substr(path.rfind('/') + 1));
+        if (Contains(path, kGlDriverMarkers)) drivers.insert(name);
+        else if (Contains(path, kGlStubMarkers)) stubs.insert(name);
     }
-    TLibraries libraries{shared.size(), {}};
-    for (const auto& name : gl) libraries.GlNames += (libraries.GlNames.empty() ? "" : ",") + name;
-    if (libraries.GlNames.empty()) libraries.GlNames = "-";
-    return libraries;
+    return {shared.size(), JoinedOrDash(drivers), JoinedOrDash(stubs)};
 }
 
 void EndProgram(pid_t pid) {
@@ -208,11 +233,12 @@ int Measure(const TOptions& options, const TWatch& watch) {
     }
     const auto window = WaitFor(watch, pid, start + options.Timeout, [&] { return TakeOwnMapEvent(watch, pid); });
     if (!window) {
-        std::fprintf(stderr, "wait_for_window: %s mapped no window\n", options.Command[0]);
+        std::fprintf(stderr, "wait_for_window: %s mapped no window (it exited or timed out)\n", options.Command[0]);
         EndProgram(pid);
         return 1;
     }
     const auto mapped = Clock::now();
+    const long long cpu = ReadCpuMicros(pid);
     const long rss = ReadRssKb(pid);
     const bool painted = WaitFor(watch, pid, start + options.Timeout, [&] { return TakeDamageEvent(watch, *window); });
     const auto paintedAt = Clock::now();
@@ -223,8 +249,10 @@ int Measure(const TOptions& options, const TWatch& watch) {
     const auto micros = [&](Clock::time_point at) {
         return static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(at - start).count());
     };
-    std::printf("map_us=%lld paint_us=%lld rss_kb=%ld settled_rss_kb=%ld libs=%zu gl=%s\n", micros(mapped),
-                painted ? micros(paintedAt) : -1LL, rss, settledRss, libraries.Count, libraries.GlNames.c_str());
+    std::printf("map_us=%lld paint_us=%lld cpu_us=%lld rss_kb=%ld settled_rss_kb=%ld libs=%zu gl_driver=%s "
+                "gl_stubs=%s\n",
+                micros(mapped), painted ? micros(paintedAt) : -1LL, cpu, rss, settledRss, libraries.Count,
+                libraries.GlDrivers.c_str(), libraries.GlStubs.c_str());
     return 0;
 }
 
@@ -238,7 +266,7 @@ int main(int argc, char** argv) {
     }
     const auto watch = WatchRootWindow();
     if (!watch) {
-        std::fprintf(stderr, "wait_for_window: cannot open the X display\n");
+        std::fprintf(stderr, "wait_for_window: cannot open the X display, or it lacks the DAMAGE extension\n");
         return 1;
     }
     const int result = Measure(*options, *watch);

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Start-up of the zemtrix window beside a peer desktop calculator (speedcrunch) on a private Xvfb:
 # the time from starting the program until its first top-level window is mapped and until it is
-# first drawn, the resident memory when mapped and 0.5 s later, the shared libraries loaded and
-# whether any of them is OpenGL. The programs take turns within each round, so all see the same
+# first drawn, the processor time it used until mapped (steadier than the wall time when the
+# machine is busy), the resident memory when mapped and 0.5 s later, the shared libraries loaded
+# and whether an OpenGL driver is among them (the small dispatch libraries that Qt links directly
+# are listed apart). The programs take turns within each round, so all see the same
 # machine state; one warm-up round is discarded. A third row forces Qt's GLX integration on
 # zemtrix to show what keeping OpenGL out saves.
 #
@@ -68,7 +70,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)
 field() { sed -n "s/.*\\b$2=\\([^ ]*\\).*/\\1/p" "$work/$1.out"; }
 ms() { awk '{ printf "%.1f", $1 / 1000 }'; }
 mb() { awk '{ printf "%.1f", $1 / 1024 }'; }
-row() { printf '%-12s %10s %15s %9s %7s %9s %5s  %s\n' "$@"; }
+row() { printf '%-12s %10s %15s %9s %7s %7s %9s %5s  %s\n' "$@"; }
 
 summarise() {
   local label=$1 ok paint
@@ -77,8 +79,8 @@ summarise() {
   paint=$(field "$label" paint_us | grep -v '^-' | median | ms)
   row "$label" "$(field "$label" map_us | median | ms)" \
     "$(field "$label" map_us | sort -n | head -n1 | ms) - $(field "$label" map_us | sort -n | tail -n1 | ms)" \
-    "${paint:-none}" "$(field "$label" rss_kb | median | mb)" "$(field "$label" settled_rss_kb | median | mb)" \
-    "$(field "$label" libs | median)" "$(field "$label" gl | tail -n1)"
+    "${paint:-none}" "$(field "$label" cpu_us | median | ms)" "$(field "$label" rss_kb | median | mb)" "$(field "$label" settled_rss_kb | median | mb)" \
+    "$(field "$label" libs | median)" "$(field "$label" gl_driver | tail -n1 | sed 's/^-$/none/')"
   [ "$ok" -lt "$runs" ] && printf '%-12s  (%d of %d runs mapped no window)\n' "" $((runs - ok)) "$runs"
   return 0
 }
@@ -88,6 +90,8 @@ verdict() {
   ours=$(field zemtrix map_us | median); peers=$(field speedcrunch map_us | median)
   rss=$(field zemtrix rss_kb | median)
   if [ -z "$ours" ] || [ -z "$peers" ]; then echo "verdict: incomplete, see the rows above"; return; fi
+  echo "OpenGL driver in zemtrix: $(field zemtrix gl_driver | tail -n1 | sed 's/^-$/none/')" \
+    "(dispatch stubs mapped: $(field zemtrix gl_stubs | tail -n1 | sed 's/^-$/none/'))"
   awk -v a="$ours" -v b="$peers" -v r="$rss" -v t="$rss_target_mb" 'BEGIN {
     printf "start-up: zemtrix mapped in %.1f ms, speedcrunch in %.1f ms: %s\n", a / 1000, b / 1000,
       a <= b ? "target met (no slower)" : "target missed (slower)"
@@ -107,7 +111,7 @@ for ((r = 0; r <= runs; r++)); do
   [ "$r" -eq 0 ] && for label in "${labels[@]}"; do : >"$work/$label.out"; : >"$work/$label.err"; done
 done
 
-row program "mapped ms" "min - max ms" "drawn ms" "RSS MB" "RSS+0.5s" libs "OpenGL libraries"
+row program "mapped ms" "min - max ms" "drawn ms" "CPU ms" "RSS MB" "RSS+0.5s" libs "OpenGL driver"
 for label in "${labels[@]}"; do summarise "$label"; done
 verdict
 for label in "${labels[@]}"; do
