@@ -4,11 +4,11 @@
 //
 // Usage: wait_for_window [--settle MS] [--timeout MS] -- PROGRAM [ARGS...]
 // Prints one line "map_us=N paint_us=N cpu_us=N rss_kb=N settled_rss_kb=N libs=N
-// gl_driver=NAME,...|- gl_stubs=NAME,...|-" and exits 0. cpu_us is the processor time of all the program's threads when it mapped, which
-// stays meaningful on a busy machine; paint_us is -1 when nothing was drawn before the time-out.
-// On a time-out before the map or an
-// early exit of the program it prints a message on stderr and exits 1. The program is always ended
-// (SIGTERM, then SIGKILL) before this one returns.
+// gl_driver=NAME,...|- gl_stubs=NAME,...|-" and exits 0. cpu_us is the processor time of all the
+// program's threads when it mapped, which stays meaningful on a busy machine; paint_us is -1 when
+// nothing was drawn before the time-out. On a time-out before the map or an early exit of the
+// program it prints a message on stderr and exits 1. The program is always ended (SIGTERM, then
+// SIGKILL) before this one returns.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
@@ -62,16 +62,21 @@ std::optional<TOptions> ParseOptions(int argc, char** argv) {
         if (i + 1 >= argc) return std::nullopt;
         const long value = std::strtol(argv[++i], nullptr, 10);
         if (value < 0) return std::nullopt;
-        if (arg == "--settle") options.Settle = Milliseconds(value);
-        else if (arg == "--timeout") options.Timeout = Milliseconds(value);
-        else return std::nullopt;
+        if (arg == "--settle")
+            options.Settle = Milliseconds(value);
+        else if (arg == "--timeout")
+            options.Timeout = Milliseconds(value);
+        else
+            return std::nullopt;
     }
     return std::nullopt;
 }
 
 // A window can vanish between its MapNotify and our property query; Xlib's default handler
 // would end this process for that.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
 
 std::optional<TWatch> WatchRootWindow() {
     TWatch watch;
@@ -87,7 +92,8 @@ std::optional<TWatch> WatchRootWindow() {
     fcntl(ConnectionNumber(watch.Connection), F_SETFD, FD_CLOEXEC);
     watch.WmPid = XInternAtom(watch.Connection, "_NET_WM_PID", False);
     int damageErrorBase = 0;
-    if (!XDamageQueryExtension(watch.Connection, &watch.DamageEventBase, &damageErrorBase)) return std::nullopt;
+    if (!XDamageQueryExtension(watch.Connection, &watch.DamageEventBase, &damageErrorBase))
+        return std::nullopt;
     XSelectInput(watch.Connection, DefaultRootWindow(watch.Connection), SubstructureNotifyMask);
     XSync(watch.Connection, False);
     return watch;
@@ -143,7 +149,8 @@ bool HasExited(pid_t pid) {
 
 // Blocks on the X connection in short slices so that an early death of the program is noticed.
 template <typename TTake>
-auto WaitFor(const TWatch& watch, pid_t pid, Clock::time_point deadline, TTake take) -> decltype(take()) {
+auto WaitFor(const TWatch& watch, pid_t pid, Clock::time_point deadline, TTake take)
+    -> decltype(take()) {
     pollfd connection{ConnectionNumber(watch.Connection), POLLIN, 0};
     while (Clock::now() < deadline) {
         if (auto taken = take()) return taken;
@@ -174,8 +181,10 @@ long long ReadCpuMicros(pid_t pid) {
 
 // The dispatch libraries (libGL, libGLX, libEGL, libOpenGL, libGLdispatch) are small stubs that
 // Qt links directly; the costly part is a driver behind them, which only a GL context loads.
-constexpr std::array kGlDriverMarkers{"_mesa", "_nvidia", "/dri/", "_dri.so", "libglapi", "libgbm", "libLLVM"};
-constexpr std::array kGlStubMarkers{"libGL.", "libGLX.", "libEGL.", "libOpenGL.", "libGLdispatch.", "libGLES"};
+constexpr std::array kGlDriverMarkers{"_mesa",    "_nvidia", "/dri/",  "_dri.so",
+                                      "libglapi", "libgbm",  "libLLVM"};
+constexpr std::array kGlStubMarkers{"libGL.",     "libGLX.",        "libEGL.",
+                                    "libOpenGL.", "libGLdispatch.", "libGLES"};
 
 template <std::size_t N>
 bool Contains(std::string_view path, const std::array<const char*, N>& markers) {
@@ -192,7 +201,8 @@ struct TLibraries {
 
 std::string JoinedOrDash(const std::set<std::string>& names) {
     std::string joined;
-    for (const auto& name : names) joined += (joined.empty() ? "" : ",") + name;
+    for (const auto& name : names)
+        joined += (joined.empty() ? "" : ",") + name;
     return joined.empty() ? "-" : joined;
 }
 
@@ -207,8 +217,10 @@ TLibraries ScanLibraries(pid_t pid) {
         const std::string path = line.substr(slash);
         const std::string name = path.substr(path.rfind('/') + 1);
         shared.insert(path);
-        if (Contains(path, kGlDriverMarkers)) drivers.insert(name);
-        else if (Contains(path, kGlStubMarkers)) stubs.insert(name);
+        if (Contains(path, kGlDriverMarkers))
+            drivers.insert(name);
+        else if (Contains(path, kGlStubMarkers))
+            stubs.insert(name);
     }
     return {shared.size(), JoinedOrDash(drivers), JoinedOrDash(stubs)};
 }
@@ -227,46 +239,56 @@ void EndProgram(pid_t pid) {
 int Measure(const TOptions& options, const TWatch& watch) {
     pid_t pid = 0;
     const auto start = Clock::now();
-    if (const int error = posix_spawnp(&pid, options.Command[0], nullptr, nullptr, options.Command, environ)) {
-        std::fprintf(stderr, "wait_for_window: cannot start %s: %s\n", options.Command[0], std::strerror(error));
+    if (const int error =
+            posix_spawnp(&pid, options.Command[0], nullptr, nullptr, options.Command, environ)) {
+        std::fprintf(stderr, "wait_for_window: cannot start %s: %s\n", options.Command[0],
+                     std::strerror(error));
         return 1;
     }
-    const auto window = WaitFor(watch, pid, start + options.Timeout, [&] { return TakeOwnMapEvent(watch, pid); });
+    const auto window =
+        WaitFor(watch, pid, start + options.Timeout, [&] { return TakeOwnMapEvent(watch, pid); });
     if (!window) {
-        std::fprintf(stderr, "wait_for_window: %s mapped no window (it exited or timed out)\n", options.Command[0]);
+        std::fprintf(stderr, "wait_for_window: %s mapped no window (it exited or timed out)\n",
+                     options.Command[0]);
         EndProgram(pid);
         return 1;
     }
     const auto mapped = Clock::now();
     const long long cpu = ReadCpuMicros(pid);
     const long rss = ReadRssKb(pid);
-    const bool painted = WaitFor(watch, pid, start + options.Timeout, [&] { return TakeDamageEvent(watch, *window); });
+    const bool painted = WaitFor(watch, pid, start + options.Timeout,
+                                 [&] { return TakeDamageEvent(watch, *window); });
     const auto paintedAt = Clock::now();
     std::this_thread::sleep_for(options.Settle);
     const long settledRss = ReadRssKb(pid);
     const TLibraries libraries = ScanLibraries(pid);
     EndProgram(pid);
     const auto micros = [&](Clock::time_point at) {
-        return static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(at - start).count());
+        return static_cast<long long>(
+            std::chrono::duration_cast<std::chrono::microseconds>(at - start).count());
     };
-    std::printf("map_us=%lld paint_us=%lld cpu_us=%lld rss_kb=%ld settled_rss_kb=%ld libs=%zu gl_driver=%s "
-                "gl_stubs=%s\n",
-                micros(mapped), painted ? micros(paintedAt) : -1LL, cpu, rss, settledRss, libraries.Count,
-                libraries.GlDrivers.c_str(), libraries.GlStubs.c_str());
+    std::printf(
+        "map_us=%lld paint_us=%lld cpu_us=%lld rss_kb=%ld settled_rss_kb=%ld libs=%zu gl_driver=%s "
+        "gl_stubs=%s\n",
+        micros(mapped), painted ? micros(paintedAt) : -1LL, cpu, rss, settledRss, libraries.Count,
+        libraries.GlDrivers.c_str(), libraries.GlStubs.c_str());
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     const auto options = ParseOptions(argc, argv);
     if (!options) {
-        std::fprintf(stderr, "usage: wait_for_window [--settle MS] [--timeout MS] -- PROGRAM [ARGS...]\n");
+        std::fprintf(stderr,
+                     "usage: wait_for_window [--settle MS] [--timeout MS] -- PROGRAM [ARGS...]\n");
         return 2;
     }
     const auto watch = WatchRootWindow();
     if (!watch) {
-        std::fprintf(stderr, "wait_for_window: cannot open the X display, or it lacks the DAMAGE extension\n");
+        std::fprintf(
+            stderr,
+            "wait_for_window: cannot open the X display, or it lacks the DAMAGE extension\n");
         return 1;
     }
     const int result = Measure(*options, *watch);
