@@ -55,6 +55,8 @@ void InitStyleResources() { Q_INIT_RESOURCE(zemtrix); }
 void SetStyleName(QWidget* AWidget, const QString& AStyleName) {
     if (AWidget->property(StyleNameProperty).toString() == AStyleName) return;
     AWidget->setProperty(StyleNameProperty, AStyleName);
+    // A control not polished yet reads the property when it is; re-polishing it now is wasted.
+    if (!AWidget->testAttribute(Qt::WA_WState_Polished)) return;
     AWidget->style()->unpolish(AWidget);
     AWidget->style()->polish(AWidget);
     AWidget->update();
