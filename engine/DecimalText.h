@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <cstdint>
+
 // Reads a decimal number text of the form
 //   [blanks] [sign] digits [ "." digits ] [ ("E" | "e") [sign] digits ] [blanks]
 // with "." as the decimal separator (never the locale's) and ASCII digits only. A lone "."
@@ -9,8 +11,6 @@
 // tiny values quietly become denormal or zero. Returns false, leaving `value` alone, when the
 // text has any other form or its magnitude is too large for the extended range.
 bool TryReadDecimal(QStringView text, long double& value);
-
-#include <cstdint>
 
 // The finite, positive AMagnitude rounded to 18 significant decimal digits (ties to even):
 // ADigits x 10^(AExponent - 18) with 10^17 <= ADigits < 10^18. Exact integer arithmetic, for
