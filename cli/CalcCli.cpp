@@ -128,10 +128,8 @@ std::string CliUsageText() {
            "Exit status: 0 all succeeded, 1 some evaluation failed, 2 usage error.\n";
 }
 
-TCliSession::TCliSession(const TCliOptions& AOptions) : FOptions(AOptions) {
-    const TNumberSeparators separators = SystemNumberSeparators();
-    FDecimal = separators.Decimal;
-    FThousands = separators.Thousands;
+TCliSession::TCliSession(const TCliOptions& AOptions)
+    : FOptions(AOptions), FSeparators(SystemNumberSeparators()) {
     try {
         FVariables = ReadCalcVariables(AOptions.Variables);
     } catch (const EVariableError&) {
@@ -141,7 +139,7 @@ TCliSession::TCliSession(const TCliOptions& AOptions) : FOptions(AOptions) {
 QString TCliSession::DisplayText(long double AUnrounded, long double ARounded) const {
     if (FOptions.IsRaw) return QString::fromStdString(RawText(AUnrounded));
     return FormatResultValue(FOptions.IsPercent, FOptions.RoundDecimal, ARounded, FOptions.RoundSelector,
-                             FOptions.IsDigitGroupingSeparator, TNumberSeparators{FDecimal, FThousands});
+                             FOptions.IsDigitGroupingSeparator, FSeparators);
 }
 
 TCliSession::TAnswer TCliSession::Evaluate(const QString& AFormula) {

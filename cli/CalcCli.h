@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CalcEvaluation.h"
+#include "model/ResultFormat.h"
 #include "model/RoundSelector.h"
 #include "model/VariableButtonData.h"
 
@@ -51,7 +52,7 @@ private:
     QString DisplayText(long double AUnrounded, long double ARounded) const;
 
     const TCliOptions& FOptions;
-    QString FDecimal, FThousands;
+    TNumberSeparators FSeparators;
     // The variables never change during a run, so their texts are read once; an unreadable
     // one fails every evaluation, as it would in the window.
     std::optional<TCalcVariables> FVariables;

@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <QComboBox>
 #include <QFont>
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,6 +109,13 @@ QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold) {
     font.setPixelSize(APixelSize);
     font.setBold(AIsBold);
     return font;
+}
+
+void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QString& AName) {
+    ACombo->addItem(ACaption);
+    const int index = ACombo->count() - 1;
+    ACombo->setItemData(index, ATag, ItemTagRole);
+    if (!AName.isEmpty()) ACombo->setItemData(index, AName, ItemNameRole);
 }
 
 void SetAlign(QWidget* AWidget, TAlign AAlign) {

@@ -10,6 +10,7 @@
 
 #include <span>
 
+class QComboBox;
 class QFont;
 class QToolButton;
 
@@ -44,6 +45,13 @@ QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold);
 // (full width, own height), or filling what the bottom-aligned children leave free.
 enum class TAlign { None, Bottom, Client };
 void SetAlign(QWidget* AWidget, TAlign AAlign);
+
+// Roles of a drop-down list entry: the number it stands for (its tag) and its design name.
+inline constexpr int ItemTagRole = Qt::UserRole;
+inline constexpr int ItemNameRole = Qt::UserRole + 1;
+
+// Appends an entry with its caption, tag and (optional) design name to ACombo.
+void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QString& AName = {});
 
 // Row role of a history list entry that holds the result text shown under the formula; the
 // formula itself is the entry's display text.

@@ -29,11 +29,8 @@ QComboBox* CreateRoundCombo(QWidget* AParent) {
     SetDesignFont(combo, DesignFont({}, 10, true));
     combo->setMaxVisibleItems(9);
     const QSignalBlocker blocker(combo);
-    for (const TRoundEntry& entry : kRoundEntries) {
-        combo->addItem(QString::fromLatin1(entry.Caption));
-        combo->setItemData(combo->count() - 1, entry.Tag, Qt::UserRole);
-        combo->setItemData(combo->count() - 1, QString::fromLatin1(entry.Name), Qt::UserRole + 1);
-    }
+    for (const TRoundEntry& entry : kRoundEntries)
+        AddComboItem(combo, QString::fromLatin1(entry.Caption), entry.Tag, QString::fromLatin1(entry.Name));
     combo->setCurrentIndex(0);
     return combo;
 }

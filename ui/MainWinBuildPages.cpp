@@ -45,10 +45,8 @@ QComboBox* CreateDegCombo(QWidget* APage) {
     SetDesignFont(combo, DesignFont({QStringLiteral("Segoe UI Semibold")}, 14, true));
     const QSignalBlocker blocker(combo);
     const char* const units[][2] = {{"Deg", "ListBoxItem1"}, {"Rad", "ListBoxItem2"}, {"Gra", "ListBoxItem3"}};
-    for (const auto& unit : units) {
-        combo->addItem(QString::fromLatin1(unit[0]));
-        combo->setItemData(combo->count() - 1, QString::fromLatin1(unit[1]), Qt::UserRole + 1);
-    }
+    for (int index = 0; index < 3; ++index)
+        AddComboItem(combo, QString::fromLatin1(units[index][0]), index, QString::fromLatin1(units[index][1]));
     combo->setCurrentIndex(0);
     return combo;
 }

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kRoundTagRole = Qt::UserRole;
 constexpr int kRoundSelectorLabelWidth = 20;
 
 } // namespace
@@ -103,7 +102,7 @@ void TMainForm::RedisplayLatestResult() {
 
 void TMainForm::SelectRoundComboItem() {
     for (int index = 0; index < RoundCombo->count(); ++index) {
-        if (RoundCombo->itemData(index, kRoundTagRole).toInt() == RoundDecimal) {
+        if (RoundCombo->itemData(index, ItemTagRole).toInt() == RoundDecimal) {
             RoundCombo->setCurrentIndex(index);
             return;
         }
@@ -124,7 +123,7 @@ void TMainForm::UpdateRoundSelectorLabel() {
 
 void TMainForm::RoundComboChange() {
     const int index = RoundCombo->currentIndex();
-    RoundDecimal = index >= 0 ? RoundCombo->itemData(index, kRoundTagRole).toInt() : 1;
+    RoundDecimal = index >= 0 ? RoundCombo->itemData(index, ItemTagRole).toInt() : 1;
     RedisplayLatestResult();
     UpdateRoundSelectorLabel();
 }
@@ -133,8 +132,7 @@ bool TMainForm::RoundComboKeyDown(QKeyEvent* AEvent) {
     if (AEvent->key() != Qt::Key_Return && AEvent->key() != Qt::Key_Enter) return false;
     const int index = RoundCombo->currentIndex();
     if (index >= 0) {
-        RoundDecimal = RoundCombo->itemData(index, kRoundTagRole).toInt();
-        RoundComboChange();
+        RoundComboChange(); // takes RoundDecimal from the entry's tag
         ExpressionEdit->setFocus();
     } else {
         RoundDecimal = 1;
@@ -148,8 +146,8 @@ void TMainForm::RoundComboMouseUp(Qt::MouseButton AButton) {
     if (AButton != Qt::RightButton) return;
     const int hex = RoundCombo->findText(QStringLiteral("HEX"));
     if (hex < 0) {
-        RoundCombo->addItem(QStringLiteral("HEX"), RoundDecimalHex);
-        RoundCombo->addItem(QStringLiteral("BIN"), RoundDecimalBin);
+        AddComboItem(RoundCombo, QStringLiteral("HEX"), RoundDecimalHex);
+        AddComboItem(RoundCombo, QStringLiteral("BIN"), RoundDecimalBin);
         RoundCombo->setCurrentIndex(RoundCombo->count() - 2);
         return;
     }

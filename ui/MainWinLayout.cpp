@@ -121,13 +121,10 @@ void TMainForm::UpdateCopyBtnStyles() {
 }
 
 // The keys of a page get the plain key style, then the keys with a state of their own get
-// theirs back. The page arrows are not keys.
+// theirs back. The page arrows are tool buttons, not keys, and keep their style.
 void TMainForm::ApplyPanelKeyStyles(QWidget* Page) {
-    for (TKeyButton* key : Page->findChildren<TKeyButton*>(Qt::FindDirectChildrenOnly)) {
-        const QString style = StyleName(key);
-        if (style == u"LeftPanelBtnStyle" || style == u"RightPanelBtnStyle") continue;
+    for (TKeyButton* key : Page->findChildren<TKeyButton*>(Qt::FindDirectChildrenOnly))
         SetStyleName(key, QStringLiteral("KeyBtnStyle"));
-    }
     UpdateScientificKeyStyles();
     UpdateOptionEditBtnStyle();
     UpdateCopyBtnStyles();
