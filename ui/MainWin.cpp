@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <cstdio>
+
 namespace {
 
 QString LoadStyleSheet() {
@@ -25,33 +27,33 @@ QString LoadStyleSheet() {
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* AParent) : QWidget(AParent) {
+TSettingsLocation TSettingsLocation::FromApplication() {
+    TSettingsLocation location;
+    location.Arguments = QCoreApplication::arguments().mid(1);
+    return location;
+}
+
+TMainForm::TMainForm(QWidget* AParent) : TMainForm(TSettingsLocation::FromApplication(), AParent) {}
+
+TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWidget(AParent) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zemtrix"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setStyleSheet(LoadStyleSheet());
-
-    RoundDecimal = -1;
-    AppData = std::make_unique<TAppData>();
+    BaseStyleSheet = LoadStyleSheet();
+    setStyleSheet(BaseStyleSheet);
     BuildControls();
-    ScientificPanelList << ScientificPanel << Option1Panel << VariablePanel;
-
-    // Until the settings file is wired in, the window starts with the stored defaults.
-    OptionButtonData.Assign(AppData->OptionButtonData());
-    ApplyOptionButtonData();
-    VariableButtonData.Assign(AppData->VariableButtonData());
-    ApplyVariableButtonData();
-    SelectRoundComboItem();
-    UpdateRoundSelectorLabel();
-    SetWindowScale(WindowScaleNumber);
-
+    FormCreate(ALocation);
     qApp->installEventFilter(this);
-    ExpressionEdit->setFocus();
 }
 
 TMainForm::~TMainForm() {
     if (qApp) qApp->removeEventFilter(this);
+    try {
+        FormDestroy();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zemtrix: %s\n", error.what());
+    }
 }
 
 void TMainForm::BuildControls() {
@@ -82,13 +84,18 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
         if (AWatched == ExpressionEdit) ExpressionEditExit();
         break;
     case QEvent::MouseButtonPress:
+        if (MoveWindowByDrag(AWatched, AEvent)) return true;
         // A key that does not take the focus (hidden, or in a window that is not active) would
         // leave the line's caret unsaved; save it before the key acts.
         if (qobject_cast<QAbstractButton*>(AWatched) && focusWidget() == ExpressionEdit &&
             static_cast<QWidget*>(AWatched)->window() == this)
             SaveExpressionCaret();
         break;
+    case QEvent::MouseMove:
+        if (MoveWindowByDrag(AWatched, AEvent)) return true;
+        break;
     case QEvent::MouseButtonRelease:
+        if (MoveWindowByDrag(AWatched, AEvent)) return true;
         if (AWatched == ExpressionEdit) ExpressionEditClick();
         if (AWatched == RoundCombo) RoundComboMouseUp(static_cast<QMouseEvent*>(AEvent)->button());
         break;

@@ -56,6 +56,7 @@ void TMainForm::BuildExpressionPanel() {
     ExpressionPanel = new TPanel(this);
     ExpressionPanel->setObjectName(QStringLiteral("ExpressionPanel"));
     SetDesignGeometry(ExpressionPanel, QRect(0, 0, 344, 113));
+    connect(ExpressionPanel, &TPanel::DoubleClicked, this, &TMainForm::ExpressionPanelDblClick);
 
     ScientificKeyBtn = CreateKey(ExpressionPanel,
                                  {"ScientificKeyBtn", "Scientific key", "ScientificKeyBtnStyle", 16, 6, 70, 18, 10});
@@ -109,11 +110,12 @@ void TMainForm::BuildPopupMenu() {
          true},
         {"RoundUpItem", "Round up (UP)", &TMainForm::RoundUpItem, &TMainForm::RoundUpItemClick, false, true},
         {"MenuItem3", "-", nullptr, nullptr, false, false},
-        {"TopMostMenuItem", "Top most", &TMainForm::TopMostMenuItem, nullptr, true, false},
-        {"TransparencyMenuItem", "Transparency", &TMainForm::TransparencyMenuItem, nullptr, true, false},
+        {"TopMostMenuItem", "Top most", &TMainForm::TopMostMenuItem, &TMainForm::TopMostMenuItemClick, true, false},
+        {"TransparencyMenuItem", "Transparency", &TMainForm::TransparencyMenuItem,
+         &TMainForm::TransparencyMenuItemClick, true, false},
         {"MenuItem1", "-", nullptr, nullptr, false, false},
-        {"HomepageItem", "Homepage", &TMainForm::HomepageItem, nullptr, false, false},
-        {"About", "Version", &TMainForm::About, nullptr, false, false},
+        {"HomepageItem", "Homepage", &TMainForm::HomepageItem, &TMainForm::HomepageItemClick, false, false},
+        {"About", "Version", &TMainForm::About, &TMainForm::AboutClick, false, false},
     };
     for (const TMenuEntry& entry : entries) {
         const bool isSeparator = QByteArrayView(entry.Caption) == "-";

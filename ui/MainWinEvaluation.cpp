@@ -45,7 +45,7 @@ void TMainForm::ShowEvaluationFailure(std::exception_ptr AFailure) {
     } catch (...) {
         // Any other failure is reported like the evaluation's own non-engine failures.
     }
-    ResultLabel->setText(QStringLiteral("Error"));
+    SetResultText(QStringLiteral("Error"));
     ExpressionEdit->setFocus();
     SetExpressionCaret(caret);
 }
@@ -74,8 +74,10 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
     ExpressionHistoryList.insert(ExpressionHistoryList.begin(), std::move(entry));
 }
 
+void TMainForm::SetResultText(const QString& AText) { ResultLabel->setText(AText); }
+
 void TMainForm::DisplayResult(bool IsPercent, long double Value) {
-    ResultLabel->setText(FormatResultValue(IsPercent, RoundDecimal, Value));
+    SetResultText(FormatResultValue(IsPercent, RoundDecimal, Value));
 }
 
 QString TMainForm::FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const {
@@ -87,7 +89,7 @@ void TMainForm::RedisplayResult(bool IsPercent, long double Value) {
     try {
         DisplayResult(IsPercent, Value);
     } catch (const EResultRangeError&) {
-        ResultLabel->setText(QStringLiteral("Error"));
+        SetResultText(QStringLiteral("Error"));
     }
 }
 
