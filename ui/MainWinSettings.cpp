@@ -44,7 +44,7 @@ void TMainForm::FormCreate(const TSettingsLocation& ALocation) {
     AppData->SetProgramFolder(ALocation.ProgramFolder);
     AppData->SetUserConfigFolder(ALocation.UserConfigFolder);
     ApplySettings(ALocation);
-    SetWindowScale(WindowScaleNumber);
+    SetWindowScale(AppData->WindowScaleNumber);
     ExpressionEdit->setFocus();
 }
 
