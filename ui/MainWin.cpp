@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -71,6 +72,7 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
     switch (AEvent->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(AEvent);
+        if (AWatched == RoundCombo->view()) return RoundComboListKeyDown(key);
         auto* widget = qobject_cast<QWidget*>(AWatched);
         if (!widget || widget->window() != this) break;
         // Window shortcuts first, once per key press: at its first receiver (the focus widget).

@@ -176,6 +176,7 @@ private:
     void RedisplayLatestResult();
     void RoundComboChange();
     bool RoundComboKeyDown(QKeyEvent* AEvent);
+    bool RoundComboListKeyDown(QKeyEvent* AEvent); // a key in the open list
     void RoundComboMouseUp(Qt::MouseButton AButton);
     void RoundOffItemClick();
     void RoundCutOffItemClick();

@@ -28,6 +28,7 @@ QComboBox* CreateRoundCombo(QWidget* AParent) {
     SetDesignGeometry(combo, QRect(259, 6, 70, 18));
     SetDesignFont(combo, DesignFont({}, 10, true));
     combo->setMaxVisibleItems(9);
+    UseStyledComboItems(combo);
     const QSignalBlocker blocker(combo);
     for (const TRoundEntry& entry : kRoundEntries)
         AddComboItem(combo, QString::fromLatin1(entry.Caption), entry.Tag, QString::fromLatin1(entry.Name));
