@@ -36,4 +36,14 @@ int VisibleCalculatorHeight(bool AIsScientificKey, bool AIsNumericKey) {
            (AIsNumericKey ? KeypadHeight - 1 : 0);
 }
 
+// Both edges are rounded rather than the width, so the right edge lands where ClientWidth puts
+// the window's: X + width is computed in single precision as ClientWidth computes 2 × width.
+QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey, bool AIsNumericKey) {
+    const float width = static_cast<float>(AScale) * DesignClientWidth;
+    const int left = RoundHalfEven(AX);
+    const int right = RoundHalfEven(AX + width);
+    const int height = StackAreas(AScale, AIsScientificKey, AIsNumericKey).ClientHeight;
+    return {left, AIsAbove ? -height : 0, right - left, height};
+}
+
 } // namespace WindowLayout
