@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -65,6 +66,7 @@ void TMainForm::BuildControls() {
     BuildHistoryPanel();
     BuildExpressionPanel();
     BuildPopupMenu();
+    ConnectHistoryPanel();
 }
 
 bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
@@ -78,6 +80,7 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
         if (widget == receiver && FormKeyDown(key)) return true;
         if (AWatched == ExpressionEdit) return ExpressionEditKeyDown(key);
         if (AWatched == RoundCombo) return RoundComboKeyDown(key);
+        if (AWatched == HistoryListBox) return HistoryListBoxKeyDown(key);
         break;
     }
     case QEvent::FocusOut:
