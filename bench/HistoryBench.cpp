@@ -45,14 +45,15 @@ struct TBenchWindow {
             Form->CalcExpression(i % 3 == 0);
         }
     }
-    template <typename T>
-    T* Find(const char* AName) const {
+    template <typename T> T* Find(const char* AName) const {
         return Form->findChild<T*>(QString::fromLatin1(AName));
     }
 };
 
 // Bytes the heap has handed out and not yet taken back.
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
+std::size_t HeapInUse() {
+    return mallinfo2().uordblks;
+}
 
 // Watches a widget for its next paint.
 class TPaintWatch : public QObject {
@@ -74,7 +75,8 @@ double OpenToFirstFrame(TBenchWindow& AWindow) {
     QElapsedTimer timer;
     timer.start();
     AWindow.Find<QAbstractButton>("MemoryButton")->click();
-    while (!watch.IsPainted && timer.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 1);
+    while (!watch.IsPainted && timer.elapsed() < 1000)
+        QApplication::processEvents(QEventLoop::AllEvents, 1);
     return double(timer.nsecsElapsed()) * 1E-9;
 }
 
@@ -91,7 +93,11 @@ void BM_OpenOverlayToFirstFrame(benchmark::State& AState) {
         CloseAtOnce(window);
     }
 }
-BENCHMARK(BM_OpenOverlayToFirstFrame)->Arg(100)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenOverlayToFirstFrame)
+    ->Arg(100)
+    ->Arg(10000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The same for the first opening after the window has started (the list's first polish included).
 void BM_OpenOverlayFirstTimeToFirstFrame(benchmark::State& AState) {
@@ -100,7 +106,11 @@ void BM_OpenOverlayFirstTimeToFirstFrame(benchmark::State& AState) {
         AState.SetIterationTime(OpenToFirstFrame(window));
     }
 }
-BENCHMARK(BM_OpenOverlayFirstTimeToFirstFrame)->Arg(10000)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenOverlayFirstTimeToFirstFrame)
+    ->Arg(10000)
+    ->Iterations(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // From the press on "Memory" until the window has drawn a whole frame with the open list: the
 // slide is put at its end, so that the frame paints every visible row (the largest frame of the
@@ -120,9 +130,14 @@ void BM_OpenOverlayToFullFrame(benchmark::State& AState) {
         AState.SetIterationTime(double(timer.nsecsElapsed()) * 1E-9);
         CloseAtOnce(window);
     }
-    AState.counters["handler_ms"] = benchmark::Counter(handlerSeconds * 1E3 / double(AState.iterations()));
+    AState.counters["handler_ms"] =
+        benchmark::Counter(handlerSeconds * 1E3 / double(AState.iterations()));
 }
-BENCHMARK(BM_OpenOverlayToFullFrame)->Arg(100)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenOverlayToFullFrame)
+    ->Arg(100)
+    ->Arg(10000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // One evaluation while the panel is docked: the new entry, the rebuilt list and the next frame.
 void BM_DockedEvaluation(benchmark::State& AState) {
@@ -152,7 +167,12 @@ void BM_HistoryMemoryPerEntry(benchmark::State& AState) {
         AState.counters["bytes_per_entry"] = (double(HeapInUse()) - double(before)) / entries;
     }
 }
-BENCHMARK(BM_HistoryMemoryPerEntry)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryMemoryPerEntry)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -22,7 +22,8 @@ QString SumTerm(long double AValue) {
 QString HistorySumFormula(std::span<const long double> AValues) {
     QStringList terms;
     terms.reserve(qsizetype(AValues.size()));
-    for (const long double value : AValues) terms << SumTerm(value);
+    for (const long double value : AValues)
+        terms << SumTerm(value);
     return terms.join(QStringLiteral(" + "));
 }
 
@@ -32,9 +33,11 @@ QString HistoryAverageFormula(std::span<const long double> AValues) {
            QString::number(AValues.size());
 }
 
-QString HistoryCopyText(std::span<const long double> AValues, const TNumberSeparators& ASeparators) {
+QString HistoryCopyText(std::span<const long double> AValues,
+                        const TNumberSeparators& ASeparators) {
     QStringList lines;
     lines.reserve(qsizetype(AValues.size()));
-    for (const long double value : AValues) lines << NumberText(value, ASeparators);
+    for (const long double value : AValues)
+        lines << NumberText(value, ASeparators);
     return lines.join(QStringLiteral("\r\n"));
 }

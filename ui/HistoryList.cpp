@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-THistoryListModel::THistoryListModel(THistoryEntries& AEntries, TFormatter AFormatter, QObject* AParent)
+THistoryListModel::THistoryListModel(THistoryEntries& AEntries, TFormatter AFormatter,
+                                     QObject* AParent)
     : QAbstractListModel(AParent), FEntries(AEntries), FFormatter(std::move(AFormatter)) {}
 
 int THistoryListModel::rowCount(const QModelIndex& AParent) const {
@@ -18,10 +19,12 @@ int THistoryListModel::rowCount(const QModelIndex& AParent) const {
 
 // Texts are made when a row is drawn, so a long history costs nothing until it is scrolled to.
 QVariant THistoryListModel::data(const QModelIndex& AIndex, int ARole) const {
-    if (!checkIndex(AIndex, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) return {};
+    if (!checkIndex(AIndex, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
     const TExpressionHistory& entry = Entry(AIndex.row());
     switch (ARole) {
-    case Qt::DisplayRole: return entry.Expression();
+    case Qt::DisplayRole:
+        return entry.Expression();
     case ResultTextRole:
         // A stored result that the current rounding mode cannot show (CUT or UP out of range).
         try {
@@ -29,7 +32,8 @@ QVariant THistoryListModel::data(const QModelIndex& AIndex, int ARole) const {
         } catch (const std::exception&) {
             return QStringLiteral("Error");
         }
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -56,12 +60,14 @@ void THistoryListModel::MoveToFirst(int ARow) {
 void THistoryListModel::RemoveEntries(std::vector<int> ARows) {
     std::sort(ARows.begin(), ARows.end());
     ARows.erase(std::unique(ARows.begin(), ARows.end()), ARows.end());
-    ARows.erase(std::remove_if(ARows.begin(), ARows.end(), [this](int ARow) { return ARow < 0 || ARow >= rowCount(); }),
+    ARows.erase(std::remove_if(ARows.begin(), ARows.end(),
+                               [this](int ARow) { return ARow < 0 || ARow >= rowCount(); }),
                 ARows.end());
     auto runEnd = ARows.end();
     while (runEnd != ARows.begin()) {
         auto runStart = runEnd - 1;
-        while (runStart != ARows.begin() && *(runStart - 1) == *runStart - 1) --runStart;
+        while (runStart != ARows.begin() && *(runStart - 1) == *runStart - 1)
+            --runStart;
         const int first = *runStart;
         const int last = *(runEnd - 1);
         beginRemoveRows({}, first, last);
@@ -73,7 +79,8 @@ void THistoryListModel::RemoveEntries(std::vector<int> ARows) {
 
 void THistoryListModel::Clear() {
     beginResetModel();
-    while (!FEntries.empty()) FEntries.pop_back();
+    while (!FEntries.empty())
+        FEntries.pop_back();
     endResetModel();
 }
 
@@ -104,19 +111,22 @@ void THistoryRowDelegate::paint(QPainter* APainter, const QStyleOptionViewItem& 
     const bool isSelected = AOption.state & QStyle::State_Selected;
     APainter->save();
     APainter->setFont(AOption.font);
-    APainter->setPen(AOption.palette.color(isSelected ? QPalette::HighlightedText : QPalette::Text));
+    APainter->setPen(
+        AOption.palette.color(isSelected ? QPalette::HighlightedText : QPalette::Text));
     const QRect upper(text.left(), text.top(), text.width(), line);
     const QRect lower(text.left(), text.top() + line, text.width(), line);
     const QFontMetrics metrics(AOption.font);
-    APainter->drawText(upper, Qt::AlignLeft | Qt::AlignVCenter,
-                       metrics.elidedText(AIndex.data(Qt::DisplayRole).toString(), Qt::ElideRight, upper.width()));
+    APainter->drawText(
+        upper, Qt::AlignLeft | Qt::AlignVCenter,
+        metrics.elidedText(AIndex.data(Qt::DisplayRole).toString(), Qt::ElideRight, upper.width()));
     APainter->drawText(lower, Qt::AlignRight | Qt::AlignVCenter,
                        AIndex.data(THistoryListModel::ResultTextRole).toString());
     APainter->restore();
 }
 
 THistorySlide::THistorySlide(QWidget* AWidget, const QString& AAnimationName)
-    : QObject(AWidget), FWidget(AWidget), FAnimation(new QPropertyAnimation(this, "PositionY", this)) {
+    : QObject(AWidget), FWidget(AWidget),
+      FAnimation(new QPropertyAnimation(this, "PositionY", this)) {
     FAnimation->setObjectName(AAnimationName);
     FAnimation->setDuration(DurationMs);
     FAnimation->setEasingCurve(QEasingCurve::InQuad);
@@ -125,9 +135,13 @@ THistorySlide::THistorySlide(QWidget* AWidget, const QString& AAnimationName)
     connect(FAnimation, &QAbstractAnimation::finished, this, [this] { emit Finished(FIsInverse); });
 }
 
-qreal THistorySlide::PositionY() const { return FWidget->y(); }
+qreal THistorySlide::PositionY() const {
+    return FWidget->y();
+}
 
-void THistorySlide::SetPositionY(qreal AY) { FWidget->move(FWidget->x(), int(std::lround(AY))); }
+void THistorySlide::SetPositionY(qreal AY) {
+    FWidget->move(FWidget->x(), int(std::lround(AY)));
+}
 
 void THistorySlide::Open(qreal AStartY) {
     if (!IsRunning()) FAnimation->setStartValue(AStartY);
@@ -139,11 +153,17 @@ void THistorySlide::Close(qreal AStartY) {
     Run(true);
 }
 
-void THistorySlide::Stop() { FAnimation->stop(); }
+void THistorySlide::Stop() {
+    FAnimation->stop();
+}
 
-bool THistorySlide::IsRunning() const { return FAnimation->state() == QAbstractAnimation::Running; }
+bool THistorySlide::IsRunning() const {
+    return FAnimation->state() == QAbstractAnimation::Running;
+}
 
-void THistorySlide::SetStartY(qreal AStartY) { FAnimation->setStartValue(AStartY); }
+void THistorySlide::SetStartY(qreal AStartY) {
+    FAnimation->setStartValue(AStartY);
+}
 
 // Turning a running animation round keeps its current time: the widget goes back the way it came,
 // without a jump, and takes as long as it has come so far.

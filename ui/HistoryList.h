@@ -61,7 +61,8 @@ public:
     static constexpr int Margin = 10;
 
     QSize sizeHint(const QStyleOptionViewItem& AOption, const QModelIndex& AIndex) const override;
-    void paint(QPainter* APainter, const QStyleOptionViewItem& AOption, const QModelIndex& AIndex) const override;
+    void paint(QPainter* APainter, const QStyleOptionViewItem& AOption,
+               const QModelIndex& AIndex) const override;
 };
 
 // Moves a widget vertically between a hidden position above its parent's top edge and 0 in 0.3 s,
@@ -92,7 +93,7 @@ public:
     // A new start position (the widget's size changed), also during a run.
     void SetStartY(qreal AStartY);
 
-signals:
+  signals:
     void Finished(bool AIsInverse);
 
 private:

@@ -32,11 +32,13 @@ void TMainForm::BuildHistoryPanel() {
     HistoryListModel = new THistoryListModel(
         ExpressionHistoryList,
         [this](const TExpressionHistory& AEntry) {
-            return FormatResultValue(AEntry.IsPercent(), AEntry.RoundDecimal(), AEntry.ResultValue());
+            return FormatResultValue(AEntry.IsPercent(), AEntry.RoundDecimal(),
+                                     AEntry.ResultValue());
         },
         this);
     HistoryListBox = CreateHistoryListBox(HistoryPanel, HistoryListModel);
-    HistoryPanelAnimation = new THistorySlide(HistoryPanel, QStringLiteral("HistoryPanelAnimation"));
+    HistoryPanelAnimation =
+        new THistorySlide(HistoryPanel, QStringLiteral("HistoryPanelAnimation"));
 
     HistoryButtonPanel = new TPanel(HistoryPanel);
     HistoryButtonPanel->setObjectName(QStringLiteral("HistoryButtonPanel"));
@@ -72,8 +74,11 @@ void TMainForm::BuildHistoryPanel() {
 // The memory button belongs to the expression panel, built after the history panel.
 void TMainForm::ConnectHistoryPanel() {
     connect(MemoryButton, &QPushButton::clicked, this, &TMainForm::MemoryButtonClick);
-    connect(MemoryButton, &TKeyButton::MouseDown, this,
-            [this](Qt::MouseButton AButton, Qt::KeyboardModifiers) { MemoryButtonMouseDown(AButton); });
-    connect(HistoryListBox, &QAbstractItemView::doubleClicked, this, &TMainForm::HistoryPanelEditBtnClick);
-    connect(HistoryPanelAnimation, &THistorySlide::Finished, this, &TMainForm::HistoryPanelAnimationFinish);
+    connect(
+        MemoryButton, &TKeyButton::MouseDown, this,
+        [this](Qt::MouseButton AButton, Qt::KeyboardModifiers) { MemoryButtonMouseDown(AButton); });
+    connect(HistoryListBox, &QAbstractItemView::doubleClicked, this,
+            &TMainForm::HistoryPanelEditBtnClick);
+    connect(HistoryPanelAnimation, &THistorySlide::Finished, this,
+            &TMainForm::HistoryPanelAnimationFinish);
 }

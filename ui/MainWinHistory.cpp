@@ -129,9 +129,13 @@ void TMainForm::HistoryPanelDelBtnClick() {
     HistoryListBox->clearSelection();
 }
 
-void TMainForm::HistoryPanelSelectAllBtnClick() { HistoryListBox->selectAll(); }
+void TMainForm::HistoryPanelSelectAllBtnClick() {
+    HistoryListBox->selectAll();
+}
 
-void TMainForm::HistoryPanelSumBtnClick() { EvaluateHistoryFormula(HistorySumFormula(SelectedHistoryValues())); }
+void TMainForm::HistoryPanelSumBtnClick() {
+    EvaluateHistoryFormula(HistorySumFormula(SelectedHistoryValues()));
+}
 
 void TMainForm::HistoryPanelAverageBtnClick() {
     EvaluateHistoryFormula(HistoryAverageFormula(SelectedHistoryValues()));
@@ -167,7 +171,8 @@ void TMainForm::FocusExpressionEnd() {
 
 std::vector<int> TMainForm::SelectedHistoryRows() const {
     std::vector<int> rows;
-    for (const QModelIndex& index : HistoryListBox->selectionModel()->selectedRows()) rows.push_back(index.row());
+    for (const QModelIndex& index : HistoryListBox->selectionModel()->selectedRows())
+        rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -175,6 +180,7 @@ std::vector<int> TMainForm::SelectedHistoryRows() const {
 // The selected rows' results, from row 0 down.
 std::vector<long double> TMainForm::SelectedHistoryValues() const {
     std::vector<long double> values;
-    for (const int row : SelectedHistoryRows()) values.push_back(HistoryListModel->Entry(row).ResultValue());
+    for (const int row : SelectedHistoryRows())
+        values.push_back(HistoryListModel->Entry(row).ResultValue());
     return values;
 }
