@@ -57,10 +57,6 @@ void UseStyledComboItems(QComboBox* ACombo);
 // Appends an entry with its caption, tag and (optional) design name to ACombo.
 void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QString& AName = {});
 
-// Row role of a history list entry that holds the result text shown under the formula; the
-// formula itself is the entry's display text.
-inline constexpr int HistoryResultValueRole = Qt::UserRole + 1;
-
 // A key with rounded corners (a corner button). Besides the usual click it reports
 // every mouse press with its button and modifiers, and it can draw a small raised text after
 // its caption (set by the style sheet through the "superscript" property).

@@ -5,8 +5,8 @@
 // MainWinBuild*.cpp (one file per panel); its behaviour is spread over MainWinSettings.cpp
 // (start-up and shutdown), MainWinEntry.cpp (keys and keyboard), MainWinCommands.cpp
 // (option-button command strings), MainWinEvaluation.cpp (evaluation and result display),
-// MainWinLayout.cpp (pages and layout) and MainWinOptions.cpp (scale, stay-on-top,
-// transparency, home page and about box).
+// MainWinLayout.cpp (pages and layout), MainWinOptions.cpp (scale, stay-on-top,
+// transparency, home page and about box) and MainWinHistory.cpp (the history panel).
 
 #include "model/ExpressionHistory.h"
 #include "model/OptionButtonData.h"
@@ -29,10 +29,12 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 class TAppData;
+class THistoryListModel;
+class THistorySlide;
 class TKeyButton;
 class TPanel;
 
@@ -131,6 +133,7 @@ private:
     void BuildPopupMenu();
     void ApplyOptionButtonData();
     void ApplyVariableButtonData();
+    void ConnectHistoryPanel();
 
     // Expression entry (MainWinEntry.cpp).
     void SaveExpressionCaret();
@@ -197,6 +200,28 @@ private:
     void AboutClick();
     void ExpressionPanelDblClick();
 
+    // History panel (MainWinHistory.cpp).
+    void UpdateHistoryListBox();
+    void MemoryButtonClick();
+    void MemoryButtonMouseDown(Qt::MouseButton AButton);
+    void ToggleAlwaysDisplayHistoryPanel();
+    void F3KeyDown(bool AIsShift);
+    void HistoryPanelCloseBtnClick();
+    void HistoryPanelAnimationFinish(bool AIsInverse);
+    void HistoryPanelEditBtnClick();
+    bool HistoryListBoxKeyDown(QKeyEvent* AEvent); // true: the key is consumed
+    void HistoryPanelCopyBtnClick();
+    void HistoryPanelDelBtnClick();
+    void HistoryPanelSelectAllBtnClick();
+    void HistoryPanelSumBtnClick();
+    void HistoryPanelAverageBtnClick();
+    void HistoryPanelClearBtnClick();
+    void EvaluateHistoryFormula(const QString& AFormula);
+    void PlaceVisibleHistoryPanel(QPoint APosition);
+    void FocusExpressionEnd();
+    std::vector<int> SelectedHistoryRows() const;
+    std::vector<long double> SelectedHistoryValues() const;
+
     // Pages and layout (MainWinLayout.cpp).
     void InvBtnClick();
     void HypBtnClick();
@@ -208,6 +233,7 @@ private:
     void SetClientSize(int AWidth, int AHeight);
 
     // State, in the order of the design.
+    // Changed only through HistoryListModel, so that the history list's rows follow it.
     std::vector<std::unique_ptr<TExpressionHistory>> ExpressionHistoryList;
     TScientificPanelList ScientificPanelList;
     TOptionButtonData OptionButtonData;
@@ -288,8 +314,10 @@ private:
 
     // History panel.
     TPanel* HistoryPanel = nullptr;
-    QListWidget* HistoryListBox = nullptr;
+    QListView* HistoryListBox = nullptr;
+    THistoryListModel* HistoryListModel = nullptr;
     TPanel* HistoryButtonPanel = nullptr;
+    THistorySlide* HistoryPanelAnimation = nullptr;
 
     // Popup menu of the expression panel.
     QMenu* ExpressionPanelPopupMenu = nullptr;

@@ -201,6 +201,7 @@ bool TMainForm::FormKeyDown(QKeyEvent* AEvent) {
         if (!isShiftAlt) return false;
         SetWindowScale(0);
         return true;
+    case Qt::Key_F3: F3KeyDown(modifiers & Qt::ShiftModifier); return true;
     case Qt::Key_F4: ToggleRoundComboDropDown(); return true;
     case Qt::Key_F5: CopyBtnClick(); return true;
     case Qt::Key_F8: ACBtnClick(); return true;
