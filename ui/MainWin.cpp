@@ -65,6 +65,7 @@ void TMainForm::BuildControls() {
     BuildHistoryPanel();
     BuildExpressionPanel();
     BuildPopupMenu();
+    ConnectPages();
 }
 
 bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
