@@ -49,8 +49,10 @@ void TMainForm::WriteOptionEdits() {
         WriteOptionEdit(number, OptionEdits[number - 1]);
 }
 
+// The field shows the start of its line, where the title is, however long the line.
 void TMainForm::WriteOptionEdit(int N, QLineEdit* Edit) {
     Edit->setText(OptionEditText(OptionButtonData.GetTitle(N), OptionButtonData.GetExpression(N)));
+    Edit->setCursorPosition(0);
 }
 
 void TMainForm::ReadOptionEdits() {
