@@ -24,6 +24,10 @@ constexpr const char* kPageArrowNames[3][2] = {
     {"VariablePanelLeftBtn", "VariablePanelRightBtn"},
 };
 
+// Where the arrows of pages 0, 1 and 2 lead, left then right: right runs 0 → 1 → 2 → 0, left
+// the other way round.
+constexpr int kArrowTargets[3][2] = {{2, 1}, {0, 2}, {1, 0}};
+
 // 0 → 1 → 2 → 0; a stored style outside 0 to 2 (no transition) starts the cycle at 0.
 int NextTransitionStyle(int AStyle) {
     return AStyle >= 0 && AStyle < kTurnStyle ? AStyle + 1 : 0;
@@ -51,22 +55,22 @@ void TMainForm::ConnectPages() {
 }
 
 void TMainForm::ScientificPanelLeftBtnClick() {
-    SwitchPage(0, 2, kLeft);
+    RunPageArrow(0, kLeft);
 }
 void TMainForm::ScientificPanelRightBtnClick() {
-    SwitchPage(0, 1, kRight);
+    RunPageArrow(0, kRight);
 }
 void TMainForm::Option1PanelLeftBtnClick() {
-    SwitchPage(1, 0, kLeft);
+    RunPageArrow(1, kLeft);
 }
 void TMainForm::Option1PanelRightBtnClick() {
-    SwitchPage(1, 2, kRight);
+    RunPageArrow(1, kRight);
 }
 void TMainForm::VariablePanelLeftBtnClick() {
-    SwitchPage(2, 1, kLeft);
+    RunPageArrow(2, kLeft);
 }
 void TMainForm::VariablePanelRightBtnClick() {
-    SwitchPage(2, 0, kRight);
+    RunPageArrow(2, kRight);
 }
 
 // The target page is restyled first so that the transition pictures it as it will look; the page
@@ -88,16 +92,9 @@ void TMainForm::SwitchPage(int ASource, int ATarget, int ADirection) {
 }
 
 void TMainForm::RunPageArrow(int APage, int ADirection) {
-    using THandler = void (TMainForm::*)();
-    static constexpr THandler handlers[3][2] = {
-        {&TMainForm::ScientificPanelLeftBtnClick, &TMainForm::ScientificPanelRightBtnClick},
-        {&TMainForm::Option1PanelLeftBtnClick, &TMainForm::Option1PanelRightBtnClick},
-        {&TMainForm::VariablePanelLeftBtnClick, &TMainForm::VariablePanelRightBtnClick},
-    };
-    if (APage < 0 || APage >= int(std::size(handlers)) ||
-        (ADirection != kLeft && ADirection != kRight))
-        return;
-    (this->*handlers[APage][ADirection])();
+    if (APage < 0 || APage >= int(std::size(kArrowTargets))) return;
+    if (ADirection != kLeft && ADirection != kRight) return;
+    SwitchPage(APage, kArrowTargets[APage][ADirection], ADirection);
 }
 
 void TMainForm::TurnPageByKey(int ADirection) {

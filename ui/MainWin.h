@@ -219,7 +219,7 @@ private:
     void VariablePanelRightBtnClick();
     // Turns from page ASource to page ATarget in ADirection (0 left, 1 right).
     void SwitchPage(int ASource, int ATarget, int ADirection);
-    // The arrow handler of page APage (0 to 2) in ADirection; anything else does nothing.
+    // What the arrow of page APage (0 to 2) in ADirection does; any other page does nothing.
     void RunPageArrow(int APage, int ADirection);
     // F9 (ADirection 0) and F10 (1): the arrow of the page shown, while the area is shown.
     void TurnPageByKey(int ADirection);

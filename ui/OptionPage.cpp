@@ -106,7 +106,7 @@ void TMainForm::SetOptionButtonWidth(TKeyButton* AButton, int AWidth) {
         if (place.width() == AWidth) continue;
         place.setWidth(AWidth);
         SetDesignGeometry(control, place);
-        ApplyDesignScale(control, ScaleFactor());
+        ApplyDesignGeometry(control, ScaleFactor());
     }
 }
 
