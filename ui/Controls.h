@@ -34,6 +34,8 @@ void SetDesignFont(QWidget* AWidget, const QFont& AFont);
 // Re-applies the remembered geometry and font of AWidget and all its descendants, scaled by
 // AScale. A control's position is scaled within its parent, as its drawing is.
 void ApplyDesignScale(QWidget* AWidget, double AScale);
+// Re-applies the remembered geometry of AWidget alone, scaled by AScale.
+void ApplyDesignGeometry(QWidget* AWidget, double AScale);
 
 // The factor AWidget's font is currently scaled by against its design font (1 when it has none).
 double CurrentDesignScale(const QWidget* AWidget);

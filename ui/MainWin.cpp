@@ -68,6 +68,7 @@ void TMainForm::BuildControls() {
     BuildExpressionPanel();
     BuildPopupMenu();
     ConnectHistoryPanel();
+    ConnectPages();
 }
 
 bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
