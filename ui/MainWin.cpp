@@ -1,6 +1,8 @@
 #include "ui/MainWin.h"
 
 #include "model/AppData.h"
+#include "ui/Accessibility.h"
+#include "ui/CaptionFont.h"
 #include "ui/Controls.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,7 @@ QString LoadStyleSheet() {
 } // namespace
 
 TMainForm::TMainForm(QWidget* AParent) : QWidget(AParent) {
+    RegisterCaptionFont();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zemtrix"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -45,6 +48,7 @@ TMainForm::TMainForm(QWidget* AParent) : QWidget(AParent) {
     SelectRoundComboItem();
     UpdateRoundSelectorLabel();
     SetWindowScale(WindowScaleNumber);
+    ApplyAccessibility(this);
 
     qApp->installEventFilter(this);
     ExpressionEdit->setFocus();

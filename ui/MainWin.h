@@ -53,6 +53,8 @@ public:
     // Shows Value in the result line under the current display settings; throws
     // EResultRangeError when the value cannot be shown that way.
     void DisplayResult(bool IsPercent, long double Value);
+    // Every change of the result line goes through here, so that it is also announced.
+    void SetResultText(const QString& AText);
     QString FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const;
     void CollectVariableButtonData();
     void SelectRoundComboItem();
@@ -143,6 +145,7 @@ private:
     void ApplyPanelKeyStyles(QWidget* Page);
     double ScaleFactor() const;
     void SetClientSize(int AWidth, int AHeight);
+    void AboutClick();
 
     // State, in the order of the design.
     std::vector<std::unique_ptr<TExpressionHistory>> ExpressionHistoryList;

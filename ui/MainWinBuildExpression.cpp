@@ -113,7 +113,7 @@ void TMainForm::BuildPopupMenu() {
         {"TransparencyMenuItem", "Transparency", &TMainForm::TransparencyMenuItem, nullptr, true, false},
         {"MenuItem1", "-", nullptr, nullptr, false, false},
         {"HomepageItem", "Homepage", &TMainForm::HomepageItem, nullptr, false, false},
-        {"About", "Version", &TMainForm::About, nullptr, false, false},
+        {"About", "Version", &TMainForm::About, &TMainForm::AboutClick, false, false},
     };
     for (const TMenuEntry& entry : entries) {
         const bool isSeparator = QByteArrayView(entry.Caption) == "-";

@@ -5,6 +5,7 @@
 
 #include "model/CalcEvaluation.h"
 #include "model/ResultFormat.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 
 #include <QAction>
@@ -45,7 +46,7 @@ void TMainForm::ShowEvaluationFailure(std::exception_ptr AFailure) {
     } catch (...) {
         // Any other failure is reported like the evaluation's own non-engine failures.
     }
-    ResultLabel->setText(QStringLiteral("Error"));
+    SetResultText(QStringLiteral("Error"));
     ExpressionEdit->setFocus();
     SetExpressionCaret(caret);
 }
@@ -75,7 +76,12 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
 }
 
 void TMainForm::DisplayResult(bool IsPercent, long double Value) {
-    ResultLabel->setText(FormatResultValue(IsPercent, RoundDecimal, Value));
+    SetResultText(FormatResultValue(IsPercent, RoundDecimal, Value));
+}
+
+void TMainForm::SetResultText(const QString& AText) {
+    ResultLabel->setText(AText);
+    AnnounceResultText(ResultLabel);
 }
 
 QString TMainForm::FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const {
@@ -87,7 +93,7 @@ void TMainForm::RedisplayResult(bool IsPercent, long double Value) {
     try {
         DisplayResult(IsPercent, Value);
     } catch (const EResultRangeError&) {
-        ResultLabel->setText(QStringLiteral("Error"));
+        SetResultText(QStringLiteral("Error"));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/MainWin.h"
 
+#include "ui/AboutWin.h"
 #include "ui/Controls.h"
 
 #include <QComboBox>
@@ -128,4 +129,10 @@ void TMainForm::ApplyPanelKeyStyles(QWidget* Page) {
     UpdateScientificKeyStyles();
     UpdateOptionEditBtnStyle();
     UpdateCopyBtnStyles();
+}
+
+// A fresh about box each time, owned by the window and gone when it closes.
+void TMainForm::AboutClick() {
+    TAboutForm about(this);
+    about.exec();
 }
