@@ -11,7 +11,7 @@ QStringList CaptionFontFiles() {
 // control resolve its font again.
 bool RegisterCaptionFont() {
     static const bool isRegistered = [] {
-        Q_INIT_RESOURCE(zemtrix_fonts); // the resources live in a static library
+        Q_INIT_RESOURCE(zemtrix_desktop); // the resources live in a static library
         bool isComplete = true;
         for (const QString& file : CaptionFontFiles())
             isComplete = QFontDatabase::addApplicationFont(file) >= 0 && isComplete;

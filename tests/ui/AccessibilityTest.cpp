@@ -63,6 +63,8 @@ TEST_F(AccessibilityTest, NamesAndShortcutTooltips) {
         {"ScientificPanelLeftBtn", u"previous page"_qs, "F9"},
         {"ScientificPanelRightBtn", u"next page"_qs, "F10"},
         {"Option1PanelLeftBtn", u"previous page"_qs, "F9"},
+        {"Option1PanelRightBtn", u"next page"_qs, "F10"},
+        {"VariablePanelLeftBtn", u"previous page"_qs, "F9"},
         {"VariablePanelRightBtn", u"next page"_qs, "F10"},
         {"Option3Btn", u"option button 3: blank"_qs, nullptr},
         {"Option5Btn", u"option button 5: 税込"_qs, nullptr},
