@@ -6,11 +6,12 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QDynamicPropertyChangeEvent>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 
-#include <optional>
+#include <algorithm>
 
 namespace {
 
@@ -106,32 +107,33 @@ constexpr TAccessibleText kTexts[] = {
 // What an empty caption is called in a name.
 constexpr char kBlankCaption[] = "blank";
 
-// The digits that "#" stands for when AObjectName matches APattern (empty for a pattern
-// without "#"), or nothing when it does not match.
-std::optional<QString> MatchNumber(const QString& AObjectName, const char* APattern) {
-    const QLatin1StringView pattern(APattern);
-    const qsizetype hash = pattern.indexOf(QLatin1Char('#'));
-    if (hash < 0) return AObjectName == pattern ? std::optional<QString>(QString()) : std::nullopt;
-    const QLatin1StringView prefix = pattern.left(hash);
-    const QLatin1StringView suffix = pattern.mid(hash + 1);
-    if (AObjectName.size() <= prefix.size() + suffix.size() || !AObjectName.startsWith(prefix) ||
-        !AObjectName.endsWith(suffix))
-        return std::nullopt;
-    const QString number = AObjectName.mid(prefix.size(), AObjectName.size() - prefix.size() - suffix.size());
-    for (QChar c : number)
-        if (!c.isDigit()) return std::nullopt;
-    return number;
-}
-
 struct TMatch {
     const TAccessibleText* Text = nullptr;
-    QString Number;
+    QString Number; // what "#" stands for
 };
 
+const QHash<QString, const TAccessibleText*>& TextsByObjectName() {
+    static const QHash<QString, const TAccessibleText*> texts = [] {
+        QHash<QString, const TAccessibleText*> result;
+        for (const TAccessibleText& text : kTexts) result.insert(QString::fromLatin1(text.ObjectName), &text);
+        return result;
+    }();
+    return texts;
+}
+
+// The row of AControl: the one of its name, else the one of its family, its first run of
+// digits standing for "#" ("Option12Btn" is "Option#Btn" with the number 12).
 TMatch FindText(const QObject* AControl) {
-    const QString objectName = AControl->objectName();
-    for (const TAccessibleText& text : kTexts)
-        if (std::optional<QString> number = MatchNumber(objectName, text.ObjectName)) return {&text, *number};
+    const QHash<QString, const TAccessibleText*>& texts = TextsByObjectName();
+    QString name = AControl->objectName();
+    if (const auto row = texts.constFind(name); row != texts.cend()) return {*row, QString()};
+    const auto first = std::find_if(name.cbegin(), name.cend(), [](QChar c) { return c.isDigit(); });
+    if (first == name.cend()) return {};
+    const auto last = std::find_if(first, name.cend(), [](QChar c) { return !c.isDigit(); });
+    const qsizetype start = first - name.cbegin();
+    const QString number = name.mid(start, last - first);
+    name.replace(start, number.size(), QLatin1Char('#'));
+    if (const auto row = texts.constFind(name); row != texts.cend()) return {*row, number};
     return {};
 }
 
