@@ -1,24 +1,31 @@
 # Zemtrix: `make run` starts the calculator, `make test` runs every test.
 # Both install what is missing from Debian's packages first (needs root or sudo).
+# `make install PREFIX=/usr` installs the programs, their desktop entry, icon and manual pages
+# (DESTDIR is honoured).
 
 BUILD_DIR  ?= build
 ASAN_DIR   ?= build-asan
 FUZZ_DIR   ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja
 
 BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
 RUN_PKGS   := fonts-ipafont-gothic
+TEST_PKGS  := desktop-file-utils appstream
 FUZZ_PKGS  := clang libclang-rt-14-dev
 
-.PHONY: run test build build-asan deps deps-run fuzz bench clean
+.PHONY: run test install build build-asan deps deps-run deps-test fuzz bench clean
 
 run: deps-run build
 	./$(BUILD_DIR)/bin/zemtrix
 
-test: deps build build-asan
+test: deps-test build build-asan
 	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+install: deps build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 build:
 	@test -f $(BUILD_DIR)/build.ninja || cmake -S . -B $(BUILD_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -47,6 +54,9 @@ deps:
 
 deps-run:
 	@bash scripts/install-deps.sh $(BUILD_PKGS) $(RUN_PKGS)
+
+deps-test:
+	@bash scripts/install-deps.sh $(BUILD_PKGS) $(TEST_PKGS)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -32,7 +32,10 @@ constexpr TFontSubstitute kFontSubstitutes[] = {
     {"Tahoma", "DejaVu Sans,Noto Sans,Nimbus Sans,Liberation Sans"},
     {"メイリオ", "Meiryo,Noto Sans CJK JP,IPAPGothic,IPAGothic"},
 };
-constexpr char kFallbackFamilies[] = "Noto Sans CJK JP,IPAPGothic,IPAGothic,Droid Sans Fallback,DejaVu Sans,sans-serif";
+// The window's own font for its non-ASCII captions comes after the system's fonts: typed text
+// keeps the system's look, and only glyphs none of them has are taken from it.
+constexpr char kFallbackFamilies[] =
+    "Noto Sans CJK JP,IPAPGothic,IPAGothic,Droid Sans Fallback,DejaVu Sans,Zemtrix Captions,sans-serif";
 
 QStringList WithSubstitutes(const QStringList& AFamilies) {
     QStringList families = AFamilies.isEmpty() ? QStringList{QStringLiteral("Segoe UI")} : AFamilies;

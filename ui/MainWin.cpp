@@ -1,6 +1,8 @@
 #include "ui/MainWin.h"
 
 #include "model/AppData.h"
+#include "ui/Accessibility.h"
+#include "ui/CaptionFont.h"
 #include "ui/Controls.h"
 
 #include <QAbstractButton>
@@ -38,6 +40,7 @@ TSettingsLocation TSettingsLocation::FromApplication() {
 TMainForm::TMainForm(QWidget* AParent) : TMainForm(TSettingsLocation::FromApplication(), AParent) {}
 
 TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWidget(AParent) {
+    RegisterCaptionFont();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zemtrix"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -46,6 +49,7 @@ TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWi
     setStyleSheet(BaseStyleSheet);
     BuildControls();
     FormCreate(ALocation);
+    ApplyAccessibility(this);
     qApp->installEventFilter(this);
 }
 

@@ -77,6 +77,8 @@ public:
     // Shows Value in the result line under the current display settings; throws
     // EResultRangeError when the value cannot be shown that way.
     void DisplayResult(bool IsPercent, long double Value);
+    // Every change of the result line goes through here, so that it is also announced.
+    void SetResultText(const QString& AText);
     QString FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const;
     void CollectVariableButtonData();
     void SelectRoundComboItem();
@@ -174,10 +176,8 @@ private:
     long double GetCalcResult(const QString& Text);
     void AddExpressionHistory(long double Value, bool IsPercent);
     void ShowEvaluationFailure(std::exception_ptr AFailure);
-    // Every change of the result line goes through here.
-    void SetResultText(const QString& AText);
-    // DisplayResult outside an evaluation: a value that cannot be shown gives "Error" and
-    // changes nothing else.
+    // DisplayResult outside an evaluation: a value that cannot be shown leaves the result line as
+    // it is and tells the user why, and changes nothing else.
     void RedisplayResult(bool IsPercent, long double Value);
     void RedisplayLatestResult();
     void RoundComboChange();

@@ -5,6 +5,7 @@
 
 #include "model/CalcEvaluation.h"
 #include "model/ResultFormat.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/HistoryList.h"
 
@@ -89,7 +90,10 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
     HistoryListModel->InsertFirst(std::move(entry));
 }
 
-void TMainForm::SetResultText(const QString& AText) { ResultLabel->setText(AText); }
+void TMainForm::SetResultText(const QString& AText) {
+    ResultLabel->setText(AText);
+    AnnounceResultText(ResultLabel);
+}
 
 void TMainForm::DisplayResult(bool IsPercent, long double Value) {
     SetResultText(FormatResultValue(IsPercent, RoundDecimal, Value));

@@ -93,3 +93,5 @@ void TMainForm::ApplyPanelKeyStyles(QWidget* Page) {
     UpdateOptionEditBtnStyle();
     UpdateCopyBtnStyles();
 }
+
+// A fresh about box each time, owned by the window and gone when it closes.

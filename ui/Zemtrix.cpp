@@ -3,6 +3,17 @@
 #include "ui/Shutdown.h"
 
 #include <QApplication>
+#include <QIcon>
+
+// The icon of the window, for desktops that take it from the window rather than from the
+// desktop entry. (Outside an unnamed namespace: the resource initialiser it declares is global.)
+static QIcon ProgramIcon() {
+    Q_INIT_RESOURCE(zemtrix_desktop); // the resources live in a static library
+    QIcon icon;
+    for (const char* size : {"16", "32", "64"})
+        icon.addFile(QStringLiteral(":/zemtrix/icons/%1/zemtrix.png").arg(QLatin1StringView(size)));
+    return icon;
+}
 
 int main(int argc, char** argv) {
     TShutdown::CatchQuitSignals();
@@ -15,6 +26,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopSettingsAware(false);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zemtrix"));
+    // Desktops match the window to its desktop entry (name, icon) by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEMTRIX_APP_ID));
+    QApplication::setWindowIcon(ProgramIcon());
     TMainForm window;
     TShutdown shutdown(window);
     window.show();

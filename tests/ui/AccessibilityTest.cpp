@@ -1,0 +1,214 @@
+// What a screen reader gets from the window: names of keys and fields (also of those whose
+// captions change), tooltips naming the keyboard shortcuts, the press action of a key, and the
+// announcement of every new result.
+#include "MainWinFixture.h"
+
+#include "ui/Controls.h"
+
+#include <QAccessible>
+#include <QAccessibleValueChangeEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <dlfcn.h>
+
+#include <set>
+#include <vector>
+
+namespace {
+
+QAccessibleInterface* Interface(QWidget* AWidget) {
+    return QAccessible::queryAccessibleInterface(AWidget);
+}
+// A drop-down list is spoken as its label (on Linux its own name is its current entry).
+QString SpokenName(QWidget* AWidget) {
+    QAccessibleInterface* control = Interface(AWidget);
+    if (control->role() == QAccessible::ComboBox) {
+        const auto labels = control->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    return control->text(QAccessible::Name);
+}
+
+class AccessibilityTest : public MainWinFixture {};
+
+TEST_F(AccessibilityTest, NamesAndShortcutTooltips) {
+    struct Row {
+        const char* Name;
+        QString Spoken;
+        const char* Shortcut; // named by the tooltip; nullptr: no tooltip
+    };
+    const Row rows[] = {
+        {"ScientificKeyBtn", u"scientific keys"_qs, "F1"},
+        {"NumericKeyBtn", u"numeric keys"_qs, "F2"},
+        {"MemoryButton", u"history"_qs, "Shift+F3"},
+        {"RoundCombo", u"decimals"_qs, "F4"},
+        {"ExpressionEdit", u"expression"_qs, nullptr},
+        {"CopyBtn", u"copy result"_qs, "F5"},
+        {"ACBtn", u"all clear"_qs, "F8"},
+        {"EnterBtn", u"equals"_qs, "Shift+Enter"},
+        {"MultiplyBtn", u"multiply"_qs, nullptr},
+        {"dividBtn", u"divide"_qs, nullptr},
+        {"PlusBtn", u"plus"_qs, nullptr},
+        {"MinusBtn", u"minus"_qs, nullptr},
+        {"Digit0Btn", u"0"_qs, nullptr},
+        {"Digit7Btn", u"7"_qs, nullptr},
+        {"SqrtBtn", u"square root"_qs, nullptr},
+        {"InvBtn", u"inverse"_qs, nullptr},
+        {"HypBtn", u"hyperbolic"_qs, nullptr},
+        {"SinBtn", u"sine"_qs, nullptr},
+        {"PiBtn", u"pi"_qs, nullptr},
+        {"DegCombo", u"angle unit"_qs, nullptr},
+        {"ScientificPanelLeftBtn", u"previous page"_qs, "F9"},
+        {"ScientificPanelRightBtn", u"next page"_qs, "F10"},
+        {"Option1PanelLeftBtn", u"previous page"_qs, "F9"},
+        {"Option1PanelRightBtn", u"next page"_qs, "F10"},
+        {"VariablePanelLeftBtn", u"previous page"_qs, "F9"},
+        {"VariablePanelRightBtn", u"next page"_qs, "F10"},
+        {"Option3Btn", u"option button 3: blank"_qs, nullptr},
+        {"Option5Btn", u"option button 5: 税込"_qs, nullptr},
+        {"Option12Btn", u"option button 12: UP"_qs, nullptr},
+        {"Option7Edit", u"title and expression of option button 7"_qs, nullptr},
+        {"Variable1Btn", u"variable V1"_qs, nullptr},
+        {"VariableData1Edit", u"value of V1"_qs, nullptr},
+        {"VariableBtn6Edit", u"name of variable 6"_qs, nullptr},
+        {"HistoryListBox", u"history list"_qs, nullptr},
+        {"HistoryPanelSumBtn", u"sum of selected results"_qs, nullptr},
+        {"HistoryPanelCloseBtn", u"close history"_qs, "F3"},
+    };
+    for (const Row& row : rows) {
+        QWidget* control = Find<QWidget>(row.Name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(SpokenName(control), row.Spoken) << row.Name;
+        if (row.Shortcut)
+            EXPECT_TRUE(control->toolTip().contains(QLatin1StringView(row.Shortcut)))
+                << row.Name << ": " << control->toolTip().toStdString();
+        else
+            EXPECT_TRUE(control->toolTip().isEmpty()) << row.Name;
+    }
+    EXPECT_TRUE(Find<QWidget>("ExpressionPanel")->toolTip().contains(u"Shift+Alt+F12"_qs));
+    EXPECT_EQ(Interface(Find<QWidget>("ACBtn"))
+                  ->actionInterface()
+                  ->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+              QStringList{u"F8"_qs});
+}
+
+// Every key, page arrow, drop-down list, edit and history button can be told apart by ear.
+TEST_F(AccessibilityTest, EveryControlHasAName) {
+    std::set<QString> keyNames;
+    for (TKeyButton* key : Form->findChildren<TKeyButton*>()) {
+        const QString name = SpokenName(key);
+        EXPECT_FALSE(name.isEmpty()) << key->objectName().toStdString();
+        EXPECT_NE(name, key->objectName()) << "a name to speak, not the control's";
+        EXPECT_TRUE(keyNames.insert(name).second) << "two keys named " << name.toStdString();
+        EXPECT_EQ(Interface(key)->role(), QAccessible::Button);
+    }
+    std::vector<QWidget*> others;
+    for (auto* widget : Form->findChildren<QToolButton*>())
+        others.push_back(widget);
+    for (auto* widget : Form->findChildren<QComboBox*>())
+        others.push_back(widget);
+    for (auto* widget : Form->findChildren<QLineEdit*>())
+        others.push_back(widget);
+    for (auto* widget : Find<QWidget>("HistoryButtonPanel")->findChildren<QPushButton*>())
+        others.push_back(widget);
+    for (QWidget* widget : others) {
+        EXPECT_FALSE(SpokenName(widget).isEmpty()) << widget->objectName().toStdString();
+        EXPECT_NE(SpokenName(widget), widget->objectName());
+    }
+}
+
+TEST_F(AccessibilityTest, NamesFollowChangingCaptions) {
+    Click("HypBtn");
+    EXPECT_EQ(SpokenName(Find<QWidget>("SinBtn")), u"hyperbolic sine"_qs);
+    Click("InvBtn");
+    EXPECT_EQ(SpokenName(Find<QWidget>("TanBtn")), u"inverse hyperbolic tangent"_qs);
+    EXPECT_TRUE(Interface(Find<QWidget>("InvBtn"))->state().checked);
+    Click("HypBtn");
+    EXPECT_EQ(SpokenName(Find<QWidget>("CosBtn")), u"inverse cosine"_qs);
+    EXPECT_FALSE(Interface(Find<QWidget>("HypBtn"))->state().checked);
+    EXPECT_TRUE(Interface(Find<QWidget>("HypBtn"))->state().checkable);
+
+    Find<QAbstractButton>("Option3Btn")->setText(u"rate"_qs);
+    EXPECT_EQ(SpokenName(Find<QWidget>("Option3Btn")), u"option button 3: rate"_qs);
+
+    // A renamed variable: its key at once, its value field when the field is reached.
+    Find<QAbstractButton>("Variable2Btn")->setText(u"tax"_qs);
+    EXPECT_EQ(SpokenName(Find<QWidget>("Variable2Btn")), u"variable tax"_qs);
+    Find<QWidget>("VariablePanel")->show();
+    Find<QWidget>("VariableData2Edit")->setFocus();
+    EXPECT_EQ(SpokenName(Find<QWidget>("VariableData2Edit")), u"value of tax"_qs);
+}
+
+TEST_F(AccessibilityTest, PressActionActsLikeAPointer) {
+    auto press = [this](const char* AName) {
+        Interface(Find<QWidget>(AName))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    SetLine(u"12"_qs, 1);
+    press("Digit7Btn");
+    EXPECT_EQ(Line(), u"172"_qs) << "at the line's caret";
+    press("PlusBtn");
+    press("Digit1Btn");
+    EXPECT_EQ(Line(), u"17 ＋ 12"_qs) << "each press continues where the previous one left the caret";
+    press("EnterBtn");
+    EXPECT_EQ(ResultText(), u"29"_qs) << "＝ evaluates on the press itself";
+}
+
+// Qt has no public switch for accessibility where no assistive-technology bridge is loaded
+// (the offscreen platform). Its default bridge is switched on through Qt's exported private
+// functions, looked up at run time; the test is skipped where they are not found.
+bool SwitchAccessibility(bool AIsOn) {
+    using TAccessibilityOf = void* (*)(const void* AIntegration);
+    using TSetActive = void (*)(void* AAccessibility, bool AIsActive);
+    auto* const* integration =
+        static_cast<void* const*>(dlsym(RTLD_DEFAULT, "_ZN22QGuiApplicationPrivate20platform_integrationE"));
+    const auto accessibilityOf =
+        reinterpret_cast<TAccessibilityOf>(dlsym(RTLD_DEFAULT, "_ZNK20QPlatformIntegration13accessibilityEv"));
+    const auto setActive = reinterpret_cast<TSetActive>(dlsym(RTLD_DEFAULT, "_ZN22QPlatformAccessibility9setActiveEb"));
+    if (QGuiApplication::platformName() != u"offscreen" || !integration || !*integration || !accessibilityOf ||
+        !setActive)
+        return false;
+    setActive(accessibilityOf(*integration), AIsOn);
+    return QAccessible::isActive() == AIsOn;
+}
+
+struct TAnnouncement {
+    QString Object;
+    QString Value;
+};
+std::vector<TAnnouncement> Announcements;
+
+void RecordAnnouncement(QAccessibleEvent* AEvent) {
+    if (AEvent->type() == QAccessible::ValueChanged)
+        Announcements.push_back(
+            {AEvent->object()->objectName(), static_cast<QAccessibleValueChangeEvent*>(AEvent)->value().toString()});
+}
+
+TEST_F(AccessibilityTest, EveryNewResultIsAnnounced) {
+    if (!SwitchAccessibility(true)) GTEST_SKIP() << "cannot switch accessibility on for this platform";
+    Announcements.clear();
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(RecordAnnouncement);
+
+    Type(u"1+2"_qs);
+    Enter();
+    Enter(); // the same result again is a new result
+    Key(Qt::Key_F8);
+    Type(u"1+"_qs);
+    Enter();
+
+    QAccessible::installUpdateHandler(previous);
+    SwitchAccessibility(false);
+    std::vector<QString> values;
+    for (const TAnnouncement& announcement : Announcements) {
+        EXPECT_EQ(announcement.Object, u"ResultLabel"_qs);
+        values.push_back(announcement.Value);
+    }
+    EXPECT_EQ(values, (std::vector<QString>{u"3"_qs, u"3"_qs, u"0"_qs, u"Error"_qs}));
+
+    QAccessibleInterface* result = Interface(Result);
+    EXPECT_EQ(result->role(), QAccessible::StatusBar) << "a status line: its changes are spoken";
+    EXPECT_EQ(result->text(QAccessible::Name), u"Error"_qs);
+}
+
+} // namespace

@@ -1,0 +1,367 @@
+#include "ui/Accessibility.h"
+
+#include "ui/Controls.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QDynamicPropertyChangeEvent>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+// How a control's spoken name comes about.
+enum class TSpeech {
+    Fixed,         // the name as it stands
+    Toggle,        // a fixed name; the key is "checked" while it shows its pushed style
+    Caption,       // "%1" is the control's current caption
+    Trigonometric, // the function's name, "hyperbolic" with a caption ending in "h", "inverse"
+                   // while the key shows the inverse style
+    VariableValue, // "%1" is the current caption of the variable key of the same number
+};
+
+struct TAccessibleText {
+    const char* ObjectName; // "#" stands for the number of each control of a family
+    const char* Name;       // "#" is replaced by that number
+    const char* ToolTip = nullptr;
+    const char* Shortcut = nullptr; // the key a screen reader announces for pressing the control
+    TSpeech Speech = TSpeech::Fixed;
+};
+
+constexpr TAccessibleText kTexts[] = {
+    {"ExpressionPanel", "expression panel",
+     "Zoom in: Shift+Alt+Up, zoom out: Shift+Alt+Down, normal size: Shift+Alt+F12"},
+    {"ScientificKeyBtn", "scientific keys", "Show or hide the scientific keys (F1)", "F1"},
+    {"NumericKeyBtn", "numeric keys", "Show or hide the numeric keys (F2)", "F2"},
+    {"MemoryButton", "history", "Show or hide the history (F3), docked beside the keys (Shift+F3)", "F3"},
+    {"RoundCombo", "decimals", "Decimals (F4)", "F4"},
+    {"ExpressionEdit", "expression"},
+
+    {"ScientificPanel", "scientific keys page"},
+    {"InvBtn", "inverse", nullptr, nullptr, TSpeech::Toggle},
+    {"HypBtn", "hyperbolic", nullptr, nullptr, TSpeech::Toggle},
+    {"SinBtn", "sine", nullptr, nullptr, TSpeech::Trigonometric},
+    {"CosBtn", "cosine", nullptr, nullptr, TSpeech::Trigonometric},
+    {"TanBtn", "tangent", nullptr, nullptr, TSpeech::Trigonometric},
+    {"DegCombo", "angle unit"},
+    {"SqrtBtn", "square root"},
+    {"ExpBtn", "e to the power"},
+    {"LogBtn", "common logarithm"},
+    {"LnBtn", "natural logarithm"},
+    {"FactBtn", "factorial"},
+    {"EBtn", "times ten to the power"},
+    {"Power2Btn", "squared"},
+    {"PowerBtn", "to the power"},
+    {"PiBtn", "pi"},
+    {"ScientificPanelLeftBtn", "previous page", "Previous page (F9)", "F9"},
+    {"ScientificPanelRightBtn", "next page", "Next page (F10)", "F10"},
+
+    {"Option1Panel", "option buttons page"},
+    {"ButtonEditBtn", "edit option buttons", nullptr, nullptr, TSpeech::Toggle},
+    {"Option#Btn", "option button #: %1", nullptr, nullptr, TSpeech::Caption},
+    {"Option#Edit", "title and expression of option button #"},
+    {"Option1PanelLeftBtn", "previous page", "Previous page (F9)", "F9"},
+    {"Option1PanelRightBtn", "next page", "Next page (F10)", "F10"},
+
+    {"VariablePanel", "variables page"},
+    {"Variable#Btn", "variable %1", nullptr, nullptr, TSpeech::Caption},
+    {"VariableData#Edit", "value of %1", nullptr, nullptr, TSpeech::VariableValue},
+    {"VariableBtn#Edit", "name of variable #"},
+    {"VariablePanelLeftBtn", "previous page", "Previous page (F9)", "F9"},
+    {"VariablePanelRightBtn", "next page", "Next page (F10)", "F10"},
+
+    {"ButtonPanel", "numeric keypad"},
+    {"CopyBtn", "copy result", "Copy the result (F5)", "F5"},
+    {"CurLeftBtn", "cursor left"},
+    {"CurRightBtn", "cursor right"},
+    {"BeginParenthesisBtn", "open parenthesis"},
+    {"EndParenthesisBtn", "close parenthesis"},
+    {"Digit#Btn", "#"},
+    {"DotBtn", "decimal point"},
+    {"DelBtn", "delete"},
+    {"ACBtn", "all clear", "All clear (F8)", "F8"},
+    {"MultiplyBtn", "multiply"},
+    {"dividBtn", "divide"},
+    {"PlusBtn", "plus"},
+    {"MinusBtn", "minus"},
+    {"AnsBtn", "previous answer"},
+    {"EnterBtn", "equals", "Evaluate (Enter), as a percentage (Shift+Enter)", "Enter"},
+
+    {"HistoryPanel", "history panel"},
+    {"HistoryListBox", "history list"},
+    {"HistoryPanelSelectAllBtn", "select all"},
+    {"HistoryPanelDelBtn", "delete selected entries"},
+    {"HistoryPanelClearBtn", "clear history"},
+    {"HistoryPanelSumBtn", "sum of selected results"},
+    {"HistoryPanelAverageBtn", "average of selected results"},
+    {"HistoryPanelCopyBtn", "copy selected results"},
+    {"HistoryPanelEditBtn", "edit selected entry"},
+    {"HistoryPanelCloseBtn", "close history", "Close the history (F3)", "F3"},
+};
+
+// What an empty caption is called in a name.
+constexpr char kBlankCaption[] = "blank";
+
+struct TMatch {
+    const TAccessibleText* Text = nullptr;
+    QString Number; // what "#" stands for
+};
+
+const QHash<QString, const TAccessibleText*>& TextsByObjectName() {
+    static const QHash<QString, const TAccessibleText*> texts = [] {
+        QHash<QString, const TAccessibleText*> result;
+        for (const TAccessibleText& text : kTexts) result.insert(QString::fromLatin1(text.ObjectName), &text);
+        return result;
+    }();
+    return texts;
+}
+
+// The row of AControl: the one of its name, else the one of its family, its first run of
+// digits standing for "#" ("Option12Btn" is "Option#Btn" with the number 12).
+TMatch FindText(const QObject* AControl) {
+    const QHash<QString, const TAccessibleText*>& texts = TextsByObjectName();
+    QString name = AControl->objectName();
+    if (const auto row = texts.constFind(name); row != texts.cend()) return {*row, QString()};
+    const auto first = std::find_if(name.cbegin(), name.cend(), [](QChar c) { return c.isDigit(); });
+    if (first == name.cend()) return {};
+    const auto last = std::find_if(first, name.cend(), [](QChar c) { return !c.isDigit(); });
+    const qsizetype start = first - name.cbegin();
+    const QString number = name.mid(start, last - first);
+    name.replace(start, number.size(), QLatin1Char('#'));
+    if (const auto row = texts.constFind(name); row != texts.cend()) return {*row, number};
+    return {};
+}
+
+QString CaptionOf(const QWidget* AControl) {
+    const auto* button = qobject_cast<const QAbstractButton*>(AControl);
+    return button ? button->text() : QString();
+}
+
+// A caption as it is spoken inside a name.
+QString SpokenCaption(const QWidget* AControl) {
+    const QString caption = CaptionOf(AControl);
+    return caption.isEmpty() ? QString::fromLatin1(kBlankCaption) : caption;
+}
+
+QString TrigonometricName(const QWidget* AKey, const QString& AFunction) {
+    QString name = AFunction;
+    if (CaptionOf(AKey).endsWith(QLatin1Char('h'))) name.prepend(QStringLiteral("hyperbolic "));
+    if (StyleName(AKey) == u"TrigInvBtnStyle") name.prepend(QStringLiteral("inverse "));
+    return name;
+}
+
+// The name of AControl as the table derives it from its current state; its caption when the
+// table does not know it.
+QString SpokenName(const QWidget* AControl) {
+    const TMatch match = FindText(AControl);
+    if (!match.Text) return CaptionOf(AControl);
+    QString name = QString::fromUtf8(match.Text->Name).replace(QLatin1Char('#'), match.Number);
+    switch (match.Text->Speech) {
+    case TSpeech::Fixed:
+    case TSpeech::Toggle:
+        return name;
+    case TSpeech::Caption:
+        return name.arg(SpokenCaption(AControl));
+    case TSpeech::Trigonometric:
+        return TrigonometricName(AControl, name);
+    case TSpeech::VariableValue: {
+        const QWidget* page = AControl->parentWidget();
+        const QString keyName = QStringLiteral("Variable%1Btn").arg(match.Number);
+        return name.arg(SpokenCaption(page ? page->findChild<QWidget*>(keyName) : nullptr));
+    }
+    }
+    return name;
+}
+
+TSpeech SpeechOf(const QWidget* AControl) {
+    const TMatch match = FindText(AControl);
+    return match.Text ? match.Text->Speech : TSpeech::Fixed;
+}
+
+QString ShortcutOf(const QWidget* AControl) {
+    const TMatch match = FindText(AControl);
+    return match.Text && match.Text->Shortcut ? QString::fromLatin1(match.Text->Shortcut) : QString();
+}
+
+// A key as a screen reader sees it: a push button named from the table and its current
+// caption, checkable where it toggles a mode, pressed through its mouse-down and click as a
+// pointer would.
+class TAccessibleKey : public QAccessibleWidget {
+public:
+    explicit TAccessibleKey(TKeyButton* AKey) : QAccessibleWidget(AKey, QAccessible::Button) {}
+
+    QString text(QAccessible::Text AText) const override {
+        if (AText == QAccessible::Name)
+            return Key()->accessibleName().isEmpty() ? SpokenName(Key()) : Key()->accessibleName();
+        if (AText == QAccessible::Accelerator) return ShortcutOf(Key());
+        return QAccessibleWidget::text(AText);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = Key()->isDown();
+        if (SpeechOf(Key()) == TSpeech::Toggle) {
+            state.checkable = true;
+            state.checked = StyleName(Key()).endsWith(QLatin1StringView("PushStyle"));
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& AAction) override {
+        if (AAction != pressAction()) {
+            QAccessibleWidget::doAction(AAction);
+            return;
+        }
+        // A pointer press gives the key the focus first (the line saves its caret) and the ＝ key
+        // acts on the press itself.
+        Key()->setFocus(Qt::OtherFocusReason);
+        emit Key()->MouseDown(Qt::LeftButton, Qt::NoModifier);
+        Key()->click();
+    }
+
+    QStringList keyBindingsForAction(const QString& AAction) const override {
+        const QString shortcut = ShortcutOf(Key());
+        if (AAction == pressAction() && !shortcut.isEmpty()) return {shortcut};
+        return QAccessibleWidget::keyBindingsForAction(AAction);
+    }
+
+private:
+    TKeyButton* Key() const { return static_cast<TKeyButton*>(widget()); }
+};
+
+// The result line as a status line whose name is the result itself, so that its changes are
+// spoken the way status messages are.
+class TAccessibleResultLine : public QAccessibleWidget {
+public:
+    explicit TAccessibleResultLine(QLabel* ALabel) : QAccessibleWidget(ALabel, QAccessible::StatusBar) {}
+
+    QString text(QAccessible::Text AText) const override {
+        switch (AText) {
+        case QAccessible::Name:
+        case QAccessible::Value:
+            return static_cast<QLabel*>(widget())->text();
+        case QAccessible::Description:
+            return QStringLiteral("result");
+        default:
+            return QAccessibleWidget::text(AText);
+        }
+    }
+};
+
+constexpr char kResultLabelName[] = "ResultLabel";
+
+QAccessibleInterface* CreateAccessibleInterface(const QString& AClassName, QObject* AObject) {
+    if (AClassName == u"TKeyButton") return new TAccessibleKey(static_cast<TKeyButton*>(AObject));
+    if (AClassName == u"QLabel" && AObject->objectName() == QLatin1StringView(kResultLabelName))
+        return new TAccessibleResultLine(static_cast<QLabel*>(AObject));
+    return nullptr;
+}
+
+// Each caption set while the window was built made Qt's own factory create an interface for
+// the control; dropping it lets the next query create ours.
+void UseOwnInterface(QWidget* AWidget) {
+    QAccessibleInterface* current = QAccessible::queryAccessibleInterface(AWidget);
+    if (current && !dynamic_cast<TAccessibleKey*>(current) && !dynamic_cast<TAccessibleResultLine*>(current))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
+}
+
+void Notify(QObject* AControl, QAccessible::Event AEvent) {
+    QAccessibleEvent event(AControl, AEvent);
+    QAccessible::updateAccessibility(&event);
+}
+
+// Keeps what is derived at run time current: a value field's name follows its variable key's
+// caption (refreshed when the field takes the focus or its page is shown, before a screen reader
+// reads it), and a key whose named style changes reports its new state or name.
+class TAccessibilityWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+    void WatchValueField(QLineEdit* AField) {
+        FValueFields << AField;
+        AField->installEventFilter(this);
+        if (QWidget* page = AField->parentWidget()) page->installEventFilter(this);
+        AField->setAccessibleName(SpokenName(AField));
+    }
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
+        if (AEvent->type() == QEvent::FocusIn || AEvent->type() == QEvent::Show) RefreshValueFields();
+        if (AEvent->type() == QEvent::DynamicPropertyChange && QAccessible::isActive() &&
+            static_cast<QDynamicPropertyChangeEvent*>(AEvent)->propertyName() == StyleNameProperty)
+            ReportStyleChange(static_cast<QWidget*>(AWatched));
+        return false;
+    }
+
+private:
+    void RefreshValueFields() {
+        for (QLineEdit* field : std::as_const(FValueFields))
+            if (field) field->setAccessibleName(SpokenName(field));
+    }
+
+    static void ReportStyleChange(QWidget* AKey) {
+        if (SpeechOf(AKey) == TSpeech::Trigonometric) {
+            Notify(AKey, QAccessible::NameChanged);
+        } else if (SpeechOf(AKey) == TSpeech::Toggle) {
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(AKey, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+
+    QList<QPointer<QLineEdit>> FValueFields;
+};
+
+// On Linux a drop-down list's accessible name is its current entry; what the list is for comes
+// from the label whose buddy it is. The window shows no such label, so it stays hidden.
+void LabelForScreenReaders(QWidget* AControl) {
+    auto* label = new QLabel(AControl->accessibleName(), AControl->parentWidget());
+    label->setObjectName(AControl->objectName() + QStringLiteral("Label"));
+    label->setBuddy(AControl);
+    label->hide();
+}
+
+void ApplyText(QWidget* AControl, TAccessibleText AText, TAccessibilityWatcher* AWatcher) {
+    if (AText.ToolTip) AControl->setToolTip(QString::fromUtf8(AText.ToolTip));
+    if (auto* key = qobject_cast<TKeyButton*>(AControl)) {
+        UseOwnInterface(key);
+        if (AText.Speech == TSpeech::Toggle || AText.Speech == TSpeech::Trigonometric)
+            key->installEventFilter(AWatcher);
+    } else if (AText.Speech == TSpeech::VariableValue) {
+        if (auto* field = qobject_cast<QLineEdit*>(AControl)) AWatcher->WatchValueField(field);
+    } else {
+        AControl->setAccessibleName(SpokenName(AControl));
+    }
+    if (qobject_cast<QComboBox*>(AControl)) LabelForScreenReaders(AControl);
+}
+
+} // namespace
+
+void ApplyAccessibility(QWidget* AWindow) {
+    [[maybe_unused]] static const bool isFactoryInstalled = [] {
+        QAccessible::installFactory(CreateAccessibleInterface);
+        return true;
+    }();
+
+    auto* watcher = new TAccessibilityWatcher(AWindow);
+    for (QWidget* control : AWindow->findChildren<QWidget*>()) {
+        if (const TMatch match = FindText(control); match.Text)
+            ApplyText(control, *match.Text, watcher);
+        else if (qobject_cast<TKeyButton*>(control))
+            UseOwnInterface(control);
+        if (control->objectName() == QLatin1StringView(kResultLabelName)) UseOwnInterface(control);
+    }
+}
+
+void AnnounceResultText(QLabel* AResultLabel) {
+    QAccessibleValueChangeEvent event(AResultLabel, AResultLabel->text());
+    QAccessible::updateAccessibility(&event);
+}
