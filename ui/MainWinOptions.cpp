@@ -35,8 +35,8 @@ void SetOpacity(QWidget* AWidget, qreal AOpacity) {
 
 } // namespace
 
-// A placeholder under the reserved example domain until the maker's page has its address.
-const char* const TMainForm::HomepageUrl = "https://orvelmont.example/zemtrix/";
+// The same address as the application's metadata gives.
+const char* const TMainForm::HomepageUrl = "https://www.orvelmont.com/zemtrix/";
 
 double TMainForm::ScaleFactor() const { return WindowLayout::ScaleOf(WindowScaleNumber); }
 
