@@ -1,0 +1,52 @@
+#pragma once
+
+// Folder permissions do not bind root, under whom tests often run; a forked child that drops to
+// an unprivileged user sees them as any user would.
+
+#include <QFile>
+#include <QString>
+
+#include <csignal>
+#include <functional>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Runs Check in a forked child, as user and group 65534 when this process is root. True when
+// Check returned true there; an exception or a crash counts as false.
+inline bool InUnprivilegedChild(const std::function<bool()>& Check) {
+    const pid_t Child = fork();
+    if (Child < 0) return false;
+    if (Child == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        bool IsPassed = false;
+        try {
+            IsPassed = Check();
+        } catch (...) {
+        }
+        _exit(IsPassed ? 0 : 1);
+    }
+    int Status = 0;
+    while (waitpid(Child, &Status, 0) < 0) {
+    }
+    return WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
+}
+
+// Every write past Bytes fails, as on a full disk (call in a child: the limit is not undone).
+inline void LimitFileSize(rlim_t Bytes) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit Limit{};
+    getrlimit(RLIMIT_FSIZE, &Limit);
+    Limit.rlim_cur = Bytes;
+    setrlimit(RLIMIT_FSIZE, &Limit);
+}
+
+// The permission bits, e.g. 0644; -1 when the file cannot be examined.
+inline int ModeOf(const QString& FileName) {
+    struct stat Status {};
+    if (stat(QFile::encodeName(FileName).constData(), &Status) != 0) return -1;
+    return static_cast<int>(Status.st_mode & 07777);
+}
