@@ -205,10 +205,12 @@ QString TAppData::SettingsFileName() const {
 // A program installed in a folder the user cannot write would otherwise lose the settings at
 // every exit.
 QString TAppData::ResolveSettingsFileName() const {
-    const QString Folder =
-        FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
-    const QString BesideProgram = QDir::cleanPath(Folder + QStringLiteral("/Zemtrix.ini"));
-    if (!FIsAppDataFolder && CanBeWritten(BesideProgram)) return BesideProgram;
+    if (!FIsAppDataFolder) {
+        const QString Folder =
+            FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
+        const QString BesideProgram = QDir::cleanPath(Folder + QStringLiteral("/Zemtrix.ini"));
+        if (CanBeWritten(BesideProgram)) return BesideProgram;
+    }
     return QDir::cleanPath(UserSettingsFolder() + QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
 }
 

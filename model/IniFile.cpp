@@ -73,18 +73,23 @@ QString FoldAscii(const QString& Name) {
     return Folded;
 }
 
-// Seeded per process, so that no file can be made of names that all collide.
-std::uint32_t NameHash(QStringView Folded) {
-    return static_cast<std::uint32_t>(qHash(Folded, QHashSeed::globalSeed())) >> 1;
+// Of the folded name in UTF-8, 31 bits. Seeded per process, so that no file can be made of
+// names that all collide.
+std::uint32_t FoldedNameHash(QByteArrayView FoldedUtf8) {
+    return static_cast<std::uint32_t>(qHash(FoldedUtf8, QHashSeed::globalSeed())) >> 1;
+}
+
+std::uint32_t NameHash(const QString& Folded) {
+    return FoldedNameHash(Folded.toUtf8());
 }
 
 // The hash of a name as it stands in the file, without building a string for ASCII names.
 std::uint32_t NameHash(QByteArrayView Name) {
     if (!IsAscii(Name)) return NameHash(FoldAscii(QString::fromUtf8(Name)));
-    QVarLengthArray<char16_t, 64> Folded(Name.size());
+    QVarLengthArray<char, 64> Folded(Name.size());
     std::transform(Name.begin(), Name.end(), Folded.begin(),
-                   [](char C) { return FoldAscii(char16_t(C)); });
-    return NameHash(QStringView(Folded.data(), Folded.size()));
+                   [](char C) { return C >= 'A' && C <= 'Z' ? char(C + ('a' - 'A')) : C; });
+    return FoldedNameHash(QByteArrayView(Folded.data(), Folded.size()));
 }
 
 bool IsSameName(QByteArrayView Name, const QString& Folded) {
@@ -93,6 +98,41 @@ bool IsSameName(QByteArrayView Name, const QString& Folded) {
     for (qsizetype i = 0; i < Name.size(); ++i)
         if (FoldAscii(char16_t(Name[i])) != Folded[i].unicode()) return false;
     return true;
+}
+
+// The text of the line starting at Start, without its ending; a lone CR before the end stays
+// part of the text.
+QByteArrayView LineText(QByteArrayView Text, qsizetype Start, qsizetype Newline) {
+    if (Newline < 0) return Text.sliced(Start);
+    const bool Crlf = Newline > Start && Text[Newline - 1] == '\r';
+    return Text.sliced(Start, (Crlf ? Newline - 1 : Newline) - Start);
+}
+
+// Calls Visit(Start, Newline) for each line starting in [From, End) that may be a key or section
+// line: it begins with "[" or holds "=". A damaged file can hold millions of other lines, which
+// are passed over without splitting them. Newline is -1 for a last line without ending.
+template <class TVisit>
+void ForEachCandidateLine(QByteArrayView Text, qsizetype From, qsizetype End, TVisit&& Visit) {
+    const char* const TextEnd = Text.data() + Text.size();
+    for (qsizetype Start = From; Start < End;) {
+        const char* Pos = Text.data() + Start;
+        while (Pos < TextEnd && IsBlank(*Pos))
+            ++Pos;
+        if (Pos < TextEnd && *Pos != '[') {
+            const char* const Stop =
+                *Pos == ';' ? static_cast<const char*>(std::memchr(Pos, '\n', std::size_t(TextEnd - Pos)))
+                            : std::find_if(Pos, TextEnd, [](char C) { return C == '\n' || C == '='; });
+            if (Stop == nullptr || Stop == TextEnd) return;
+            if (*Stop == '\n') {
+                Start = Stop - Text.data() + 1;
+                continue;
+            }
+        }
+        const qsizetype Newline = Text.indexOf('\n', Pos - Text.data());
+        Visit(Start, Newline);
+        if (Newline < 0) return;
+        Start = Newline + 1;
+    }
 }
 
 bool IsQuotedPair(const QString& Text) {
@@ -192,42 +232,32 @@ TIniFile::TName TIniFile::MakeName(const QString& Name) {
     return Result;
 }
 
-// Two passes: the first only counts, so the index is allocated once at its final size. Lines
-// starting beyond the reach of a 32-bit offset are kept as text but never read.
+// Two passes: the first counts the lines that may need an entry, so the index is allocated once;
+// capacity that is never filled is never touched either. Lines starting beyond the reach of a
+// 32-bit offset are kept as text but never read.
 void TIniFile::IndexLines() {
     const QByteArrayView Text(FText);
     const qsizetype FirstNewline = Text.indexOf('\n', FBodyStart);
     if (FirstNewline > FBodyStart && Text[FirstNewline - 1] == '\r') FLineEnding = "\r\n";
     const qsizetype End = std::min<qsizetype>(Text.size(), std::numeric_limits<std::uint32_t>::max());
-    auto ForEachNamedLine = [&](auto&& Visit) {
-        for (qsizetype Start = FBodyStart; Start < End;) {
-            if (Text[Start] == '\n') { // blank lines of a damaged file can be most of it
-                ++Start;
-                continue;
-            }
-            const qsizetype Newline = Text.indexOf('\n', Start);
-            const qsizetype Next = Newline < 0 ? Text.size() : Newline + 1;
-            const TLineParts Parts = SplitLine(LineAt(Start));
-            if (Parts.Kind == lkSection || Parts.Kind == lkKey) Visit(Start, Parts);
-            Start = Next;
-        }
-    };
     std::size_t Count = 0;
-    ForEachNamedLine([&](qsizetype, const TLineParts&) { ++Count; });
+    ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype, qsizetype) { ++Count; });
     FEntries.reserve(Count);
-    ForEachNamedLine([&](qsizetype Start, const TLineParts& Parts) {
+    QByteArrayView PreviousKey; // of the key line just before in the same section block
+    ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype Start, qsizetype Newline) {
+        const TLineParts Parts = SplitLine(LineText(Text, Start, Newline));
+        if (Parts.Kind != lkSection && Parts.Kind != lkKey) return;
+        // A repeat of the key just before it is never read nor replaced, and a damaged file
+        // may repeat one line millions of times.
+        if (Parts.Kind == lkKey && Parts.Name == PreviousKey) return;
+        PreviousKey = Parts.Kind == lkKey ? Parts.Name : QByteArrayView();
         const std::uint32_t Kind = Parts.Kind == lkSection ? 1 : 0;
         FEntries.push_back({static_cast<std::uint32_t>(Start), NameHash(Parts.Name) << 1 | Kind});
     });
 }
 
-// The line's text without its ending; a lone CR before the end stays part of the text.
 QByteArrayView TIniFile::LineAt(qsizetype Start) const {
-    const QByteArrayView Text(FText);
-    const qsizetype Newline = Text.indexOf('\n', Start);
-    if (Newline < 0) return Text.sliced(Start);
-    const bool Crlf = Newline > Start && Text[Newline - 1] == '\r';
-    return Text.sliced(Start, (Crlf ? Newline - 1 : Newline) - Start);
+    return LineText(FText, Start, FText.indexOf('\n', Start));
 }
 
 bool TIniFile::HasName(const TEntry& Entry, const TName& Name) const {
@@ -238,9 +268,19 @@ bool TIniFile::HasName(const TEntry& Entry, const TName& Name) const {
 const std::vector<std::uint32_t>& TIniFile::HeadersOf(const TName& Section) const {
     if (FIsCacheValid && FCachedSection.Folded == Section.Folded) return FCachedHeaders;
     FCachedHeaders.clear();
-    for (std::size_t i = 0; i < FEntries.size(); ++i)
-        if ((FEntries[i].HashAndKind & 1) != 0 && HasName(FEntries[i], Section))
+    // A header spelt like the one before needs no new comparison; damaged files repeat lines.
+    QByteArrayView Previous;
+    bool IsPreviousMatch = false;
+    for (std::size_t i = 0; i < FEntries.size(); ++i) {
+        const TEntry& Entry = FEntries[i];
+        if ((Entry.HashAndKind & 1) == 0 || (Entry.HashAndKind >> 1) != Section.Hash) continue;
+        const QByteArrayView Name = SplitLine(LineAt(Entry.Start)).Name;
+        if (Previous.isNull() || Name != Previous) IsPreviousMatch = IsSameName(Name, Section.Folded);
+        Previous = Name;
+        const bool HasKeys = i + 1 < FEntries.size() && (FEntries[i + 1].HashAndKind & 1) == 0;
+        if (IsPreviousMatch && (FCachedHeaders.empty() || HasKeys))
             FCachedHeaders.push_back(static_cast<std::uint32_t>(i));
+    }
     FCachedSection = Section;
     FIsCacheValid = true;
     return FCachedHeaders;
@@ -293,16 +333,16 @@ std::optional<qsizetype> TIniFile::AnchorInSection(const TName& Section) const {
 }
 
 // From and To are line starts (or the end of the text); the result is From when every line
-// between them is blank.
+// between them is blank. A CR right before an LF belongs to the line ending.
 qsizetype TIniFile::EndOfLastNonBlankLine(qsizetype From, qsizetype To) const {
     const QByteArrayView Text(FText);
-    while (To > From) {
-        const qsizetype TextEnd = Text[To - 1] == '\n' ? To - 1 : To;
-        const qsizetype LineStart = TextEnd > 0 ? Text.lastIndexOf('\n', TextEnd - 1) + 1 : 0;
-        if (SplitLine(LineAt(std::max(LineStart, From))).Kind != lkBlank) return To;
-        To = std::max(LineStart, From);
-    }
-    return From;
+    qsizetype Last = To - 1;
+    while (Last >= From && (IsBlank(Text[Last]) || Text[Last] == '\n' ||
+                            (Text[Last] == '\r' && Last + 1 < Text.size() && Text[Last + 1] == '\n')))
+        --Last;
+    if (Last < From) return From;
+    const qsizetype Newline = Text.indexOf('\n', Last);
+    return Newline < 0 ? Text.size() : Newline + 1;
 }
 
 void TIniFile::ReplaceLine(qsizetype Start, const QByteArray& Text) {

@@ -101,8 +101,9 @@ private:
     std::vector<TEntry> FEntries;  // in file order
     std::vector<TEdit> FEdits;     // by Position; lines added at one place in writing order
     std::vector<TAppendedSection> FAppended;
-    // The header entries of the section looked up last: a settings file is read and written
-    // section by section, so each header's name is compared once per section, not per key.
+    // The header entries of the section looked up last (its first header, then those followed
+    // by keys): a settings file is read and written section by section, so each header's name
+    // is compared once per section, not per key.
     mutable TName FCachedSection;
     mutable std::vector<std::uint32_t> FCachedHeaders;
     mutable bool FIsCacheValid = false;
