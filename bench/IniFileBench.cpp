@@ -97,14 +97,20 @@ void BM_ReadAndWriteLargeFile(benchmark::State& State, const std::string& Shape)
 } // namespace
 
 BENCHMARK_CAPTURE(BM_ReadAndWriteLargeFile, Lines27, std::string("27"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK_CAPTURE(BM_ReadAndWriteLargeFile, ShortOtherLines, std::string("other"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK_CAPTURE(BM_ReadAndWriteLargeFile, RepeatedKeyLines, std::string("samekey"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK_CAPTURE(BM_ReadAndWriteLargeFile, ShortKeyLines, std::string("8"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK_CAPTURE(BM_ReadAndWriteLargeFile, BlankLines, std::string("blank"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK_CAPTURE(BM_ReadAndWriteLargeFile, RepeatedSectionLines, std::string("section"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);

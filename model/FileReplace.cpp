@@ -30,7 +30,7 @@ bool FolderRefusesNewFiles(const QString& FileName) {
 }
 
 class TDescriptor {
-public:
+  public:
     explicit TDescriptor(int Fd) : FFd(Fd) {}
     TDescriptor(const TDescriptor&) = delete;
     TDescriptor& operator=(const TDescriptor&) = delete;
@@ -44,7 +44,7 @@ public:
         return ::close(Fd) == 0;
     }
 
-private:
+  private:
     int FFd;
 };
 
@@ -63,7 +63,8 @@ bool ReadWhole(int Fd, off_t Size, QByteArray& Bytes) {
     Bytes.resize(qsizetype(Size));
     qsizetype Done = 0;
     while (Done < Bytes.size()) {
-        const ssize_t Read = ::pread(Fd, Bytes.data() + Done, std::size_t(Bytes.size() - Done), Done);
+        const ssize_t Read =
+            ::pread(Fd, Bytes.data() + Done, std::size_t(Bytes.size() - Done), Done);
         if (Read < 0 && errno == EINTR) continue;
         if (Read < 0) return false;
         if (Read == 0) break;

@@ -120,8 +120,9 @@ void ForEachCandidateLine(QByteArrayView Text, qsizetype From, qsizetype End, TV
             ++Pos;
         if (Pos < TextEnd && *Pos != '[') {
             const char* const Stop =
-                *Pos == ';' ? static_cast<const char*>(std::memchr(Pos, '\n', std::size_t(TextEnd - Pos)))
-                            : std::find_if(Pos, TextEnd, [](char C) { return C == '\n' || C == '='; });
+                *Pos == ';'
+                    ? static_cast<const char*>(std::memchr(Pos, '\n', std::size_t(TextEnd - Pos)))
+                    : std::find_if(Pos, TextEnd, [](char C) { return C == '\n' || C == '='; });
             if (Stop == nullptr || Stop == TextEnd) return;
             if (*Stop == '\n') {
                 Start = Stop - Text.data() + 1;
@@ -153,9 +154,10 @@ QString ValueOf(QByteArrayView Line) {
 QString EncodeValue(const QString& Value) {
     QString Single = Value;
     Single.replace(u'\r', u' ').replace(u'\n', u' ');
-    const bool NeedsQuotes = !Single.isEmpty() && (Single.front() == u' ' ||
-                                                   Single.front() == u'\t' || Single.back() == u' ' ||
-                                                   Single.back() == u'\t' || IsQuotedPair(Single));
+    const bool NeedsQuotes =
+        !Single.isEmpty() &&
+        (Single.front() == u' ' || Single.front() == u'\t' || Single.back() == u' ' ||
+         Single.back() == u'\t' || IsQuotedPair(Single));
     return NeedsQuotes ? u'"' + Single + u'"' : Single;
 }
 
@@ -185,8 +187,8 @@ QByteArray Utf16ToUtf8(const QByteArray& Bytes, QStringConverter::Encoding Encod
     QByteArray Utf8;
     QString Carry;
     for (qsizetype Start = 2; Start < Bytes.size(); Start += PieceSize) {
-        const QString Decoded =
-            Decoder.decode(QByteArrayView(Bytes).sliced(Start, std::min(PieceSize, Bytes.size() - Start)));
+        const QString Decoded = Decoder.decode(
+            QByteArrayView(Bytes).sliced(Start, std::min(PieceSize, Bytes.size() - Start)));
         QString Piece = Carry + Decoded;
         Carry.clear();
         if (!Piece.isEmpty() && Piece.back().isHighSurrogate()) {
@@ -239,7 +241,8 @@ void TIniFile::IndexLines() {
     const QByteArrayView Text(FText);
     const qsizetype FirstNewline = Text.indexOf('\n', FBodyStart);
     if (FirstNewline > FBodyStart && Text[FirstNewline - 1] == '\r') FLineEnding = "\r\n";
-    const qsizetype End = std::min<qsizetype>(Text.size(), std::numeric_limits<std::uint32_t>::max());
+    const qsizetype End =
+        std::min<qsizetype>(Text.size(), std::numeric_limits<std::uint32_t>::max());
     std::size_t Count = 0;
     ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype, qsizetype) { ++Count; });
     FEntries.reserve(Count);
@@ -275,7 +278,8 @@ const std::vector<std::uint32_t>& TIniFile::HeadersOf(const TName& Section) cons
         const TEntry& Entry = FEntries[i];
         if ((Entry.HashAndKind & 1) == 0 || (Entry.HashAndKind >> 1) != Section.Hash) continue;
         const QByteArrayView Name = SplitLine(LineAt(Entry.Start)).Name;
-        if (Previous.isNull() || Name != Previous) IsPreviousMatch = IsSameName(Name, Section.Folded);
+        if (Previous.isNull() || Name != Previous)
+            IsPreviousMatch = IsSameName(Name, Section.Folded);
         Previous = Name;
         const bool HasKeys = i + 1 < FEntries.size() && (FEntries[i + 1].HashAndKind & 1) == 0;
         if (IsPreviousMatch && (FCachedHeaders.empty() || HasKeys))
@@ -301,7 +305,9 @@ std::optional<std::size_t> TIniFile::FindReplacement(qsizetype Start) const {
 }
 
 TIniFile::TAddedKey* TIniFile::FindAddedKey(const QString& Section, const QString& Key) {
-    auto Matches = [&](const TAddedKey& Line) { return Line.Section == Section && Line.Key == Key; };
+    auto Matches = [&](const TAddedKey& Line) {
+        return Line.Section == Section && Line.Key == Key;
+    };
     for (TEdit& Edit : FEdits)
         if (Edit.Length == 0 && Matches(Edit.Line)) return &Edit.Line;
     for (TAppendedSection& Appended : FAppended)
@@ -337,8 +343,9 @@ std::optional<qsizetype> TIniFile::AnchorInSection(const TName& Section) const {
 qsizetype TIniFile::EndOfLastNonBlankLine(qsizetype From, qsizetype To) const {
     const QByteArrayView Text(FText);
     qsizetype Last = To - 1;
-    while (Last >= From && (IsBlank(Text[Last]) || Text[Last] == '\n' ||
-                            (Text[Last] == '\r' && Last + 1 < Text.size() && Text[Last + 1] == '\n')))
+    while (Last >= From &&
+           (IsBlank(Text[Last]) || Text[Last] == '\n' ||
+            (Text[Last] == '\r' && Last + 1 < Text.size() && Text[Last + 1] == '\n')))
         --Last;
     if (Last < From) return From;
     const qsizetype Newline = Text.indexOf('\n', Last);
@@ -350,21 +357,24 @@ void TIniFile::ReplaceLine(qsizetype Start, const QByteArray& Text) {
         FEdits[*Existing].Line.Text = Text;
         return;
     }
-    const auto Where = std::lower_bound(FEdits.begin(), FEdits.end(), Start,
-                                        [](const TEdit& Edit, qsizetype P) { return Edit.Position < P; });
+    const auto Where =
+        std::lower_bound(FEdits.begin(), FEdits.end(), Start,
+                         [](const TEdit& Edit, qsizetype P) { return Edit.Position < P; });
     FEdits.insert(Where, TEdit{Start, LineAt(Start).size(), {QString(), QString(), Text}});
 }
 
 void TIniFile::AddLine(qsizetype Position, const TAddedKey& Line) {
-    const auto Where = std::upper_bound(FEdits.begin(), FEdits.end(), Position,
-                                        [](qsizetype P, const TEdit& Edit) { return P < Edit.Position; });
+    const auto Where =
+        std::upper_bound(FEdits.begin(), FEdits.end(), Position,
+                         [](qsizetype P, const TEdit& Edit) { return P < Edit.Position; });
     FEdits.insert(Where, TEdit{Position, 0, Line});
 }
 
 void TIniFile::AppendToSection(const QString& Section, const QByteArray& Header,
                                const TAddedKey& Line) {
-    auto Found = std::find_if(FAppended.begin(), FAppended.end(),
-                              [&](const TAppendedSection& Appended) { return Appended.Name == Section; });
+    auto Found =
+        std::find_if(FAppended.begin(), FAppended.end(),
+                     [&](const TAppendedSection& Appended) { return Appended.Name == Section; });
     if (Found == FAppended.end()) Found = FAppended.insert(FAppended.end(), {Section, Header, {}});
     Found->Keys.push_back(Line);
 }
@@ -375,7 +385,8 @@ std::optional<QString> TIniFile::ReadString(const QString& Section, const QStrin
     if (const auto Entry = FindKeyEntry(FoldedSection, FoldedKey)) {
         const qsizetype Start = FEntries[*Entry].Start;
         const auto Replacement = FindReplacement(Start);
-        return ValueOf(Replacement ? QByteArrayView(FEdits[*Replacement].Line.Text) : LineAt(Start));
+        return ValueOf(Replacement ? QByteArrayView(FEdits[*Replacement].Line.Text)
+                                   : LineAt(Start));
     }
     // A key is added only where the text read has none, so the one read comes first.
     if (const TAddedKey* Added = FindAddedKey(FoldedSection.Folded, FoldedKey.Folded))

@@ -11,11 +11,11 @@
 
 // A settings file could not be written. The message is "<full path> に書き込めません".
 class EIniFileWriteError : public std::runtime_error {
-public:
+  public:
     explicit EIniFileWriteError(const QString& FileName);
     const QString& Message() const { return FMessage; }
 
-private:
+  private:
     QString FMessage;
 };
 
@@ -24,7 +24,7 @@ private:
 // exact bytes and line endings. Memory stays close to the size of the text: only key and
 // section lines are indexed, by offset and name hash, and written lines are kept beside it.
 class TIniFile {
-public:
+  public:
     // Decodes UTF-8, or UTF-16 (little or big endian) after its byte-order mark. A run of UTF-8
     // byte-order marks at the start counts as one. Any bytes give a document.
     static TIniFile FromBytes(const QByteArray& Bytes);
@@ -49,7 +49,7 @@ public:
     // EIniFileWriteError and leaves an existing file as it was.
     void Save(const QString& FileName) const;
 
-private:
+  private:
     struct TName {
         QString Folded;
         std::uint32_t Hash = 0;
@@ -94,7 +94,7 @@ private:
     void AppendToSection(const QString& Section, const QByteArray& Header, const TAddedKey& Line);
     std::vector<QByteArrayView> Pieces() const;
 
-    QByteArray FText;          // UTF-8; the byte-order marks read occupy its first FBodyStart bytes
+    QByteArray FText; // UTF-8; the byte-order marks read occupy its first FBodyStart bytes
     qsizetype FBodyStart = 0;
     bool FHasByteOrderMark = false;
     QByteArray FLineEnding = "\n"; // the first line's, for lines added

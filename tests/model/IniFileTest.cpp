@@ -1,6 +1,6 @@
 #include "model/IniFile.h"
 
-#include "ChildProcess.h"
+#include "FileTestSupport.h"
 #include "QtPrinters.h"
 
 #include <QDir>
@@ -182,24 +182,34 @@ TEST(IniFileTest, AddedLinesKeepTheirPlacesWhateverTheWritingOrder) {
                                         "[B]\nY=8\nz=3\n"
                                         "[New1]\nA=7\nc=5\n"
                                         "[New2]\nb=2\n"));
-    const std::pair<const char*, const char*> Keys[] = {{"a", "x"}, {"A", "w"}, {"B", "y"},
+    const std::pair<const char*, const char*> Keys[] = {{"a", "x"}, {"A", "w"},    {"B", "y"},
                                                         {"B", "z"}, {"NEW1", "a"}, {"New2", "B"}};
     for (const auto& [Section, Key] : Keys)
-        EXPECT_EQ(Ini.ReadString(Section, Key), TIniFile::FromBytes(Ini.ToBytes()).ReadString(Section, Key))
+        EXPECT_EQ(Ini.ReadString(Section, Key),
+                  TIniFile::FromBytes(Ini.ToBytes()).ReadString(Section, Key))
             << Section << "/" << Key;
     EXPECT_EQ(Ini.ReadString("A", "w"), QStringLiteral("9"));
 }
 
 TEST(IniFileTest, NamesThatWouldNotReadBackAreNotWritten) {
     const std::pair<QString, QString> Names[] = {
-        {"S", ""},        {"S", "a=b"},    {"S", "[k"},      {"S", ";k"},
-        {"S", " k"},      {"S", "k\t"},    {"S", "k\nL"},    {"a]b", "K"},
-        {" S", "K"},      {"S\n[T", "K"},  {"S", QString(QChar(0xD800))},
+        {"S", ""},
+        {"S", "a=b"},
+        {"S", "[k"},
+        {"S", ";k"},
+        {"S", " k"},
+        {"S", "k\t"},
+        {"S", "k\nL"},
+        {"a]b", "K"},
+        {" S", "K"},
+        {"S\n[T", "K"},
+        {"S", QString(QChar(0xD800))},
     };
     for (const auto& [Section, Key] : Names) {
         TIniFile Ini = Parse("[S]\nK=1\n");
         Ini.WriteString(Section, Key, "2");
-        EXPECT_EQ(Ini.ToBytes(), QByteArray("[S]\nK=1\n")) << Section.toStdString() << "/" << Key.toStdString();
+        EXPECT_EQ(Ini.ToBytes(), QByteArray("[S]\nK=1\n"))
+            << Section.toStdString() << "/" << Key.toStdString();
     }
 }
 
@@ -254,18 +264,9 @@ TEST(IniFileTest, LoadNeverCreatesAndRejectsWhatIsNoFile) {
 
 namespace {
 
-QByteArray ReadFile(const QString& FileName) {
-    QFile File(FileName);
-    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray("(unreadable)");
-}
-
-bool SetMode(const QString& FileName, int Mode) {
-    return chmod(QFile::encodeName(FileName).constData(), mode_t(Mode)) == 0;
-}
-
 // The settings file in a folder the user may not add files to.
 class IniSaveTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(Dir.isValid());
         ASSERT_TRUE(SetMode(Dir.path(), 0755)); // the unprivileged child must reach the folder
@@ -276,10 +277,7 @@ protected:
     QString Folder() const { return Dir.filePath("locked"); }
     QString FileName() const { return Dir.filePath("locked/Zemtrix.ini"); }
     void CreateLocked(const QByteArray& Bytes, int FileMode) {
-        QFile File(FileName());
-        ASSERT_TRUE(File.open(QIODevice::WriteOnly));
-        ASSERT_EQ(File.write(Bytes), Bytes.size());
-        File.close();
+        WriteBytes(FileName(), Bytes);
         ASSERT_TRUE(SetMode(FileName(), FileMode));
         ASSERT_TRUE(SetMode(Folder(), 0555));
     }
@@ -302,7 +300,8 @@ bool FailsWithMessage(const TIniFile& Ini, const QString& FileName) {
 } // namespace
 
 TEST_F(IniSaveTest, AWritableFileInAReadOnlyFolderIsRewrittenInPlaceKeepingItsMode) {
-    CreateLocked("[Program]\nLeft=5\n; a comment long enough to make the first rewrite shorter\n", 0666);
+    CreateLocked("[Program]\nLeft=5\n; a comment long enough to make the first rewrite shorter\n",
+                 0666);
     for (const QString& Value : {QStringLiteral("1"), QString(300, u'x')}) {
         SCOPED_TRACE(Value.size());
         TIniFile Ini = *TIniFile::Load(FileName());
@@ -312,7 +311,7 @@ TEST_F(IniSaveTest, AWritableFileInAReadOnlyFolderIsRewrittenInPlaceKeepingItsMo
             Ini.Save(FileName());
             return true;
         }));
-        EXPECT_EQ(ReadFile(FileName()), Ini.ToBytes());
+        EXPECT_EQ(ReadBytes(FileName()), Ini.ToBytes());
         EXPECT_EQ(ModeOf(FileName()), 0666);
         EXPECT_EQ(FolderEntries(), QStringList{"Zemtrix.ini"});
     }
@@ -324,7 +323,7 @@ TEST_F(IniSaveTest, AFileTheUserCannotWriteFailsWithItsPathAndStaysUntouched) {
     TIniFile Ini = TIniFile::FromBytes(Old);
     Ini.WriteString("Program", "Left", "6");
     EXPECT_TRUE(InUnprivilegedChild([&] { return FailsWithMessage(Ini, FileName()); }));
-    EXPECT_EQ(ReadFile(FileName()), Old);
+    EXPECT_EQ(ReadBytes(FileName()), Old);
     EXPECT_EQ(ModeOf(FileName()), 0444);
 }
 
@@ -339,6 +338,6 @@ TEST_F(IniSaveTest, AFullDiskWhileRewritingInPlaceLeavesTheOldFile) {
         LimitFileSize(rlim_t(Old.size()) + 16);
         return FailsWithMessage(Ini, FileName());
     }));
-    EXPECT_EQ(ReadFile(FileName()), Old);
+    EXPECT_EQ(ReadBytes(FileName()), Old);
     EXPECT_EQ(FolderEntries(), QStringList{"Zemtrix.ini"});
 }

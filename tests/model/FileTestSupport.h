@@ -1,10 +1,15 @@
 #pragma once
 
-// Folder permissions do not bind root, under whom tests often run; a forked child that drops to
-// an unprivileged user sees them as any user would.
+// Files for the settings tests. Folder permissions do not bind root, under whom tests often run;
+// a forked child that drops to an unprivileged user sees them as any user would.
 
+#include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <functional>
@@ -14,13 +19,32 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// The whole file, or the empty text when it cannot be read.
+inline QByteArray ReadBytes(const QString& FileName) {
+    QFile File(FileName);
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
+}
+
+// Creates the folders as needed.
+inline void WriteBytes(const QString& FileName, const QByteArray& Bytes) {
+    QDir().mkpath(QFileInfo(FileName).absolutePath());
+    QFile File(FileName);
+    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+    ASSERT_EQ(File.write(Bytes), Bytes.size());
+}
+
+inline bool SetMode(const QString& FileName, int Mode) {
+    return chmod(QFile::encodeName(FileName).constData(), mode_t(Mode)) == 0;
+}
+
 // Runs Check in a forked child, as user and group 65534 when this process is root. True when
 // Check returned true there; an exception or a crash counts as false.
 inline bool InUnprivilegedChild(const std::function<bool()>& Check) {
     const pid_t Child = fork();
     if (Child < 0) return false;
     if (Child == 0) {
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
             _exit(2);
         bool IsPassed = false;
         try {
