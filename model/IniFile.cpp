@@ -57,6 +57,14 @@ TLineParts SplitLine(QByteArrayView Line) {
     return {lkKey, Key, TrimBlanks(Trimmed.sliced(Equals + 1))};
 }
 
+// Unlike QString::fromUtf8, keeps a leading U+FEFF: inside the file it is a character of a name
+// or value, and dropping it would change a value at every rewrite.
+QString DecodeUtf8(QByteArrayView Bytes) {
+    QStringDecoder Decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return Decoder.decode(Bytes);
+}
+
 bool IsAscii(QByteArrayView Text) {
     return std::all_of(Text.begin(), Text.end(), [](char C) { return (C & 0x80) == 0; });
 }
@@ -85,7 +93,7 @@ std::uint32_t NameHash(const QString& Folded) {
 
 // The hash of a name as it stands in the file, without building a string for ASCII names.
 std::uint32_t NameHash(QByteArrayView Name) {
-    if (!IsAscii(Name)) return NameHash(FoldAscii(QString::fromUtf8(Name)));
+    if (!IsAscii(Name)) return NameHash(FoldAscii(DecodeUtf8(Name)));
     QVarLengthArray<char, 64> Folded(Name.size());
     std::transform(Name.begin(), Name.end(), Folded.begin(),
                    [](char C) { return C >= 'A' && C <= 'Z' ? char(C + ('a' - 'A')) : C; });
@@ -93,7 +101,7 @@ std::uint32_t NameHash(QByteArrayView Name) {
 }
 
 bool IsSameName(QByteArrayView Name, const QString& Folded) {
-    if (!IsAscii(Name)) return FoldAscii(QString::fromUtf8(Name)) == Folded;
+    if (!IsAscii(Name)) return FoldAscii(DecodeUtf8(Name)) == Folded;
     if (Name.size() != Folded.size()) return false;
     for (qsizetype i = 0; i < Name.size(); ++i)
         if (FoldAscii(char16_t(Name[i])) != Folded[i].unicode()) return false;
@@ -146,7 +154,7 @@ QString Unquote(const QString& Text) {
 }
 
 QString ValueOf(QByteArrayView Line) {
-    return Unquote(QString::fromUtf8(SplitLine(Line).Value));
+    return Unquote(DecodeUtf8(SplitLine(Line).Value));
 }
 
 // Reading trims blanks and removes enclosing quotes, so such values are written quoted to come

@@ -23,6 +23,7 @@ class EIniFileWriteError : public std::runtime_error {
 // key occurs twice, the first occurrence is read and replaced. Lines never written keep their
 // exact bytes and line endings. Memory stays close to the size of the text: only key and
 // section lines are indexed, by offset and name hash, and written lines are kept beside it.
+// Lookups cache what they found, so one document must not be used by two threads at once.
 class TIniFile {
   public:
     // Decodes UTF-8, or UTF-16 (little or big endian) after its byte-order mark. A run of UTF-8

@@ -229,6 +229,7 @@ TEST(IniFileTest, WrittenValuesReadBackUnchangedExceptLineBreaks) {
         {"EqualsInside", "x=y", "x=y"},
         {"Japanese", "税抜　", "税抜　"},
         {"LineBreaksBecomeBlanks", "a\r\nb\nc\r", "a  b c "},
+        {"ByteOrderMarksFirst", "\xEF\xBB\xBF\xEF\xBB\xBFx", "\xEF\xBB\xBF\xEF\xBB\xBFx"},
     };
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
