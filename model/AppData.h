@@ -18,7 +18,7 @@ bool HasAppDataFolderSwitch(const QStringList& Arguments);
 // them. Read once at start-up (a missing file or key gives its default), written once at
 // shutdown.
 class TAppData {
-  public:
+public:
     TAppData() = default;
 
     void SetIsAppDataFolder(bool Value) {
@@ -72,7 +72,7 @@ class TAppData {
     std::int32_t RoundDecimal = 0; // -1 "Normal", 0..5 decimals, -16 HEX, -2 BIN
     TRoundSelector RoundSelector = rs54;
 
-  private:
+private:
     QString UserSettingsFolder() const;
     QString ResolveSettingsFileName() const;
 

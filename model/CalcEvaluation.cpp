@@ -25,7 +25,8 @@ bool TryReadNumber(QStringView AText, long double& AValue, QStringView ADecimalS
     if (ADecimalSeparator == u"." || !IsUsableDecimalSeparator(ADecimalSeparator) ||
         !AText.contains(ADecimalSeparator))
         return TryReadDecimal(AText, AValue);
-    return TryReadDecimal(AText.toString().replace(ADecimalSeparator.toString(), QStringLiteral(".")), AValue);
+    const QString withPoint = AText.toString().replace(ADecimalSeparator.toString(), QStringLiteral("."));
+    return TryReadDecimal(withPoint, AValue);
 }
 
 TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables, QStringView ADecimalSeparator) {

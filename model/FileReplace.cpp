@@ -30,7 +30,7 @@ bool FolderRefusesNewFiles(const QString& FileName) {
 }
 
 class TDescriptor {
-  public:
+public:
     explicit TDescriptor(int Fd) : FFd(Fd) {}
     TDescriptor(const TDescriptor&) = delete;
     TDescriptor& operator=(const TDescriptor&) = delete;
@@ -44,7 +44,7 @@ class TDescriptor {
         return ::close(Fd) == 0;
     }
 
-  private:
+private:
     int FFd;
 };
 

@@ -11,11 +11,11 @@
 
 // A settings file could not be written. The message is "<full path> に書き込めません".
 class EIniFileWriteError : public std::runtime_error {
-  public:
+public:
     explicit EIniFileWriteError(const QString& FileName);
     const QString& Message() const { return FMessage; }
 
-  private:
+private:
     QString FMessage;
 };
 
@@ -25,7 +25,7 @@ class EIniFileWriteError : public std::runtime_error {
 // section lines are indexed, by offset and name hash, and written lines are kept beside it.
 // Lookups cache what they found, so one document must not be used by two threads at once.
 class TIniFile {
-  public:
+public:
     // Decodes UTF-8, or UTF-16 (little or big endian) after its byte-order mark. A run of UTF-8
     // byte-order marks at the start counts as one. Any bytes give a document.
     static TIniFile FromBytes(const QByteArray& Bytes);
@@ -50,7 +50,7 @@ class TIniFile {
     // EIniFileWriteError and leaves an existing file as it was.
     void Save(const QString& FileName) const;
 
-  private:
+private:
     struct TName {
         QString Folded;
         std::uint32_t Hash = 0;

@@ -19,7 +19,7 @@ template <std::size_t N> inline QByteArray Bytes(const char (&Literal)[N]) {
 
 // A program folder and a per-user folder inside a temporary directory.
 class AppDataFileTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(Dir.isValid());
         Data.SetProgramFolder(ProgramFolder());

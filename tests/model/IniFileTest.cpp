@@ -267,7 +267,7 @@ namespace {
 
 // The settings file in a folder the user may not add files to.
 class IniSaveTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(Dir.isValid());
         ASSERT_TRUE(SetMode(Dir.path(), 0755)); // the unprivileged child must reach the folder
