@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <grp.h>
@@ -54,8 +55,8 @@ inline bool InUnprivilegedChild(const std::function<bool()>& Check) {
         _exit(IsPassed ? 0 : 1);
     }
     int Status = 0;
-    while (waitpid(Child, &Status, 0) < 0) {
-    }
+    while (waitpid(Child, &Status, 0) < 0)
+        if (errno != EINTR) return false;
     return WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
 }
 
