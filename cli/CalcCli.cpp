@@ -149,7 +149,7 @@ std::string CliUsageText() {
 TCliSession::TCliSession(const TCliOptions& AOptions)
     : FOptions(AOptions), FSeparators(SystemNumberSeparators()) {
     try {
-        FVariables = ReadCalcVariables(AOptions.Variables);
+        FVariables = ReadCalcVariables(AOptions.Variables, FSeparators.Decimal);
     } catch (const EVariableError&) {
     }
 }

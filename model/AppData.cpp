@@ -170,6 +170,18 @@ bool IsAppDataFolderArgument(const QString& Argument) {
     return Name == u"APPDATAFOLDER";
 }
 
+// An existing file must be a writable regular file (its folder may be read-only); a missing
+// one needs a folder that allows creating it, or the nearest existing one to allow creating
+// the missing folders.
+bool CanBeWritten(const QString& FileName) {
+    const QFileInfo File(FileName);
+    if (File.exists()) return File.isFile() && File.isWritable();
+    QFileInfo Folder(File.absolutePath());
+    while (!Folder.exists() && !Folder.isRoot())
+        Folder = QFileInfo(Folder.absolutePath());
+    return Folder.isDir() && Folder.isWritable() && Folder.isExecutable();
+}
+
 } // namespace
 
 bool HasAppDataFolderSwitch(const QStringList& Arguments) {
@@ -187,12 +199,20 @@ QString TAppData::UserSettingsFolder() const {
 }
 
 QString TAppData::SettingsFileName() const {
-    if (FIsAppDataFolder)
-        return QDir::cleanPath(UserSettingsFolder() +
-                               QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
-    const QString Folder =
-        FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
-    return QDir::cleanPath(Folder + QStringLiteral("/Zemtrix.ini"));
+    if (FSettingsFileName.isEmpty()) FSettingsFileName = ResolveSettingsFileName();
+    return FSettingsFileName;
+}
+
+// A program installed in a folder the user cannot write would otherwise lose the settings at
+// every exit.
+QString TAppData::ResolveSettingsFileName() const {
+    if (!FIsAppDataFolder) {
+        const QString Folder =
+            FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
+        const QString BesideProgram = QDir::cleanPath(Folder + QStringLiteral("/Zemtrix.ini"));
+        if (CanBeWritten(BesideProgram)) return BesideProgram;
+    }
+    return QDir::cleanPath(UserSettingsFolder() + QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
 }
 
 void TAppData::Read() {

@@ -21,7 +21,10 @@ class TAppData {
 public:
     TAppData() = default;
 
-    void SetIsAppDataFolder(bool Value) { FIsAppDataFolder = Value; }
+    void SetIsAppDataFolder(bool Value) {
+        FIsAppDataFolder = Value;
+        FSettingsFileName.clear();
+    }
     bool IsAppDataFolder() const { return FIsAppDataFolder; }
     TOptionButtonData& OptionButtonData() { return FOptionButtonData; }
     const TOptionButtonData& OptionButtonData() const { return FOptionButtonData; }
@@ -30,10 +33,18 @@ public:
 
     // Replace the program's folder and the per-user configuration folder (by default
     // QCoreApplication::applicationDirPath() and the XDG config folder); empty restores them.
-    void SetProgramFolder(const QString& Folder) { FProgramFolder = Folder; }
-    void SetUserConfigFolder(const QString& Folder) { FUserConfigFolder = Folder; }
+    void SetProgramFolder(const QString& Folder) {
+        FProgramFolder = Folder;
+        FSettingsFileName.clear();
+    }
+    void SetUserConfigFolder(const QString& Folder) {
+        FUserConfigFolder = Folder;
+        FSettingsFileName.clear();
+    }
 
-    // Beside the program, or under "Orvelmont/Zemtrix" in the per-user configuration folder.
+    // Beside the program, or under "Orvelmont/Zemtrix" in the per-user configuration folder
+    // with the switch or when the file beside the program cannot be written. Decided at the
+    // first call, so reading and writing use the same file.
     QString SettingsFileName() const;
 
     // Sets every field and both sets from the file; creates nothing.
@@ -63,10 +74,12 @@ public:
 
 private:
     QString UserSettingsFolder() const;
+    QString ResolveSettingsFileName() const;
 
     bool FIsAppDataFolder = false;
     TOptionButtonData FOptionButtonData;
     TVariableButtonData FVariableButtonData;
     QString FProgramFolder;
     QString FUserConfigFolder;
+    mutable QString FSettingsFileName; // empty until decided
 };

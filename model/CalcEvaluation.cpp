@@ -7,14 +7,34 @@
 #include <algorithm>
 #include <cmath>
 
-bool TryReadNumber(QStringView AText, long double& AValue) { return TryReadDecimal(AText, AValue); }
+namespace {
 
-TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables) {
+// A separator made of characters that the rule reads otherwise would change what a text means.
+bool IsUsableDecimalSeparator(QStringView ASeparator) {
+    const auto hasOtherMeaning = [](QChar c) {
+        return c.isDigit() || c == u'+' || c == u'-' || c == u'E' || c == u'e' || c.isSpace();
+    };
+    return !ASeparator.isEmpty() && std::none_of(ASeparator.begin(), ASeparator.end(), hasOtherMeaning);
+}
+
+} // namespace
+
+// The user's separator becomes "." before reading, so a text holding both has two separators
+// and does not read.
+bool TryReadNumber(QStringView AText, long double& AValue, QStringView ADecimalSeparator) {
+    if (ADecimalSeparator == u"." || !IsUsableDecimalSeparator(ADecimalSeparator) ||
+        !AText.contains(ADecimalSeparator))
+        return TryReadDecimal(AText, AValue);
+    const QString withPoint = AText.toString().replace(ADecimalSeparator.toString(), QStringLiteral("."));
+    return TryReadDecimal(withPoint, AValue);
+}
+
+TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables, QStringView ADecimalSeparator) {
     TCalcVariables variables;
     for (int number = 1; number <= TVariableButtonData::Count; ++number) {
         const std::size_t slot = std::size_t(number - 1);
         variables.Names[slot] = AVariables.GetTitle(number);
-        if (!TryReadNumber(ToHalfWidth(AVariables.GetValue(number)), variables.Values[slot]))
+        if (!TryReadNumber(ToHalfWidth(AVariables.GetValue(number)), variables.Values[slot], ADecimalSeparator))
             throw EVariableError();
     }
     return variables;
@@ -44,8 +64,9 @@ long double CalculateUnroundedFormula(const QString& AText, const TCalcVariables
 }
 
 long double CalculateFormula(const QString& AText, const TVariableButtonData& AVariables,
-                             std::optional<long double> APreviousResult) {
-    return RoundToFifteenDigits(CalculateUnroundedFormula(AText, ReadCalcVariables(AVariables), APreviousResult));
+                             std::optional<long double> APreviousResult, QStringView ADecimalSeparator) {
+    const TCalcVariables variables = ReadCalcVariables(AVariables, ADecimalSeparator);
+    return RoundToFifteenDigits(CalculateUnroundedFormula(AText, variables, APreviousResult));
 }
 
 namespace {

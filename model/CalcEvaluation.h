@@ -20,9 +20,11 @@ public:
 };
 
 // The reading rule for numbers (results read back and variable values): optional blanks, an
-// optional sign, digits with at most one "." and an optional exponent with "E" or "e", optional
-// blanks; nothing else. Returns false when the text does not read.
-bool TryReadNumber(QStringView AText, long double& AValue);
+// optional sign, digits with at most one decimal separator and an optional exponent with "E" or
+// "e", optional blanks; nothing else. "." is always a decimal separator, and so is
+// ADecimalSeparator unless it is empty or holds a digit, sign, "E", "e" or blank. Returns false
+// when the text does not read.
+bool TryReadNumber(QStringView AText, long double& AValue, QStringView ADecimalSeparator = u".");
 
 // The six variables' names with their values read: a value text is half-width mapped and read by
 // the reading rule.
@@ -31,8 +33,9 @@ struct TCalcVariables {
     std::array<long double, TVariableButtonData::Count> Values{};
 };
 
-// Reads the six value texts in order; the first that does not read throws EVariableError.
-TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables);
+// Reads the six value texts in order with the user's ADecimalSeparator (besides "."); the first
+// that does not read throws EVariableError.
+TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables, QStringView ADecimalSeparator);
 
 // Gives AExpression the six variables' names and values.
 void SetCalcVariables(TCalculatorExpression& AExpression, const TCalcVariables& AVariables);
@@ -41,11 +44,11 @@ void SetCalcVariables(TCalculatorExpression& AExpression, const TCalcVariables& 
 // it back; negative zero becomes 0. Throws EResultRangeError for an infinite or NaN value.
 long double RoundToFifteenDigits(long double AValue);
 
-// Evaluates AText as the calculator does on Enter: a fresh evaluator, the six variables, "ANS"
-// from APreviousResult (0 without one), Calc, then the 15-digit rounding. Throws what Calc
-// throws, EVariableError, or EResultRangeError.
+// Evaluates AText as the calculator does on Enter: a fresh evaluator, the six variables read with
+// ADecimalSeparator, "ANS" from APreviousResult (0 without one), Calc, then the 15-digit rounding.
+// Throws what Calc throws, EVariableError, or EResultRangeError.
 long double CalculateFormula(const QString& AText, const TVariableButtonData& AVariables,
-                             std::optional<long double> APreviousResult);
+                             std::optional<long double> APreviousResult, QStringView ADecimalSeparator);
 
 // The same without the final rounding, with variables read before: the engine's own result.
 long double CalculateUnroundedFormula(const QString& AText, const TCalcVariables& AVariables,

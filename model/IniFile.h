@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -19,10 +21,13 @@ private:
 
 // An INI text file held in memory. Section and key names match with ASCII case folding; when a
 // key occurs twice, the first occurrence is read and replaced. Lines never written keep their
-// exact bytes and line endings.
+// exact bytes and line endings. Memory stays close to the size of the text: only key and
+// section lines are indexed, by offset and name hash, and written lines are kept beside it.
+// Lookups cache what they found, so one document must not be used by two threads at once.
 class TIniFile {
 public:
-    // Decodes UTF-8 (a leading byte-order mark is accepted); any bytes give a document.
+    // Decodes UTF-8, or UTF-16 (little or big endian) after its byte-order mark. A run of UTF-8
+    // byte-order marks at the start counts as one. Any bytes give a document.
     static TIniFile FromBytes(const QByteArray& Bytes);
     // A missing file gives an empty document; one that exists but is not a readable regular
     // file gives nullopt. Never creates anything.
@@ -33,33 +38,74 @@ public:
     std::optional<QString> ReadString(const QString& Section, const QString& Key) const;
     // Replaces the key's value in place, else appends the key at the end of its section, else
     // appends the section at the end. CR and LF in Value are written as blanks, and a value
-    // that would lose blanks or quotes on reading is written quoted.
+    // that would lose blanks or quotes on reading is written quoted. A name that would not read
+    // back as itself (surrounding blanks, a line break, "]" in a section name, or a key that is
+    // empty, holds "=" or begins with "[" or ";") is not written.
     void WriteString(const QString& Section, const QString& Key, const QString& Value);
 
-    // UTF-8 without byte-order mark.
+    // UTF-8, beginning with one byte-order mark when the UTF-8 text read had any.
     QByteArray ToBytes() const;
-    // Creates the folder with its parents and replaces the file in one atomic step. On failure
-    // throws EIniFileWriteError and leaves an existing file as it was.
+    // Creates the folder with its parents and replaces the file in one atomic step; an existing
+    // file in a folder that allows no new file is rewritten in place instead. On failure throws
+    // EIniFileWriteError and leaves an existing file as it was.
     void Save(const QString& FileName) const;
 
 private:
-    enum TLineKind { lkOther, lkBlank, lkSection, lkKey };
-
-    struct TLine {
-        QByteArray Text;   // without its line ending
-        QByteArray Ending; // "\r\n", "\n", or empty for a last line without one
-        TLineKind Kind = lkOther;
-        QString Name;  // folded section or key name
-        QString Value; // trimmed text after "=" of a key line
+    struct TName {
+        QString Folded;
+        std::uint32_t Hash = 0;
+    };
+    // A key or section line of the text read.
+    struct TEntry {
+        std::uint32_t Start;       // offset of its first byte in FText
+        std::uint32_t HashAndKind; // name hash shifted left by one; the low bit marks a section
+    };
+    // A key line written where the text read had none.
+    struct TAddedKey {
+        QString Section; // folded names
+        QString Key;
+        QByteArray Text; // without line ending
+    };
+    // A written line inside the text read: the new text of the key line of Length bytes at
+    // Position, or (Length 0) a key line added before the byte at Position.
+    struct TEdit {
+        qsizetype Position;
+        qsizetype Length;
+        TAddedKey Line;
+    };
+    struct TAppendedSection {
+        QString Name; // folded
+        QByteArray Header;
+        std::vector<TAddedKey> Keys;
     };
 
-    static TLine ParseLine(const QByteArray& Text, const QByteArray& Ending);
-    std::optional<std::size_t> FindSection(const QString& FoldedSection) const;
-    std::optional<std::size_t> FindKey(const QString& FoldedSection,
-                                       const QString& FoldedKey) const;
-    std::size_t LastLineOfSection(std::size_t SectionLine) const;
-    void InsertLine(std::size_t Position, const QString& Text);
+    static TName MakeName(const QString& Name);
+    void IndexLines();
+    QByteArrayView LineAt(qsizetype Start) const;
+    bool HasName(const TEntry& Entry, const TName& Name) const;
+    const std::vector<std::uint32_t>& HeadersOf(const TName& Section) const;
+    std::optional<std::size_t> FindKeyEntry(const TName& Section, const TName& Key) const;
+    std::optional<std::size_t> FindReplacement(qsizetype Start) const;
+    TAddedKey* FindAddedKey(const QString& Section, const QString& Key);
+    const TAddedKey* FindAddedKey(const QString& Section, const QString& Key) const;
+    std::optional<qsizetype> AnchorInSection(const TName& Section) const;
+    qsizetype EndOfLastNonBlankLine(qsizetype From, qsizetype To) const;
+    void ReplaceLine(qsizetype Start, const QByteArray& Text);
+    void AddLine(qsizetype Position, const TAddedKey& Line);
+    void AppendToSection(const QString& Section, const QByteArray& Header, const TAddedKey& Line);
+    std::vector<QByteArrayView> Pieces() const;
 
-    std::vector<TLine> FLines;
-    QByteArray FLineEnding = "\n";
+    QByteArray FText; // UTF-8; the byte-order marks read occupy its first FBodyStart bytes
+    qsizetype FBodyStart = 0;
+    bool FHasByteOrderMark = false;
+    QByteArray FLineEnding = "\n"; // the first line's, for lines added
+    std::vector<TEntry> FEntries;  // in file order
+    std::vector<TEdit> FEdits;     // by Position; lines added at one place in writing order
+    std::vector<TAppendedSection> FAppended;
+    // The header entries of the section looked up last (its first header, then those followed
+    // by keys): a settings file is read and written section by section, so each header's name
+    // is compared once per section, not per key.
+    mutable TName FCachedSection;
+    mutable std::vector<std::uint32_t> FCachedHeaders;
+    mutable bool FIsCacheValid = false;
 };

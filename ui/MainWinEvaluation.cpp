@@ -71,7 +71,7 @@ long double TMainForm::GetCalcResult(const QString& Text) {
     CollectVariableButtonData();
     std::optional<long double> previous;
     if (!ExpressionHistoryList.empty()) previous = ExpressionHistoryList.front()->ResultValue();
-    return CalculateFormula(Text, VariableButtonData, previous);
+    return CalculateFormula(Text, VariableButtonData, previous, SystemNumberSeparators().Decimal);
 }
 
 void TMainForm::CollectVariableButtonData() {

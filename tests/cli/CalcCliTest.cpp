@@ -90,6 +90,13 @@ TEST(CalcCli, SeparatorsFollowTheLocale) {
     EXPECT_EQ(run.Out, u"1.234,50\n"_qs);
 }
 
+TEST(CalcCli, VariableValuesReadTheLocaleDecimalSeparatorAndThePoint) {
+    const TRun run = RunCalc({u"--var"_qs, u"A=2,5"_qs, u"--var"_qs, u"B=0.5"_qs, u"A*2+B"_qs, u"1.5*2"_qs}, {},
+                             u"de_DE.UTF-8"_qs);
+    EXPECT_EQ(run.Out, u"5,5\n3\n"_qs);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+}
+
 TEST(CalcCli, UsageErrorsExitWithTwoAndOneLine) {
     const QStringList sevenVariables = {u"--var"_qs, u"A=1"_qs, u"--var"_qs, u"B=1"_qs, u"--var"_qs, u"C=1"_qs,
                                         u"--var"_qs, u"D=1"_qs, u"--var"_qs, u"E=1"_qs, u"--var"_qs, u"F=1"_qs,

@@ -1,9 +1,9 @@
 #include "model/AppData.h"
 
+#include "AppDataFixture.h"
+
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,50 +11,6 @@
 #include <cstdint>
 #include <limits>
 #include <sys/resource.h>
-
-namespace {
-
-QByteArray ReadBytes(const QString& FileName) {
-    QFile File(FileName);
-    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
-}
-
-// Keeps embedded NUL bytes.
-template <std::size_t N> QByteArray Bytes(const char (&Literal)[N]) {
-    return QByteArray(Literal, N - 1);
-}
-
-void WriteBytes(const QString& FileName, const QByteArray& Bytes) {
-    QDir().mkpath(QFileInfo(FileName).absolutePath());
-    QFile File(FileName);
-    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
-    ASSERT_EQ(File.write(Bytes), Bytes.size());
-}
-
-// A program folder and a per-user folder inside a temporary directory.
-class AppDataFileTest : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(Dir.isValid());
-        Data.SetProgramFolder(ProgramFolder());
-        Data.SetUserConfigFolder(Dir.filePath("config"));
-    }
-    QString ProgramFolder() const { return Dir.filePath("program"); }
-    QString ProgramFile() const { return Dir.filePath("program/Zemtrix.ini"); }
-    QString UserFile() const { return Dir.filePath("config/Orvelmont/Zemtrix/Zemtrix.ini"); }
-
-    TAppData ReadBack() const {
-        TAppData Copy;
-        Copy.SetProgramFolder(ProgramFolder());
-        Copy.Read();
-        return Copy;
-    }
-
-    QTemporaryDir Dir;
-    TAppData Data;
-};
-
-} // namespace
 
 TEST_F(AppDataFileTest, NoFileGivesEveryDefaultAndCreatesNothing) {
     Data.Read();
@@ -367,33 +323,6 @@ TEST_F(AppDataFileTest, HostileFilesGiveDefaultsOrTheReadableKeys) {
     }
 }
 
-TEST_F(AppDataFileTest, ADirectoryInPlaceOfTheFileReadsAsDefaultsAndFailsToWrite) {
-    ASSERT_TRUE(QDir().mkpath(ProgramFile()));
-    Data.Read();
-    EXPECT_EQ(Data.Left, -1);
-    try {
-        Data.Write();
-        FAIL() << "no error";
-    } catch (const EIniFileWriteError& Error) {
-        EXPECT_EQ(Error.Message(), ProgramFile() + QString::fromUtf8(" に書き込めません"));
-        EXPECT_EQ(std::string(Error.what()), Error.Message().toStdString());
-    }
-    EXPECT_TRUE(QFileInfo(ProgramFile()).isDir());
-}
-
-TEST_F(AppDataFileTest, AFolderThatCannotBeCreatedFailsWithThePath) {
-    WriteBytes(Dir.filePath("plain"), "not a folder");
-    Data.SetProgramFolder(Dir.filePath("plain/sub"));
-    try {
-        Data.Write();
-        FAIL() << "no error";
-    } catch (const EIniFileWriteError& Error) {
-        EXPECT_EQ(Error.Message(),
-                  Dir.filePath("plain/sub/Zemtrix.ini") + QString::fromUtf8(" に書き込めません"));
-    }
-    EXPECT_EQ(ReadBytes(Dir.filePath("plain")), QByteArray("not a folder"));
-}
-
 // A file-size limit makes every write past it fail, as a full disk would, even for root.
 TEST_F(AppDataFileTest, AFailedWriteLeavesTheOldFileIntact) {
     const QByteArray Old("[Program]\nLeft=5\n");
@@ -414,50 +343,4 @@ TEST_F(AppDataFileTest, AFailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(ReadBytes(ProgramFile()), Old);
     EXPECT_EQ(QDir(ProgramFolder()).entryList(QDir::Files | QDir::Hidden),
               QStringList{"Zemtrix.ini"});
-}
-
-TEST_F(AppDataFileTest, TheSwitchMovesTheFileToThePerUserFolder) {
-    EXPECT_EQ(Data.SettingsFileName(), ProgramFile());
-    WriteBytes(ProgramFile(), "[Program]\nLeft=5\n");
-    Data.SetIsAppDataFolder(true);
-    EXPECT_EQ(Data.SettingsFileName(), UserFile());
-    Data.Read();
-    EXPECT_EQ(Data.Left, -1);
-    Data.Write();
-    EXPECT_TRUE(QFileInfo(UserFile()).isFile());
-    EXPECT_EQ(ReadBytes(ProgramFile()), QByteArray("[Program]\nLeft=5\n"));
-}
-
-TEST(AppDataPathTest, DefaultPerUserFolderIsTheXdgConfigFolder) {
-    TAppData Data;
-    Data.SetIsAppDataFolder(true);
-    EXPECT_EQ(Data.SettingsFileName(),
-              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                  QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
-}
-
-TEST(AppDataFolderSwitchTest, CountsOnlyAPrefixedSwitchInAnyCase) {
-    struct TCase {
-        const char* Name;
-        QStringList Arguments;
-        bool Expected;
-    };
-    const TCase Cases[] = {
-        {"NoArguments", {}, false},
-        {"Dash", {"-APPDATAFOLDER"}, true},
-        {"SlashLowerCase", {"/appdatafolder"}, true},
-        {"MixedCaseWithTail", {"-AppDataFolderXYZ"}, true},
-        {"AfterOtherArguments", {"file.txt", "", "-x", "/AppDataFolder"}, true},
-        {"BareWord", {"APPDATAFOLDER"}, false},
-        {"DoubledDash", {"--APPDATAFOLDER"}, false},
-        {"DoubledSlash", {"//appdatafolder"}, false},
-        {"TooShort", {"-APPDATAFOLDE"}, false},
-        {"PrefixOnly", {"-", "/"}, false},
-        {"BlankInside", {"-APPDATA FOLDER"}, false},
-        {"FullWidthLetter", {QString::fromUtf8("-ＡPPDATAFOLDER")}, false},
-    };
-    for (const TCase& Case : Cases) {
-        SCOPED_TRACE(Case.Name);
-        EXPECT_EQ(HasAppDataFolderSwitch(Case.Arguments), Case.Expected);
-    }
 }

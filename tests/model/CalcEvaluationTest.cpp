@@ -10,7 +10,7 @@ namespace {
 
 long double Calculate(const QString& AText, std::optional<long double> APrevious = std::nullopt,
                       const TVariableButtonData& AVariables = TVariableButtonData()) {
-    return CalculateFormula(AText, AVariables, APrevious);
+    return CalculateFormula(AText, AVariables, APrevious, u".");
 }
 
 TEST(CalcEvaluation, AnsIsThePreviousRoundedResult) {
@@ -45,6 +45,42 @@ TEST(CalcEvaluation, VariablesAreReadAfterTheHalfWidthMapping) {
     variables.SetValue(2, u" -1e1 "_qs);
     variables.SetValue(3, u"+2"_qs);
     EXPECT_EQ(Calculate(u"X*2+税+V3"_qs, std::nullopt, variables), -3);
+}
+
+TEST(CalcEvaluation, VariablesReadTheUserDecimalSeparatorAndAlwaysThePoint) {
+    struct Case {
+        const char16_t* Separator;
+        const char16_t* Text;
+        std::optional<long double> Value;
+    };
+    const Case cases[] = {
+        {u",", u"2,5", 2.5L},
+        {u",", u"2.5", 2.5L},
+        {u",", u" -1,5e1 ", -15.0L},
+        {u",", u"１，２５", 1.25L},
+        {u",", u",5", 0.5L},
+        {u",", u"1,5.3", std::nullopt},
+        {u",", u"1.000,5", std::nullopt},
+        {u",", u"1,000,5", std::nullopt},
+        {u",", u"1 000", std::nullopt},
+        {u"٫", u"2٫5", 2.5L},
+        {u".", u"2,5", std::nullopt},
+        {u"", u"2.5", 2.5L},
+        {u"e", u"2e5", 2e5L},
+        {u"e", u"2.5", 2.5L},
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromUtf16(c.Text);
+        SCOPED_TRACE(QString::fromUtf16(c.Separator).toStdString() + " " + text.toStdString());
+        TVariableButtonData variables;
+        variables.SetValue(4, text);
+        if (c.Value) {
+            EXPECT_EQ(ReadCalcVariables(variables, c.Separator).Values[3], *c.Value);
+            EXPECT_EQ(CalculateFormula(u"V4*2"_qs, variables, std::nullopt, c.Separator), *c.Value * 2);
+        } else {
+            EXPECT_THROW(ReadCalcVariables(variables, c.Separator), EVariableError);
+        }
+    }
 }
 
 TEST(CalcEvaluation, AnyUnreadableValueFailsEveryEvaluation) {

@@ -61,11 +61,11 @@ TEST_P(HistoryFormulaTest, FormulasEvaluateToSumAndAverage) {
     long double sum = 0;
     for (const long double value : row.Values) {
         long double rounded = 0;
-        ASSERT_TRUE(TryReadNumber(GeneralText(value, 15, MachineNumberSeparators()), rounded));
+        ASSERT_TRUE(TryReadNumber(GeneralText(value, 15, MachineNumberSeparators()), rounded, u"."));
         sum += rounded;
     }
     const auto evaluate = [](const QString& AFormula) {
-        return CalculateFormula(AFormula, TVariableButtonData(), std::nullopt);
+        return CalculateFormula(AFormula, TVariableButtonData(), std::nullopt, u".");
     };
     EXPECT_EQ(evaluate(HistorySumFormula(row.Values)), RoundToFifteenDigits(sum));
     const long double count = static_cast<long double>(row.Values.size());
