@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every benchmark of a build: the engine and formatting micro-benchmarks, the command-line
-# throughput, and (when an X server can be started) the window's start-up.
+# throughput, and (when an X server can be started) the window's start-up and transitions.
 set -euo pipefail
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -10,4 +10,7 @@ aggregate=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 bash "$here/cli-throughput.sh" "$build/bin/zemtrix-calc"
 if [ -f "$here/startup.sh" ] && [ -x "$build/bin/zemtrix" ]; then
   bash "$here/startup.sh" "$build/bin/zemtrix"
+fi
+if [ -x "$build/bin/transition_bench" ] && command -v Xvfb >/dev/null; then
+  bash "$here/transitions.sh" "$build"
 fi
