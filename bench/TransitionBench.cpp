@@ -153,7 +153,7 @@ class TBench {
         QWidget* keypad = ButtonPanel;
         for (const TStyle& style : styles) {
             auto run = [=](QWidget* AArea, int AKind) {
-                return [=] { (t->*style.Animate)(AArea, AKind, sci); };
+                return [=] { std::invoke(style.Animate, t, AArea, AKind, sci); };
             };
             cases.push_back({style.Name + u" keypad hide"_qs, style.Keypad, run(keypad, 2),
                              [this] { Layout(0, false); }});

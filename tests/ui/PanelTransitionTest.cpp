@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -136,7 +137,7 @@ protected:
         for (const TKeyAreaCase& c : ACases) {
             ShowAreas(c.IsPageVisible, c.IsKeypadVisible);
             StartRecording();
-            (Transition->*AOperation)(c.IsKeypad ? Keypad : nullptr, c.Kind, Scientific);
+            std::invoke(AOperation, Transition, c.IsKeypad ? Keypad : nullptr, c.Kind, Scientific);
             EXPECT_EQ(Setup, c.Setup) << c.Name;
             EXPECT_EQ(Log, c.Log) << c.Name;
         }
@@ -244,7 +245,7 @@ TEST_F(PanelTransitionTest, PageMovesInBothDirections) {
     };
     for (const TCase& c : cases) {
         StartRecording();
-        (Transition->*c.Operation)(Scientific, Option, c.Direction);
+        std::invoke(c.Operation, Transition, Scientific, Option, c.Direction);
         EXPECT_EQ(Setup, c.Setup) << c.Name;
         EXPECT_EQ(Log, c.Log) << c.Name;
     }
@@ -267,7 +268,7 @@ TEST_F(PanelTransitionTest, WindowGrowsBeforeAShowAtEveryScale) {
              {&TPanelTransition::AnimateKeyAreaSlide, &TPanelTransition::AnimateKeyAreaFlip}) {
             ShowAreas(c.IsPageVisible, c.IsKeypadVisible);
             StartRecording();
-            (Transition->*operation)(c.IsKeypad ? Keypad : nullptr, 3, Scientific);
+            std::invoke(operation, Transition, c.IsKeypad ? Keypad : nullptr, 3, Scientific);
             EXPECT_EQ(Log.value(0), QStringLiteral("height %1").arg(c.Height)) << "step " << c.Step;
         }
     }
