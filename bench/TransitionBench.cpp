@@ -8,6 +8,7 @@
 //   --shots DIR  instead of measuring, saves the screen at the middle of a cube turn, a flip
 //                and a slide (at each step) as PNG files in DIR.
 
+#include "model/WindowLayout.h"
 #include "ui/MainWin.h"
 #include "ui/MotionStage.h"
 #include "ui/PanelTransition.h"
@@ -18,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -71,6 +73,13 @@ struct TResult {
     double CpuMs = 0;                       // processor time of the whole transition
 };
 
+TSettingsLocation Settings(const QTemporaryDir& AFolder) {
+    TSettingsLocation location;
+    location.ProgramFolder = AFolder.path();
+    location.UserConfigFolder = AFolder.filePath(QStringLiteral("config"));
+    return location;
+}
+
 class TBench {
   public:
     TBench() {
@@ -101,7 +110,7 @@ class TBench {
     }
 
     void SetStep(int AStep) {
-        Scale = 1 + 0.05 * AStep;
+        Scale = WindowLayout::ScaleOf(AStep);
         Window.SetWindowScale(AStep);
         const QPoint place = Pages[0]->pos();
         const int width = int(std::lround(344 * Scale));
@@ -229,7 +238,8 @@ class TBench {
         QTest::qWait(150);
     }
 
-    TMainForm Window;
+    QTemporaryDir SettingsDir; // the window reads and writes its settings here, not beside us
+    TMainForm Window{Settings(SettingsDir)};
     std::vector<QWidget*> Pages;
     QWidget* ButtonPanel = nullptr;
     TTimedViewport* Numeric = nullptr;

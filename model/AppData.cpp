@@ -52,8 +52,9 @@ const TScalarKey ScalarKeys[] = {
     {"Panel", "Number", &TAppData::PanelNumber, 0, IsZeroToTwo},
     {"Panel", "Scientific", &TAppData::IsScientificKey, 1, AnyValue},
     {"Panel", "Numeric", &TAppData::IsNumericKey, 1, AnyValue},
-    {"AnimateStyle", "Numeric", &TAppData::AnimateNumericPanelStyle, 1, IsZeroToTwo},
-    {"AnimateStyle", "Scientific", &TAppData::AnimateScientificPanelStyle, 1, IsZeroToTwo},
+    // Any other style means "no transition" until the user picks one: it is kept as stored.
+    {"AnimateStyle", "Numeric", &TAppData::AnimateNumericPanelStyle, 1, AnyValue},
+    {"AnimateStyle", "Scientific", &TAppData::AnimateScientificPanelStyle, 1, AnyValue},
     {"Panel", "WindowScaleNumber", &TAppData::WindowScaleNumber, 0, IsScaleStep},
     {"Display", "TopMost", &TAppData::IsTopMost, 0, AnyValue},
     {"Display", "Transparency", &TAppData::IsTransparency, 0, AnyValue},

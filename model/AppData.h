@@ -51,8 +51,8 @@ public:
     std::int32_t PanelNumber = 0; // 0 scientific keys, 1 option buttons, 2 variables
     bool IsScientificKey = false;
     bool IsNumericKey = false;
-    std::int32_t AnimateScientificPanelStyle = 0; // 0..2
-    std::int32_t AnimateNumericPanelStyle = 0;    // 0..2
+    std::int32_t AnimateScientificPanelStyle = 0; // 1 slide, 2 cube, other: none
+    std::int32_t AnimateNumericPanelStyle = 0;    // 1 slide, 2 flip, other: none
     std::int32_t WindowScaleNumber = 0;           // scale factor 1 + 0.05 * step
     bool IsTopMost = false;
     bool IsTransparency = false;

@@ -1,16 +1,18 @@
 #include "model/TransitionScript.h"
 
-#include <cmath>
+#include "model/WindowLayout.h"
 
 namespace {
 
 using P = TStagePart;
 using Q = TStageProperty;
 
-constexpr double W = AreaDesignWidth;
-constexpr double S = PageDesignHeight;
-constexpr double B = KeypadDesignHeight;
-constexpr double E = ExpressionPanelDesignHeight;
+using WindowLayout::RoundHalfEven;
+
+constexpr double W = WindowLayout::DesignClientWidth;
+constexpr double S = WindowLayout::PageHeight;
+constexpr double B = WindowLayout::KeypadHeight;
+constexpr double E = WindowLayout::ExpressionPanelHeight;
 // A picture waiting behind another stands this far back, drawn slightly smaller.
 constexpr double BackDepth = 10;
 constexpr double EdgeOn = 90;
@@ -70,11 +72,6 @@ TTransitionScript PageFlip(bool IsShow) {
     if (!IsShow)
         return {{{P::Keypad, Q::Y, S}}, {Turn(P::Page, EdgeOn, false), MoveY(P::Keypad, 0)}};
     return {{{P::Page, Q::AngleX, EdgeOn}}, {Turn(P::Page, 0, false), MoveY(P::Keypad, S)}};
-}
-
-// Halves go to the even neighbour.
-int RoundHalfEven(double AValue) {
-    return int(std::nearbyint(AValue));
 }
 
 } // namespace

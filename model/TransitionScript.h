@@ -6,12 +6,6 @@
 
 #include <vector>
 
-// Design sizes of the window's areas.
-inline constexpr int ExpressionPanelDesignHeight = 113;
-inline constexpr int PageDesignHeight = 129;
-inline constexpr int KeypadDesignHeight = 209;
-inline constexpr int AreaDesignWidth = 344;
-
 // The moving parts: the old and new page pictures of the page view and the cube that holds
 // them, and the page and keypad pictures of the key-area view.
 enum class TStagePart { OldPage, NewPage, Cube, Page, Keypad };

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolButton>
@@ -111,6 +112,10 @@ QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold) {
     return font;
 }
 
+// The list's default delegate paints the selection from the palette and ignores the style
+// sheet's item rules; a styled delegate follows them.
+void UseStyledComboItems(QComboBox* ACombo) { ACombo->setItemDelegate(new QStyledItemDelegate(ACombo)); }
+
 void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QString& AName) {
     ACombo->addItem(ACaption);
     const int index = ACombo->count() - 1;
@@ -158,9 +163,48 @@ void TKeyButton::mousePressEvent(QMouseEvent* AEvent) {
     QPushButton::mousePressEvent(AEvent);
 }
 
-// The caption and its raised text are centred together, the raised text at about 60 % size.
+QRect TKeyButton::CaptionRect() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // A pixel of air on either side, so that no caption touches the border.
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
+}
+
+namespace {
+
+// The raised text is about 60 % of the caption's size.
+QFont SuperscriptFont(const QFont& ACaptionFont) {
+    QFont small = ACaptionFont;
+    small.setPixelSize(std::max(1, int(std::lround(ACaptionFont.pixelSize() * 0.6))));
+    return small;
+}
+
+} // namespace
+
+int TKeyButton::CaptionWidth(const QFont& AFont) const {
+    const int caption = QFontMetrics(AFont).horizontalAdvance(text());
+    if (FSuperscript.isEmpty()) return caption;
+    return caption + QFontMetrics(SuperscriptFont(AFont)).horizontalAdvance(FSuperscript) + 1;
+}
+
+QFont TKeyButton::CaptionFont() const {
+    const QFont own = font();
+    const int room = CaptionRect().width();
+    if (text() == FFittedText && own == FFittedFont && room == FFittedRoom) return FCaptionFont;
+    QFont fitted = own;
+    for (int size = own.pixelSize(); size > 1 && CaptionWidth(fitted) > room;) fitted.setPixelSize(--size);
+    FFittedText = text();
+    FFittedFont = own;
+    FFittedRoom = room;
+    FCaptionFont = fitted;
+    return fitted;
+}
+
+// The key's look comes from the style; the caption and its raised text are drawn here, centred
+// together, in the fitted font.
 void TKeyButton::paintEvent(QPaintEvent* AEvent) {
-    if (FSuperscript.isEmpty()) {
+    const QFont captionFont = CaptionFont();
+    if (FSuperscript.isEmpty() && captionFont == font()) {
         QPushButton::paintEvent(AEvent);
         return;
     }
@@ -170,19 +214,17 @@ void TKeyButton::paintEvent(QPaintEvent* AEvent) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    QFont small = font();
-    small.setPixelSize(std::max(1, int(std::lround(font().pixelSize() * 0.6))));
-    const QFontMetrics captionMetrics(font());
-    const QFontMetrics smallMetrics(small);
-    const int captionWidth = captionMetrics.horizontalAdvance(text());
-    const int total = captionWidth + smallMetrics.horizontalAdvance(FSuperscript) + 1;
-    const int left = (width() - total) / 2;
-    const int baseline = (height() + captionMetrics.ascent() - captionMetrics.descent()) / 2;
-
+    const QFontMetrics captionMetrics(captionFont);
+    const QRect room = CaptionRect();
+    const int left = room.left() + (room.width() - CaptionWidth(captionFont)) / 2;
+    const int baseline = room.top() + (room.height() + captionMetrics.ascent() - captionMetrics.descent()) / 2;
     painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setFont(captionFont);
     painter.drawText(left, baseline, text());
-    painter.setFont(small);
-    painter.drawText(left + captionWidth + 1, baseline - captionMetrics.ascent() / 2, FSuperscript);
+    if (FSuperscript.isEmpty()) return;
+    painter.setFont(SuperscriptFont(captionFont));
+    painter.drawText(left + captionMetrics.horizontalAdvance(text()) + 1, baseline - captionMetrics.ascent() / 2,
+                     FSuperscript);
 }
 
 TPanel::TPanel(QWidget* AParent) : QFrame(AParent) {}

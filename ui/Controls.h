@@ -3,6 +3,7 @@
 // The window's control kinds on top of Qt Widgets: rounded keys, panels and drop-down lists
 // that carry a named visual style, and the design geometry every control is scaled from.
 
+#include <QFont>
 #include <QFrame>
 #include <QPushButton>
 #include <QRect>
@@ -50,6 +51,9 @@ void SetAlign(QWidget* AWidget, TAlign AAlign);
 inline constexpr int ItemTagRole = Qt::UserRole;
 inline constexpr int ItemNameRole = Qt::UserRole + 1;
 
+// Lets the style sheet draw the entries of ACombo's open list (its current and hovered entry).
+void UseStyledComboItems(QComboBox* ACombo);
+
 // Appends an entry with its caption, tag and (optional) design name to ACombo.
 void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QString& AName = {});
 
@@ -73,6 +77,14 @@ public:
     int Tag() const { return FTag; }
     void SetTag(int ATag) { FTag = ATag; }
 
+    // The room the caption has: the key less its border, its padding and a pixel on either side.
+    QRect CaptionRect() const;
+    // The font the caption is drawn in: the key's own font, made smaller where the caption (with
+    // its raised text) would not fit the caption's room.
+    QFont CaptionFont() const;
+    // The width the caption (with its raised text) takes in AFont.
+    int CaptionWidth(const QFont& AFont) const;
+
 signals:
     // Any mouse button pressed on the key, before the button's own handling.
     void MouseDown(Qt::MouseButton AButton, Qt::KeyboardModifiers AModifiers);
@@ -84,6 +96,11 @@ protected:
 private:
     QString FSuperscript;
     int FTag = 0;
+    // The last fitted font and what it was fitted to: fitting runs only when one of them changes.
+    mutable QFont FCaptionFont;
+    mutable QString FFittedText;
+    mutable QFont FFittedFont;
+    mutable int FFittedRoom = -1;
 };
 
 // A panel: a plain frame that reports double-clicks on its own background and keeps its

@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+
+#include <cstdio>
 
 namespace {
 
@@ -25,33 +28,33 @@ QString LoadStyleSheet() {
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* AParent) : QWidget(AParent) {
+TSettingsLocation TSettingsLocation::FromApplication() {
+    TSettingsLocation location;
+    location.Arguments = QCoreApplication::arguments().mid(1);
+    return location;
+}
+
+TMainForm::TMainForm(QWidget* AParent) : TMainForm(TSettingsLocation::FromApplication(), AParent) {}
+
+TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWidget(AParent) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zemtrix"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setStyleSheet(LoadStyleSheet());
-
-    RoundDecimal = -1;
-    AppData = std::make_unique<TAppData>();
+    BaseStyleSheet = LoadStyleSheet();
+    setStyleSheet(BaseStyleSheet);
     BuildControls();
-    ScientificPanelList << ScientificPanel << Option1Panel << VariablePanel;
-
-    // Until the settings file is wired in, the window starts with the stored defaults.
-    OptionButtonData.Assign(AppData->OptionButtonData());
-    ApplyOptionButtonData();
-    VariableButtonData.Assign(AppData->VariableButtonData());
-    ApplyVariableButtonData();
-    SelectRoundComboItem();
-    UpdateRoundSelectorLabel();
-    SetWindowScale(WindowScaleNumber);
-
+    FormCreate(ALocation);
     qApp->installEventFilter(this);
-    ExpressionEdit->setFocus();
 }
 
 TMainForm::~TMainForm() {
     if (qApp) qApp->removeEventFilter(this);
+    try {
+        FormDestroy();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zemtrix: %s\n", error.what());
+    }
 }
 
 void TMainForm::BuildControls() {
@@ -69,6 +72,7 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
     switch (AEvent->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(AEvent);
+        if (AWatched == RoundCombo->view()) return RoundComboListKeyDown(key);
         auto* widget = qobject_cast<QWidget*>(AWatched);
         if (!widget || widget->window() != this) break;
         // Window shortcuts first, once per key press: at its first receiver (the focus widget).
@@ -82,13 +86,18 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
         if (AWatched == ExpressionEdit) ExpressionEditExit();
         break;
     case QEvent::MouseButtonPress:
+        if (MoveWindowByDrag(AWatched, AEvent)) return true;
         // A key that does not take the focus (hidden, or in a window that is not active) would
         // leave the line's caret unsaved; save it before the key acts.
         if (qobject_cast<QAbstractButton*>(AWatched) && focusWidget() == ExpressionEdit &&
             static_cast<QWidget*>(AWatched)->window() == this)
             SaveExpressionCaret();
         break;
+    case QEvent::MouseMove:
+        if (MoveWindowByDrag(AWatched, AEvent)) return true;
+        break;
     case QEvent::MouseButtonRelease:
+        if (MoveWindowByDrag(AWatched, AEvent)) return true;
         if (AWatched == ExpressionEdit) ExpressionEditClick();
         if (AWatched == RoundCombo) RoundComboMouseUp(static_cast<QMouseEvent*>(AEvent)->button());
         break;

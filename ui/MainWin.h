@@ -2,9 +2,11 @@
 
 // The calculator's main window: the expression panel on top, one keypad page of the scientific
 // area below it, the numeric keypad below that, and the history panel. The window is built in
-// MainWinBuild*.cpp (one file per panel); its behaviour is spread over MainWinEntry.cpp (keys and
-// keyboard), MainWinCommands.cpp (option-button command strings), MainWinEvaluation.cpp
-// (evaluation and result display) and MainWinLayout.cpp (pages and layout).
+// MainWinBuild*.cpp (one file per panel); its behaviour is spread over MainWinSettings.cpp
+// (start-up and shutdown), MainWinEntry.cpp (keys and keyboard), MainWinCommands.cpp
+// (option-button command strings), MainWinEvaluation.cpp (evaluation and result display),
+// MainWinLayout.cpp (pages and layout) and MainWinOptions.cpp (scale, stay-on-top,
+// transparency, home page and about box).
 
 #include "model/ExpressionHistory.h"
 #include "model/OptionButtonData.h"
@@ -12,6 +14,7 @@
 #include "model/VariableButtonData.h"
 #include "ui/ScientificPanelList.h"
 
+#include <QPoint>
 #include <QStringList>
 #include <QWidget>
 
@@ -33,6 +36,17 @@ class TAppData;
 class TKeyButton;
 class TPanel;
 
+// Where the window looks for its settings file: the command line (for the per-user switch) and
+// the two folders the file may live in.
+struct TSettingsLocation {
+    QStringList Arguments;    // without the program's own path
+    QString ProgramFolder;    // empty: the running program's folder
+    QString UserConfigFolder; // empty: the per-user configuration folder
+
+    // The running program's command line and folders.
+    static TSettingsLocation FromApplication();
+};
+
 class TMainForm : public QWidget {
     Q_OBJECT
 
@@ -40,9 +54,16 @@ public:
     static constexpr int OptionButtonCount = TOptionButtonData::Count;
     static constexpr int VariableCount = TVariableButtonData::Count;
 
-    // Builds the window and applies the start-up state; the expression line has the focus.
+    // Builds the window, reads the settings file once and applies it; the expression line has
+    // the focus. The first form reads the running program's settings.
     explicit TMainForm(QWidget* AParent = nullptr);
+    explicit TMainForm(const TSettingsLocation& ALocation, QWidget* AParent = nullptr);
+    // Runs FormDestroy if nobody has; a failed write is then only reported on standard error.
     ~TMainForm() override;
+
+    // Shutdown: frees the history and writes the window's state to the settings file. Runs once;
+    // later calls do nothing. Throws EIniFileWriteError when the file cannot be written.
+    void FormDestroy();
 
     // Text from any key: command strings (ending in "=") run, other text is inserted at the
     // saved caret; right after an evaluation the line starts afresh.
@@ -59,6 +80,12 @@ public:
     void UpdateRoundSelectorLabel();
     void ArrangePanels();
     void SetWindowScale(int Step);
+    // Sizes HistoryPanel to the visible areas and places it at X, above the window's top edge
+    // when AVertical is negative (where the slide-in starts), else at the top; brings it to front.
+    void PlaceHistoryPanel(float X, float AVertical);
+    void ApplyTransparency();
+    // The settings file this window reads and writes.
+    QString SettingsFileName() const;
 
     // Read-only views of the state, for the history panel and for tests.
     const std::vector<std::unique_ptr<TExpressionHistory>>& ExpressionHistory() const {
@@ -68,11 +95,31 @@ public:
     TRoundSelector CurrentRoundSelector() const { return RoundSelector; }
     bool DigitGroupingSeparator() const { return IsDigitGroupingSeparator; }
     bool AfterEvaluation() const { return IsExpressionAllSelectionAfterEnter; }
+    int WindowScale() const { return WindowScaleNumber; }
+    bool Transparency() const { return IsTransparency; }
+    bool AlwaysDisplayHistoryPanel() const { return IsAlwaysDisplayHistoryPanel; }
+    bool ScientificKey() const { return IsScientificKey; }
+    bool NumericKey() const { return IsNumericKey; }
+    int PanelNumber() const { return ScientificPanelNumber; }
+    int NumericPanelStyle() const { return AnimateNumericPanelStyle; }
+    int ScientificPanelStyle() const { return AnimateScientificPanelStyle; }
+
+    // The address "Homepage" opens.
+    static const char* const HomepageUrl;
 
 protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+    void showEvent(QShowEvent* AEvent) override;
 
 private:
+    // Start-up and shutdown (MainWinSettings.cpp).
+    void FormCreate(const TSettingsLocation& ALocation);
+    void ApplySettings(const TSettingsLocation& ALocation);
+    void ApplyWindowPosition();
+    void FormShow();
+    void CollectSettings();
+    void ClearExpressionHistory();
+
     // Construction, one function per panel (MainWinBuild*.cpp).
     void BuildControls();
     void BuildExpressionPanel();
@@ -121,18 +168,34 @@ private:
     long double GetCalcResult(const QString& Text);
     void AddExpressionHistory(long double Value, bool IsPercent);
     void ShowEvaluationFailure(std::exception_ptr AFailure);
+    // Every change of the result line goes through here.
+    void SetResultText(const QString& AText);
     // DisplayResult outside an evaluation: a value that cannot be shown gives "Error" and
     // changes nothing else.
     void RedisplayResult(bool IsPercent, long double Value);
     void RedisplayLatestResult();
     void RoundComboChange();
     bool RoundComboKeyDown(QKeyEvent* AEvent);
+    bool RoundComboListKeyDown(QKeyEvent* AEvent); // a key in the open list
     void RoundComboMouseUp(Qt::MouseButton AButton);
     void RoundOffItemClick();
     void RoundCutOffItemClick();
     void RoundUpItemClick();
     void DigitGroupingSeparatorItemClick();
     void SetRoundSelector(TRoundSelector ASelector);
+
+    // Window options (MainWinOptions.cpp).
+    void AlignKeypadPages();
+    void ApplyScaledStyleSheet(double AScale);
+    bool IsStayOnTop() const;
+    void SetStayOnTop(bool AIsOn);
+    void ReplaceWindowFlags(Qt::WindowFlags AFlags);
+    bool MoveWindowByDrag(QObject* AWatched, QEvent* AEvent);
+    void TopMostMenuItemClick();
+    void TransparencyMenuItemClick();
+    void HomepageItemClick();
+    void AboutClick();
+    void ExpressionPanelDblClick();
 
     // Pages and layout (MainWinLayout.cpp).
     void InvBtnClick();
@@ -153,6 +216,12 @@ private:
     int ExpressionSelStart = 0;
     int ExpressionSelLength = 0;
     std::unique_ptr<TAppData> AppData;
+    bool IsFormDestroyed = false;
+    QString BaseStyleSheet;
+    double StyleSheetScale = 1.0;
+    QPoint DragStart; // pointer position less window position while the window is dragged
+    bool IsDragging = false;   // the left button went down on the panel
+    bool IsDragMoving = false; // and the window follows the pointer
     int ScientificPanelNumber = 0;
     int AnimateNumericPanelStyle = 1;
     int AnimateScientificPanelStyle = 1;

@@ -28,6 +28,7 @@ QComboBox* CreateRoundCombo(QWidget* AParent) {
     SetDesignGeometry(combo, QRect(259, 6, 70, 18));
     SetDesignFont(combo, DesignFont({}, 10, true));
     combo->setMaxVisibleItems(9);
+    UseStyledComboItems(combo);
     const QSignalBlocker blocker(combo);
     for (const TRoundEntry& entry : kRoundEntries)
         AddComboItem(combo, QString::fromLatin1(entry.Caption), entry.Tag, QString::fromLatin1(entry.Name));
@@ -56,6 +57,7 @@ void TMainForm::BuildExpressionPanel() {
     ExpressionPanel = new TPanel(this);
     ExpressionPanel->setObjectName(QStringLiteral("ExpressionPanel"));
     SetDesignGeometry(ExpressionPanel, QRect(0, 0, 344, 113));
+    connect(ExpressionPanel, &TPanel::DoubleClicked, this, &TMainForm::ExpressionPanelDblClick);
 
     ScientificKeyBtn = CreateKey(ExpressionPanel,
                                  {"ScientificKeyBtn", "Scientific key", "ScientificKeyBtnStyle", 16, 6, 70, 18, 10});
@@ -109,11 +111,12 @@ void TMainForm::BuildPopupMenu() {
          true},
         {"RoundUpItem", "Round up (UP)", &TMainForm::RoundUpItem, &TMainForm::RoundUpItemClick, false, true},
         {"MenuItem3", "-", nullptr, nullptr, false, false},
-        {"TopMostMenuItem", "Top most", &TMainForm::TopMostMenuItem, nullptr, true, false},
-        {"TransparencyMenuItem", "Transparency", &TMainForm::TransparencyMenuItem, nullptr, true, false},
+        {"TopMostMenuItem", "Top most", &TMainForm::TopMostMenuItem, &TMainForm::TopMostMenuItemClick, true, false},
+        {"TransparencyMenuItem", "Transparency", &TMainForm::TransparencyMenuItem,
+         &TMainForm::TransparencyMenuItemClick, true, false},
         {"MenuItem1", "-", nullptr, nullptr, false, false},
-        {"HomepageItem", "Homepage", &TMainForm::HomepageItem, nullptr, false, false},
-        {"About", "Version", &TMainForm::About, nullptr, false, false},
+        {"HomepageItem", "Homepage", &TMainForm::HomepageItem, &TMainForm::HomepageItemClick, false, false},
+        {"About", "Version", &TMainForm::About, &TMainForm::AboutClick, false, false},
     };
     for (const TMenuEntry& entry : entries) {
         const bool isSeparator = QByteArrayView(entry.Caption) == "-";

@@ -43,6 +43,7 @@ QComboBox* CreateDegCombo(QWidget* APage) {
     SetStyleName(combo, QStringLiteral("DegComboStyle1"));
     SetDesignGeometry(combo, QRect(kColumnX[0], kRowY[1], kKeyWidth, kKeyHeight));
     SetDesignFont(combo, DesignFont({QStringLiteral("Segoe UI Semibold")}, 14, true));
+    UseStyledComboItems(combo);
     const QSignalBlocker blocker(combo);
     const char* const units[][2] = {{"Deg", "ListBoxItem1"}, {"Rad", "ListBoxItem2"}, {"Gra", "ListBoxItem3"}};
     for (int index = 0; index < 3; ++index)

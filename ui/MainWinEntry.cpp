@@ -131,7 +131,7 @@ void TMainForm::ACBtnClick() {
     IsExpressionAllSelectionAfterEnter = false;
     ExpressionEdit->clear();
     ExpressionEdit->setFocus();
-    ResultLabel->setText(QStringLiteral("0"));
+    SetResultText(QStringLiteral("0"));
 }
 
 // Right after an evaluation the caret stays where it is (the end); else it moves one place.

@@ -7,17 +7,30 @@
 #include "model/ResultFormat.h"
 #include "ui/Controls.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
+#include <QToolTip>
 
 #include <optional>
 
 namespace {
 
 constexpr int kRoundSelectorLabelWidth = 20;
+
+// The display a value did not fit: "HEX", "BIN", or the rounding mode of fixed decimals.
+QString DisplayName(int ARoundDecimal, TRoundSelector ASelector) {
+    if (ARoundDecimal == RoundDecimalHex) return QStringLiteral("HEX");
+    if (ARoundDecimal == RoundDecimalBin) return QStringLiteral("BIN");
+    if (ASelector == rsCut) return QStringLiteral("CUT");
+    if (ASelector == rsUp) return QStringLiteral("UP");
+    return QStringLiteral("this display");
+}
 
 } // namespace
 
@@ -45,7 +58,7 @@ void TMainForm::ShowEvaluationFailure(std::exception_ptr AFailure) {
     } catch (...) {
         // Any other failure is reported like the evaluation's own non-engine failures.
     }
-    ResultLabel->setText(QStringLiteral("Error"));
+    SetResultText(QStringLiteral("Error"));
     ExpressionEdit->setFocus();
     SetExpressionCaret(caret);
 }
@@ -74,8 +87,10 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
     ExpressionHistoryList.insert(ExpressionHistoryList.begin(), std::move(entry));
 }
 
+void TMainForm::SetResultText(const QString& AText) { ResultLabel->setText(AText); }
+
 void TMainForm::DisplayResult(bool IsPercent, long double Value) {
-    ResultLabel->setText(FormatResultValue(IsPercent, RoundDecimal, Value));
+    SetResultText(FormatResultValue(IsPercent, RoundDecimal, Value));
 }
 
 QString TMainForm::FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const {
@@ -83,11 +98,19 @@ QString TMainForm::FormatResultValue(bool IsPercent, int ARoundDecimal, long dou
                                SystemNumberSeparators());
 }
 
+// The result line keeps what it shows when the value cannot be shown the new way; a beep and a
+// short note at the result line say why.
 void TMainForm::RedisplayResult(bool IsPercent, long double Value) {
     try {
         DisplayResult(IsPercent, Value);
     } catch (const EResultRangeError&) {
-        ResultLabel->setText(QStringLiteral("Error"));
+        QApplication::beep();
+        const QString note = QStringLiteral("too large for %1").arg(DisplayName(RoundDecimal, RoundSelector));
+        // Shown once the event at hand is done: a window that opens in the middle of a mouse
+        // event makes the platform deliver the event a second time.
+        QTimer::singleShot(0, ResultLabel, [label = ResultLabel, note] {
+            QToolTip::showText(label->mapToGlobal(QPoint(0, label->height())), note, label);
+        });
     }
 }
 
@@ -138,6 +161,21 @@ bool TMainForm::RoundComboKeyDown(QKeyEvent* AEvent) {
         RoundDecimal = 1;
     }
     RoundCombo->hidePopup();
+    return true;
+}
+
+// Enter in the open list: the highlighted entry is chosen and shown (also when it was chosen
+// already), the list closes and typing goes on in the expression line.
+bool TMainForm::RoundComboListKeyDown(QKeyEvent* AEvent) {
+    if (AEvent->key() != Qt::Key_Return && AEvent->key() != Qt::Key_Enter) return false;
+    const int row = RoundCombo->view()->currentIndex().row();
+    RoundCombo->hidePopup();
+    if (row >= 0 && row != RoundCombo->currentIndex()) {
+        RoundCombo->setCurrentIndex(row); // runs RoundComboChange
+    } else if (RoundCombo->currentIndex() >= 0) {
+        RoundComboChange();
+    }
+    ExpressionEdit->setFocus();
     return true;
 }
 

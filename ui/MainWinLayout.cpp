@@ -3,63 +3,31 @@
 
 #include "ui/MainWin.h"
 
+#include "model/WindowLayout.h"
 #include "ui/Controls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <cmath>
-
-namespace {
-
-constexpr int kExpressionPanelHeight = 113;
-constexpr int kPageHeight = 129;
-constexpr int kKeypadHeight = 209;
-
-// Halves go to the even neighbour.
-int RoundHalfEven(double AValue) { return int(std::nearbyint(AValue)); }
-
-} // namespace
-
-double TMainForm::ScaleFactor() const { return 1.0 + 0.05 * WindowScaleNumber; }
-
-void TMainForm::SetClientSize(int AWidth, int AHeight) { setFixedSize(AWidth, AHeight); }
-
-void TMainForm::SetWindowScale(int Step) {
-    WindowScaleNumber = Step;
-    const double s = ScaleFactor();
-    for (QWidget* panel : {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(ScientificPanel),
-                           static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
-                           static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(HistoryPanel)})
-        ApplyDesignScale(panel, s);
-    ArrangePanels();
-    // The pages share the place of the scientific page.
-    Option1Panel->move(ScientificPanel->pos());
-    VariablePanel->move(ScientificPanel->pos());
-    const float width = float(s * DesignClientWidth);
-    SetClientSize(RoundHalfEven(IsAlwaysDisplayHistoryPanel ? width * 2 : width), height());
-}
+using WindowLayout::RoundHalfEven;
 
 // Stacks the visible areas under the expression panel, each overlapping the one above by one
 // pixel, and fits the window's height to them.
 void TMainForm::ArrangePanels() {
-    const double s = ScaleFactor();
-    double y = s * (kExpressionPanelHeight - 1);
+    const WindowLayout::TAreaStack stack = WindowLayout::StackAreas(ScaleFactor(), IsScientificKey, IsNumericKey);
     ScientificPanelList.HidePanels();
     if (IsScientificKey) {
-        ScientificPanelList.SetPositionY(RoundHalfEven(y));
-        y += s * (kPageHeight - 1);
+        ScientificPanelList.SetPositionY(RoundHalfEven(stack.PageTop));
         ScientificPanelList.SetActivePanel(ScientificPanelNumber);
         if (QWidget* page = ScientificPanelList.ActivePanel()) ApplyPanelKeyStyles(page);
     }
     if (IsNumericKey) {
-        ButtonPanel->move(ButtonPanel->x(), RoundHalfEven(y));
+        ButtonPanel->move(ButtonPanel->x(), RoundHalfEven(stack.KeypadTop));
         ButtonPanel->show();
-        y += s * (kKeypadHeight - 1);
     } else {
         ButtonPanel->hide();
     }
-    SetClientSize(width(), RoundHalfEven(y));
+    SetClientSize(width(), stack.ClientHeight);
 }
 
 void TMainForm::ApplyOptionButtonData() {

@@ -1,5 +1,6 @@
 #include "ui/PanelTransition.h"
 
+#include "model/WindowLayout.h"
 #include "ui/MotionStage.h"
 #include "ui/Viewport3D.h"
 
@@ -58,9 +59,9 @@ TPanelTransition::TPanelTransition(const TWindowParts& AParts, QObject* AParent)
     : QObject(AParent), FParts(AParts), FScientificViewport(AParts.ScientificViewport),
       FNumericViewport(AParts.NumericViewport), FButtonPanel(AParts.ButtonPanel),
       FStage(new TMotionStage(this)) {
-    const double w = AreaDesignWidth;
-    const double s = PageDesignHeight;
-    const double b = KeypadDesignHeight;
+    const double w = WindowLayout::DesignClientWidth;
+    const double s = WindowLayout::PageHeight;
+    const double b = WindowLayout::KeypadHeight;
     if (FScientificViewport) {
         FCube = NewLayout(QVector3D(float(w), float(s), float(w)), FScientificViewport,
                           "ScientificViewLayout3D");

@@ -1,9 +1,11 @@
 // zemtrix: the calculator window.
 #include "ui/MainWin.h"
+#include "ui/Shutdown.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    TShutdown::CatchQuitSignals();
     // A widgets-only window draws with the raster engine; without this the X11 platform would
     // load an OpenGL stack it never uses (tens of megabytes and milliseconds at start-up).
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zemtrix"));
     TMainForm window;
+    TShutdown shutdown(window);
     window.show();
-    return QApplication::exec();
+    QApplication::exec();
+    return shutdown.ExitStatus();
 }

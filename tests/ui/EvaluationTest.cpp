@@ -2,8 +2,9 @@
 // controls: the decimals list with HEX and BIN, the rounding modes and the separator.
 #include "MainWinFixture.h"
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
+#include <QToolTip>
 
 namespace {
 
@@ -144,12 +145,16 @@ TEST_F(EvaluationTest, RightClickAddsHexAndBinThenToggles) {
     EXPECT_EQ(Decimals()->count(), 9);
 }
 
-TEST_F(EvaluationTest, RedisplayThatCannotConvertShowsErrorAndChangesNothing) {
+TEST_F(EvaluationTest, RedisplayThatCannotConvertLeavesTheResultLineAndTellsWhy) {
     Evaluate(u"1E19"_qs);
     RightClickDecimals();
-    EXPECT_EQ(ResultText(), u"Error"_qs);
+    EXPECT_EQ(Decimals()->currentText(), u"HEX"_qs);
+    EXPECT_EQ(ResultText(), u"1E19"_qs) << "the result line keeps what it showed";
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text() == u"too large for HEX"_qs; }, 2000))
+        << QToolTip::text().toStdString();
     ASSERT_EQ(History().size(), 1u);
     EXPECT_EQ(History()[0]->ResultValue(), 1E19L);
+    EXPECT_EQ(History()[0]->RoundDecimal(), -1) << "the stored entry keeps its own display";
     Evaluate(u"1E19"_qs);
     EXPECT_EQ(ResultText(), u"Error"_qs) << "an evaluation that cannot be shown fails";
     EXPECT_EQ(Caret(), 4);
@@ -163,6 +168,31 @@ TEST_F(EvaluationTest, EnterInTheDecimalsListAppliesAndReturnsToTheLine) {
     QTest::keyClick(Decimals(), Qt::Key_Return);
     EXPECT_EQ(ResultText(), u"0.1"_qs);
     EXPECT_TRUE(Edit->hasFocus());
+}
+
+TEST_F(EvaluationTest, EnterInTheOpenListAppliesTheEntryAndReturnsToTheLine) {
+    Evaluate(u"1234.5"_qs);
+    QAbstractItemView* list = Decimals()->view();
+    Key(Qt::Key_F4);
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Form->CurrentRoundDecimal(), 0);
+    EXPECT_EQ(ResultText(), u"1235"_qs);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(Edit->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+    EXPECT_EQ(Line(), u"1234.57"_qs) << "typing goes on in the expression line";
+
+    Key(Qt::Key_F8);
+    EXPECT_EQ(ResultText(), u"0"_qs);
+    Key(Qt::Key_F4);
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(ResultText(), u"1235"_qs) << "Enter on the chosen entry shows the result again";
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(Edit->hasFocus());
+    EXPECT_EQ(Form->CurrentRoundDecimal(), 0);
 }
 
 } // namespace

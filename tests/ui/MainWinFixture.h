@@ -1,7 +1,7 @@
 #pragma once
 
-// A fresh main window per test, shown and active on the offscreen platform, with helpers that
-// drive its real widgets by name.
+// A fresh main window per test, shown and active on the offscreen platform, with its settings
+// file in a temporary folder of its own, and helpers that drive its real widgets by name.
 
 #include "QtPrinters.h"
 #include "ui/MainWin.h"
@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -20,14 +22,42 @@
 class MainWinFixture : public testing::Test {
 protected:
     void SetUp() override {
-        Form = std::make_unique<TMainForm>();
+        ASSERT_TRUE(SettingsDir.isValid());
+        StartForm();
+    }
+    void TearDown() override { Form.reset(); }
+
+    // Where the window reads and writes its settings: the program's folder is the test's own.
+    TSettingsLocation Location() const {
+        TSettingsLocation location;
+        location.Arguments = Arguments;
+        location.ProgramFolder = SettingsDir.path();
+        location.UserConfigFolder = SettingsDir.filePath(QStringLiteral("config"));
+        return location;
+    }
+    QString SettingsPath() const { return SettingsDir.filePath(QStringLiteral("Zemtrix.ini")); }
+
+    // Ends the current window (which writes its settings), then starts a new one, shown and
+    // active: on the settings text AIni when one is given, else on the file as it stands.
+    void StartForm(const QByteArray& AIni = {}) {
+        Form.reset();
+        if (!AIni.isEmpty()) WriteSettings(AIni);
+        Form = std::make_unique<TMainForm>(Location());
         Form->show();
         QApplication::setActiveWindow(Form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
         Edit = Find<QLineEdit>("ExpressionEdit");
         Result = Find<QLabel>("ResultLabel");
     }
-    void TearDown() override { Form.reset(); }
+    void WriteSettings(const QByteArray& AIni) const {
+        QFile file(SettingsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(AIni);
+    }
+    QByteArray ReadSettings() const {
+        QFile file(SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     template <typename T>
     T* Find(const char* AName) const {
@@ -61,6 +91,8 @@ protected:
     QString ResultText() const { return Result->text(); }
     int Caret() const { return Edit->cursorPosition(); }
 
+    QTemporaryDir SettingsDir;
+    QStringList Arguments; // the command line the next StartForm passes
     std::unique_ptr<TMainForm> Form;
     QLineEdit* Edit = nullptr;
     QLabel* Result = nullptr;

@@ -4,6 +4,7 @@
 // quitting during one, and a second call while one runs.
 #include "MainWinFixture.h"
 
+#include "model/WindowLayout.h"
 #include "ui/MotionStage.h"
 #include "ui/PanelTransition.h"
 #include "ui/Viewport3D.h"
@@ -92,7 +93,7 @@ protected:
         for (QWidget* view : {NumericViewport, ScientificViewport})
             view->stackUnder(Find<QWidget>("ExpressionPanel"));
         Transition = new TPanelTransition(
-            {ScientificViewport, NumericViewport, Keypad, [this] { return 1 + 0.05 * Step; },
+            {ScientificViewport, NumericViewport, Keypad, [this] { return double(WindowLayout::ScaleOf(Step)); },
              [this](int AHeight) {
                  Log << QStringLiteral("height %1").arg(AHeight);
                  Form->setFixedHeight(AHeight);
@@ -113,7 +114,7 @@ protected:
     void SetStep(int AStep) {
         Step = AStep;
         Form->SetWindowScale(AStep);
-        const double s = 1 + 0.05 * AStep;
+        const double s = WindowLayout::ScaleOf(AStep);
         auto scaled = [s](int AValue) { return int(std::lround(AValue * s)); };
         const QPoint place = Scientific->pos();
         ScientificViewport->setGeometry(QRect(place, QSize(scaled(344), scaled(129))));

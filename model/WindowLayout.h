@@ -1,0 +1,37 @@
+#pragma once
+
+// The arithmetic of the window's layout: the scale of a zoom step, the stacking of the key areas
+// under the expression panel and the window's client size. All lengths are design pixels at
+// scale 1 unless a name says otherwise.
+
+namespace WindowLayout {
+
+inline constexpr int ExpressionPanelHeight = 113;
+inline constexpr int PageHeight = 129;   // each page of the scientific area
+inline constexpr int KeypadHeight = 209; // the numeric keypad
+inline constexpr int DesignClientWidth = 344;
+inline constexpr int DesignClientHeight = 451;
+inline constexpr int LowestScaleStep = -12; // the keyboard goes no lower
+
+// 1 + 0.05 × AStep, computed in extended precision and handed on as single precision.
+float ScaleOf(int AStep);
+
+// The nearest integer, halves to the even neighbour.
+int RoundHalfEven(double AValue);
+
+// Where the visible areas stand at scale AScale, each overlapping the one above by one pixel,
+// and the client height that holds them (window pixels).
+struct TAreaStack {
+    double PageTop = 0;   // meaningful when the scientific area is shown
+    double KeypadTop = 0; // meaningful when the numeric keypad is shown
+    int ClientHeight = 0;
+};
+TAreaStack StackAreas(double AScale, bool AIsScientificKey, bool AIsNumericKey);
+
+// The client width at AScale: the scaled design width, doubled with the history beside it.
+int ClientWidth(double AScale, bool AIsHistoryBeside);
+
+// The unscaled height of the visible part of the calculator (the history panel's height).
+int VisibleCalculatorHeight(bool AIsScientificKey, bool AIsNumericKey);
+
+} // namespace WindowLayout

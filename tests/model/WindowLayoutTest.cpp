@@ -1,0 +1,67 @@
+// The layout arithmetic of the window: client sizes per zoom step, with and without the history
+// beside the calculator, and the style sheet's lengths scaled with the keys.
+#include "QtPrinters.h"
+#include "model/StyleSheetScale.h"
+#include "model/WindowLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace WindowLayout;
+
+TEST(WindowLayout, ClientWidthPerStep) {
+    struct Case {
+        int Step;
+        int Width;
+        int WidthWithHistory;
+    };
+    for (const Case c : {Case{0, 344, 688}, Case{1, 361, 722}, Case{2, 378, 757}, Case{3, 396, 791}, Case{5, 430, 860},
+                         Case{10, 516, 1032}, Case{-1, 327, 654}, Case{-10, 172, 344}, Case{-11, 155, 310},
+                         Case{-12, 138, 275}}) {
+        EXPECT_EQ(ClientWidth(ScaleOf(c.Step), false), c.Width) << c.Step;
+        EXPECT_EQ(ClientWidth(ScaleOf(c.Step), true), c.WidthWithHistory) << c.Step;
+    }
+}
+
+TEST(WindowLayout, AreasStackWithOnePixelOverlap) {
+    struct Case {
+        bool Scientific, Numeric;
+        int Height;
+        double KeypadTop;
+    };
+    for (const Case c : {Case{true, true, 448, 240}, Case{true, false, 240, 240}, Case{false, true, 320, 112},
+                         Case{false, false, 112, 112}}) {
+        const TAreaStack stack = StackAreas(1.0, c.Scientific, c.Numeric);
+        EXPECT_EQ(stack.ClientHeight, c.Height);
+        EXPECT_EQ(stack.PageTop, 112);
+        EXPECT_EQ(stack.KeypadTop, c.KeypadTop);
+        EXPECT_EQ(VisibleCalculatorHeight(c.Scientific, c.Numeric), c.Height);
+    }
+    EXPECT_EQ(StackAreas(ScaleOf(3), true, true).ClientHeight, 515) << "1.15 × 448 = 515.2";
+    EXPECT_EQ(StackAreas(ScaleOf(-12), false, false).ClientHeight, 45) << "0.4 × 112 = 44.8";
+}
+
+TEST(WindowLayout, HalvesRoundToEven) {
+    EXPECT_EQ(RoundHalfEven(57.5), 58);
+    EXPECT_EQ(RoundHalfEven(56.5), 56);
+    EXPECT_EQ(RoundHalfEven(-0.5), 0);
+    EXPECT_EQ(RoundHalfEven(-1.5), -2);
+    EXPECT_EQ(RoundHalfEven(2.4999), 2);
+}
+
+TEST(StyleSheetScale, LengthsInPixelsScaleAndNothingElse) {
+    const QString sheet = u"A { border: 1px solid #9A9A9A; border-radius: 3px; padding: 0px 2px; }\n"
+                          "B { min-height: 19px; background: rgba(42, 138, 223, 128); width: 12.5px; }\n"
+                          "C[styleName=\"X1px\"] { stop: 0.49 #EFEFEF; }"_qs;
+    EXPECT_EQ(ScaledStyleSheet(sheet, 1.0), QString(sheet).replace(u"12.5px"_qs, u"13px"_qs));
+    EXPECT_EQ(ScaledStyleSheet(sheet, 2.0),
+              u"A { border: 2px solid #9A9A9A; border-radius: 6px; padding: 0px 4px; }\n"
+              "B { min-height: 38px; background: rgba(42, 138, 223, 128); width: 25px; }\n"
+              "C[styleName=\"X1px\"] { stop: 0.49 #EFEFEF; }"_qs);
+    EXPECT_EQ(ScaledStyleSheet(u"a { border: 1px; padding: 0px; radius: 3px; }"_qs, 0.4),
+              u"a { border: 1px; padding: 0px; radius: 1px; }"_qs)
+        << "thin borders stay visible when small";
+}
+
+} // namespace

@@ -1,0 +1,61 @@
+// What the window shows can be read: every key's caption fits its key at every zoom step, and the
+// open lists show their current entry legibly.
+#include "MainWinFixture.h"
+
+#include "ui/Controls.h"
+
+#include <QAbstractItemView>
+
+namespace {
+
+class LegibilityTest : public MainWinFixture {
+protected:
+    void ExpectEveryCaptionFits(int AStep) {
+        StartForm(QStringLiteral("[Panel]\nWindowScaleNumber=%1\n").arg(AStep).toUtf8());
+        const QList<TKeyButton*> keys = Form->findChildren<TKeyButton*>();
+        ASSERT_FALSE(keys.isEmpty());
+        for (TKeyButton* key : keys) {
+            key->ensurePolished();
+            const int room = key->CaptionRect().width();
+            EXPECT_LE(key->CaptionWidth(key->CaptionFont()), room)
+                << key->objectName().toStdString() << " \"" << key->text().toStdString() << "\" at step " << AStep;
+            EXPECT_GE(key->CaptionFont().pixelSize(), key->font().pixelSize() * 3 / 4)
+                << key->objectName().toStdString() << " keeps most of its size at step " << AStep;
+        }
+    }
+};
+
+TEST_F(LegibilityTest, EveryCaptionFitsItsKeyAtEveryScale) {
+    for (const int step : {0, -12, 10}) ExpectEveryCaptionFits(step);
+}
+
+TEST_F(LegibilityTest, CaptionsThatFitKeepTheKeysFont) {
+    auto* key = Find<TKeyButton>("Digit7Btn");
+    EXPECT_EQ(key->CaptionFont(), key->font());
+    key->setText(u"[]*1.08@DP0=[]*1.08@DP0="_qs);
+    EXPECT_LT(key->CaptionFont().pixelSize(), key->font().pixelSize()) << "a long caption is drawn smaller";
+}
+
+// The current entry of an open list is white on the focus blue, not dark on black.
+TEST_F(LegibilityTest, OpenListsShowTheCurrentEntryLegibly) {
+    for (const char* name : {"RoundCombo", "DegCombo"}) {
+        auto* combo = Find<QComboBox>(name);
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        ASSERT_TRUE(list->isVisible()) << name;
+        const QModelIndex current = list->model()->index(1, 0);
+        list->setCurrentIndex(current);
+        const QRect row = list->visualRect(current);
+        const QImage picture = list->viewport()->grab().toImage();
+        const QColor background = picture.pixelColor(row.right() - 2, row.center().y());
+        EXPECT_EQ(background, QColor(0x00, 0x5A, 0xCC)) << name;
+        int lightPixels = 0;
+        for (int x = row.left(); x < row.right(); ++x)
+            for (int y = row.top(); y <= row.bottom(); ++y)
+                if (QColor(picture.pixelColor(x, y)).lightness() > 200) ++lightPixels;
+        EXPECT_GT(lightPixels, 5) << name << ": the entry's text is drawn light";
+        combo->hidePopup();
+    }
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+// Start-up and shutdown: every stored setting reaches its control, and the window's state is
+// written back when the window ends.
+#include "MainWinFixture.h"
+
+#include "model/AppData.h"
+#include "model/IniFile.h"
+
+#include <QAction>
+#include <QGraphicsOpacityEffect>
+#include <QScreen>
+
+namespace {
+
+class StartupTest : public MainWinFixture {
+protected:
+    QAction* Action(const char* AName) { return Find<QAction>(AName); }
+    bool IsShown(const char* AName) { return !Find<QWidget>(AName)->isHidden(); }
+    // The settings as the file now holds them.
+    TAppData Stored() const {
+        TAppData data;
+        data.ReadFrom(TIniFile::FromBytes(ReadSettings()));
+        return data;
+    }
+};
+
+TEST_F(StartupTest, StoredSettingsReachTheirControls) {
+    StartForm("[Panel]\nNumber=2\nNumeric=0\nWindowScaleNumber=2\n"
+              "[AnimateStyle]\nNumeric=2\nScientific=0\n"
+              "[Display]\nTopMost=1\nTransparency=1\nGroupingSeparator=1\nRoundDecimal=2\nRoundSelector=1\n"
+              "[OptionButton]\nTitle5=\nExpression5=abc\nTitle14=T\nExpression14=1+1=\n"
+              "[VariableButton]\nTitle1=r\nValue1=4\n");
+    EXPECT_EQ(Form->PanelNumber(), 2);
+    EXPECT_TRUE(IsShown("VariablePanel"));
+    EXPECT_FALSE(IsShown("ScientificPanel"));
+    EXPECT_FALSE(IsShown("ButtonPanel"));
+    EXPECT_EQ(Form->NumericPanelStyle(), 2);
+    EXPECT_EQ(Form->ScientificPanelStyle(), 0);
+    EXPECT_EQ(Form->WindowScale(), 2);
+    EXPECT_EQ(Form->height(), 264) << "page only at 1.1: 1.1 × 240";
+    EXPECT_TRUE(Form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(Action("TopMostMenuItem")->isChecked());
+    EXPECT_TRUE(Form->Transparency());
+    EXPECT_TRUE(Action("TransparencyMenuItem")->isChecked());
+    EXPECT_TRUE(Form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(IsShown("MemoryButton"));
+    EXPECT_TRUE(Form->DigitGroupingSeparator());
+    EXPECT_TRUE(Action("DigitGroupingSeparatorItem")->isChecked());
+    EXPECT_EQ(Form->CurrentRoundDecimal(), 2);
+    EXPECT_EQ(Find<QComboBox>("RoundCombo")->currentText(), u"0.00"_qs);
+    EXPECT_EQ(ResultText(), u"0.00"_qs) << "the list's change shows zero in the chosen format";
+    EXPECT_EQ(Form->CurrentRoundSelector(), rsCut);
+    EXPECT_TRUE(Action("RoundCutOffItem")->isChecked());
+    EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->text(), u"CUT"_qs);
+    EXPECT_EQ(Find<QAbstractButton>("Option5Btn")->text(), u"abc"_qs) << "an empty title shows the command";
+    EXPECT_EQ(Find<QAbstractButton>("Option14Btn")->text(), u"T"_qs);
+    EXPECT_EQ(Find<QAbstractButton>("Option6Btn")->text(), u"税抜"_qs) << "missing keys keep their defaults";
+    EXPECT_EQ(Find<QAbstractButton>("Variable1Btn")->text(), u"r"_qs);
+    EXPECT_EQ(Find<QLineEdit>("VariableData1Edit")->text(), u"4"_qs);
+    EXPECT_EQ(Find<QLineEdit>("VariableData2Edit")->text(), u"0"_qs);
+}
+
+TEST_F(StartupTest, HexStoredShowsNormalInTheListButDisplaysHex) {
+    StartForm("[Display]\nRoundDecimal=-16\n");
+    EXPECT_EQ(Form->CurrentRoundDecimal(), -16);
+    EXPECT_EQ(Find<QComboBox>("RoundCombo")->currentText(), u"Normal"_qs);
+    SetLine(u"255"_qs);
+    Enter();
+    EXPECT_EQ(ResultText(), u"0xFF"_qs);
+}
+
+TEST_F(StartupTest, NoFileGivesTheDefaultsAndTheFirstExitWritesEveryKey) {
+    EXPECT_TRUE(ReadSettings().isEmpty()) << "nothing is written at start-up";
+    EXPECT_TRUE(IsShown("ScientificPanel"));
+    EXPECT_TRUE(IsShown("ButtonPanel"));
+    EXPECT_EQ(Form->size(), QSize(344, 448));
+    EXPECT_FALSE(Form->testAttribute(Qt::WA_Moved)) << "the system places the window";
+    EXPECT_EQ(Form->CurrentRoundDecimal(), -1);
+    Form.reset();
+    const QByteArray written = ReadSettings();
+    for (const char* key : {"[Program]", "Left=", "Top=", "[Panel]", "Number=0", "Scientific=1", "Numeric=1",
+                            "[AnimateStyle]", "WindowScaleNumber=0", "[Display]", "TopMost=0", "Transparency=0",
+                            "AlwaysDisplayHistoryPanel=0", "GroupingSeparator=0", "RoundDecimal=-1",
+                            "RoundSelector=0", "[OptionButton]", "Title5=税込", "Expression5=[]*1.08@DP0=",
+                            "Width14=57", "[VariableButton]", "Title6=V6", "Value6=0"})
+        EXPECT_TRUE(written.contains(key)) << key;
+}
+
+TEST_F(StartupTest, TheWindowsStateIsWrittenBackWhenItEnds) {
+    StartForm("[Panel]\nNumber=1\nScientific=0\n[Display]\nRoundSelector=2\n");
+    Find<QAbstractButton>("Variable2Btn")->setText(u"rate"_qs); // as leaving rename mode does
+    Find<QLineEdit>("VariableData2Edit")->setText(u"0.08"_qs);
+    SetLine(u"1234.5"_qs);
+    Enter();
+    Find<QAction>("DigitGroupingSeparatorItem")->trigger();
+    Form->move(40, 30);
+    Form.reset();
+    const TAppData stored = Stored();
+    EXPECT_EQ(stored.PanelNumber, 0) << "a hidden scientific area stores page 0";
+    EXPECT_FALSE(stored.IsScientificKey);
+    EXPECT_TRUE(stored.IsDigitGroupingSeparator);
+    EXPECT_EQ(stored.RoundSelector, rsUp);
+    EXPECT_EQ(stored.Left, 40);
+    EXPECT_EQ(stored.Top, 30);
+    EXPECT_EQ(stored.VariableButtonData().GetTitle(2), u"rate"_qs);
+    EXPECT_EQ(stored.VariableButtonData().GetValue(2), u"0.08"_qs);
+
+    StartForm();
+    EXPECT_EQ(Form->pos(), QPoint(40, 30)) << "a position read and written back does not drift";
+    EXPECT_EQ(Find<QAbstractButton>("Variable2Btn")->text(), u"rate"_qs);
+    EXPECT_TRUE(Form->ExpressionHistory().empty()) << "the history is not kept";
+    Form.reset();
+    EXPECT_EQ(Stored().Left, 40);
+}
+
+TEST_F(StartupTest, VisiblePageIsStored) {
+    StartForm("[Panel]\nNumber=1\n");
+    EXPECT_TRUE(IsShown("Option1Panel"));
+    Form.reset();
+    EXPECT_EQ(Stored().PanelNumber, 1);
+}
+
+TEST_F(StartupTest, StoredPositionIsUsedOnlyWhereAScreenShowsTheWindow) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    StartForm("[Program]\nLeft=0\nTop=0\n");
+    EXPECT_EQ(Form->pos(), QPoint(0, 0));
+    StartForm(QStringLiteral("[Program]\nLeft=%1\nTop=%2\n").arg(screen.right() + 500).arg(screen.bottom() + 500).toUtf8());
+    EXPECT_TRUE(Form->geometry().intersects(screen)) << "a window nobody could reach is placed by the system";
+    StartForm("[Program]\nLeft=-5\nTop=100\n");
+    EXPECT_FALSE(Form->testAttribute(Qt::WA_Moved)) << "a negative left edge means no stored position";
+}
+
+TEST_F(StartupTest, SwitchMovesTheFileToThePerUserFolder) {
+    Arguments = {u"/appdatafolder"_qs};
+    StartForm();
+    QFile::remove(SettingsPath()); // written by the window the test started with
+    const QString userFile = SettingsDir.filePath(u"config/Orvelmont/Zemtrix/Zemtrix.ini"_qs);
+    EXPECT_EQ(Form->SettingsFileName(), userFile);
+    Form.reset();
+    EXPECT_TRUE(QFile::exists(userFile));
+    EXPECT_FALSE(QFile::exists(SettingsPath())) << "the file beside the program is untouched";
+}
+
+TEST_F(StartupTest, UnusableOptionWidthsFallBackToTheDesignWidth) {
+    StartForm("[OptionButton]\nWidth1=-40\nWidth2=5000\nWidth3=80\n");
+    EXPECT_EQ(Find<QWidget>("Option1Btn")->width(), 57);
+    EXPECT_EQ(Find<QWidget>("Option2Btn")->width(), 57);
+    EXPECT_EQ(Find<QWidget>("Option3Btn")->width(), 80) << "a width a user could have stored is kept";
+}
+
+TEST_F(StartupTest, FailedWriteIsRaisedOnce) {
+    StartForm();
+    QFile::remove(SettingsPath());
+    ASSERT_TRUE(QDir(SettingsDir.path()).mkdir(u"Zemtrix.ini"_qs)) << "a folder where the file should be";
+    EXPECT_THROW(Form->FormDestroy(), EIniFileWriteError);
+    EXPECT_NO_THROW(Form->FormDestroy()) << "shutdown runs once";
+}
+
+} // namespace

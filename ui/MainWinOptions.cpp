@@ -1,0 +1,174 @@
+// Window options: the zoom steps and the layout they drive, stay-on-top, the transparent mode
+// (and moving the window without a title bar), the home page and the about box.
+
+#include "ui/MainWin.h"
+
+#include "model/StyleSheetScale.h"
+#include "model/WindowLayout.h"
+#include "ui/AboutWin.h"
+#include "ui/Controls.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGraphicsOpacityEffect>
+#include <QMouseEvent>
+#include <QUrl>
+#include <QWindow>
+
+#include <utility>
+
+using WindowLayout::RoundHalfEven;
+
+namespace {
+
+constexpr qreal kTransparentOpacity = 0.5;
+
+void SetOpacity(QWidget* AWidget, qreal AOpacity) {
+    if (AOpacity >= 1.0) {
+        AWidget->setGraphicsEffect(nullptr);
+        return;
+    }
+    auto* effect = new QGraphicsOpacityEffect(AWidget);
+    effect->setOpacity(AOpacity);
+    AWidget->setGraphicsEffect(effect);
+}
+
+} // namespace
+
+// A placeholder under the reserved example domain until the maker's page has its address.
+const char* const TMainForm::HomepageUrl = "https://orvelmont.example/zemtrix/";
+
+double TMainForm::ScaleFactor() const { return WindowLayout::ScaleOf(WindowScaleNumber); }
+
+void TMainForm::SetClientSize(int AWidth, int AHeight) { setFixedSize(AWidth, AHeight); }
+
+void TMainForm::SetWindowScale(int Step) {
+    WindowScaleNumber = Step;
+    const double s = ScaleFactor();
+    ApplyScaledStyleSheet(s);
+    for (QWidget* panel : {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(ScientificPanel),
+                           static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
+                           static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(HistoryPanel)})
+        ApplyDesignScale(panel, s);
+    ArrangePanels();
+    AlignKeypadPages();
+    const float width = float(s) * WindowLayout::DesignClientWidth;
+    if (IsAlwaysDisplayHistoryPanel) {
+        PlaceHistoryPanel(width, 0);
+    } else if (!HistoryPanel->isHidden()) {
+        PlaceHistoryPanel(0, 0); // an open overlay keeps covering the calculator
+    }
+    SetClientSize(WindowLayout::ClientWidth(s, IsAlwaysDisplayHistoryPanel), height());
+}
+
+// The other pages (and the transition stages) share the place of the scientific page.
+void TMainForm::AlignKeypadPages() {
+    for (QWidget* page : {static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel)})
+        page->move(ScientificPanel->pos());
+}
+
+void TMainForm::PlaceHistoryPanel(float X, float AVertical) {
+    const double s = ScaleFactor();
+    const int height = RoundHalfEven(s * WindowLayout::VisibleCalculatorHeight(IsScientificKey, IsNumericKey));
+    const int width = RoundHalfEven(s * WindowLayout::DesignClientWidth);
+    HistoryPanel->setGeometry(RoundHalfEven(X), AVertical < 0 ? -height : 0, width, height);
+    HistoryPanel->raise();
+}
+
+// Borders, corner radii and the other lengths of the style sheet grow and shrink with the keys.
+void TMainForm::ApplyScaledStyleSheet(double AScale) {
+    if (AScale == StyleSheetScale) return;
+    StyleSheetScale = AScale;
+    setStyleSheet(ScaledStyleSheet(BaseStyleSheet, AScale));
+}
+
+bool TMainForm::IsStayOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+void TMainForm::SetStayOnTop(bool AIsOn) {
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, AIsOn);
+    ReplaceWindowFlags(flags);
+}
+
+// New flags recreate the native window, which hides it; a shown window is shown again where it was.
+void TMainForm::ReplaceWindowFlags(Qt::WindowFlags AFlags) {
+    if (AFlags == windowFlags()) return;
+    const bool wasVisible = isVisible();
+    const QPoint position = pos();
+    setWindowFlags(AFlags);
+    if (!wasVisible) return;
+    move(position);
+    show();
+    activateWindow();
+}
+
+void TMainForm::TopMostMenuItemClick() {
+    SetStayOnTop(!IsStayOnTop());
+    TopMostMenuItem->setChecked(IsStayOnTop());
+}
+
+void TMainForm::TransparencyMenuItemClick() {
+    IsTransparency = !IsTransparency;
+    TransparencyMenuItem->setChecked(IsTransparency);
+    ApplyTransparency();
+}
+
+// Frameless with a see-through background, the panels and both lists half opaque, the three
+// header buttons hidden; off restores all of it.
+void TMainForm::ApplyTransparency() {
+    setAttribute(Qt::WA_TranslucentBackground, IsTransparency);
+    if (!IsTransparency) setAttribute(Qt::WA_NoSystemBackground, false);
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::FramelessWindowHint, IsTransparency);
+    ReplaceWindowFlags(flags);
+    const qreal opacity = IsTransparency ? kTransparentOpacity : 1.0;
+    for (QWidget* widget :
+         {static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(ScientificPanel), static_cast<QWidget*>(Option1Panel),
+          static_cast<QWidget*>(VariablePanel), static_cast<QWidget*>(HistoryPanel),
+          static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(DegCombo), static_cast<QWidget*>(RoundCombo)})
+        SetOpacity(widget, opacity);
+    for (QWidget* button : {ScientificKeyBtn, NumericKeyBtn, MemoryButton}) button->setVisible(!IsTransparency);
+}
+
+// Without a title bar the window is moved by dragging the expression panel's background: by the
+// window manager where it offers that, else by following the pointer.
+bool TMainForm::MoveWindowByDrag(QObject* AWatched, QEvent* AEvent) {
+    if (!IsTransparency || (AWatched != ExpressionPanel && AWatched != Panel3)) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(AEvent);
+    const QPoint pointer = mouse->globalPosition().toPoint();
+    switch (AEvent->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() != Qt::LeftButton) return false;
+        IsDragging = true;
+        IsDragMoving = false;
+        DragStart = pointer - pos();
+        return false;
+    case QEvent::MouseMove:
+        if (!IsDragging) return false;
+        if (!IsDragMoving) {
+            if ((pointer - pos() - DragStart).manhattanLength() < QApplication::startDragDistance()) return false;
+            if (windowHandle() && windowHandle()->startSystemMove()) {
+                IsDragging = false;
+                return true;
+            }
+            IsDragMoving = true;
+        }
+        move(pointer - DragStart);
+        return true;
+    case QEvent::MouseButtonRelease:
+        IsDragging = false;
+        return std::exchange(IsDragMoving, false);
+    default: return false;
+    }
+}
+
+void TMainForm::HomepageItemClick() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomepageUrl))); }
+
+void TMainForm::AboutClick() {
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TMainForm::ExpressionPanelDblClick() { SetWindowScale(0); }

@@ -1,0 +1,136 @@
+// Start-up and shutdown: the settings file is read once when the window is created and every
+// stored setting reaches its control; the window's state is collected and written once when it
+// is destroyed.
+
+#include "ui/MainWin.h"
+
+#include "model/AppData.h"
+#include "ui/Controls.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+constexpr float kGridRightEdge = 329;   // the option grid's right edge
+constexpr float kOptionGridLeft = 16;   // where the widest possible button starts
+
+// A stored width that no double-click could have produced (negative, not a number, wider than
+// the option grid) would break the page's layout; such a button gets the design width.
+float SanitizedOptionWidth(float AWidth) {
+    const bool isUsable = std::isfinite(AWidth) && AWidth >= 0 && AWidth <= kGridRightEdge - kOptionGridLeft;
+    return isUsable ? AWidth : TOptionButtonData::DesignWidth;
+}
+
+// A window that would open where no screen shows any part of it cannot be reached by the user.
+bool IsOnAnyScreen(const QRect& AWindow) {
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->geometry().intersects(AWindow)) return true;
+    return false;
+}
+
+} // namespace
+
+void TMainForm::FormCreate(const TSettingsLocation& ALocation) {
+    RoundDecimal = -1;
+    ExpressionHistoryList.clear();
+    ScientificPanelList.clear();
+    ScientificPanelList << ScientificPanel << Option1Panel << VariablePanel;
+    AppData = std::make_unique<TAppData>();
+    AppData->SetProgramFolder(ALocation.ProgramFolder);
+    AppData->SetUserConfigFolder(ALocation.UserConfigFolder);
+    ApplySettings(ALocation);
+    SetWindowScale(AppData->WindowScaleNumber);
+    ExpressionEdit->setFocus();
+}
+
+QString TMainForm::SettingsFileName() const { return AppData->SettingsFileName(); }
+
+void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
+    DesignClientWidth = 344;
+    DesignClientHeight = 451;
+    AppData->SetIsAppDataFolder(HasAppDataFolderSwitch(ALocation.Arguments));
+    AppData->Read();
+    ApplyWindowPosition();
+    ScientificPanelNumber = AppData->PanelNumber;
+    IsScientificKey = AppData->IsScientificKey;
+    IsNumericKey = AppData->IsNumericKey;
+    AnimateNumericPanelStyle = AppData->AnimateNumericPanelStyle;
+    AnimateScientificPanelStyle = AppData->AnimateScientificPanelStyle;
+    if (AppData->IsTopMost) {
+        SetStayOnTop(true);
+        TopMostMenuItem->setChecked(true);
+    }
+    IsTransparency = AppData->IsTransparency;
+    TransparencyMenuItem->setChecked(IsTransparency);
+    ApplyTransparency();
+    IsAlwaysDisplayHistoryPanel = AppData->IsAlwaysDisplayHistoryPanel;
+    IsDigitGroupingSeparator = AppData->IsDigitGroupingSeparator;
+    DigitGroupingSeparatorItem->setChecked(IsDigitGroupingSeparator);
+    RoundDecimal = AppData->RoundDecimal;
+    SelectRoundComboItem();
+    SetRoundSelector(AppData->RoundSelector);
+    OptionButtonData.Assign(AppData->OptionButtonData());
+    for (int number = 1; number <= OptionButtonCount; ++number)
+        OptionButtonData.SetWidth(number, SanitizedOptionWidth(OptionButtonData.GetWidth(number)));
+    ApplyOptionButtonData();
+    VariableButtonData.Assign(AppData->VariableButtonData());
+    ApplyVariableButtonData();
+    ArrangePanels();
+}
+
+// A stored left edge of 0 or more places the window's frame there; the top is used as stored.
+void TMainForm::ApplyWindowPosition() {
+    if (AppData->Left < 0) return;
+    const QPoint position(AppData->Left, AppData->Top);
+    if (!IsOnAnyScreen(QRect(position, QSize(DesignClientWidth, DesignClientHeight)))) return;
+    move(position);
+}
+
+void TMainForm::showEvent(QShowEvent* AEvent) {
+    QWidget::showEvent(AEvent);
+    FormShow();
+}
+
+void TMainForm::FormShow() {
+    if (!IsAlwaysDisplayHistoryPanel) return;
+    HistoryPanel->setVisible(true);
+    SetWindowScale(WindowScaleNumber);
+}
+
+void TMainForm::FormDestroy() {
+    if (IsFormDestroyed) return;
+    IsFormDestroyed = true;
+    ClearExpressionHistory();
+    CollectSettings();
+}
+
+void TMainForm::ClearExpressionHistory() {
+    while (!ExpressionHistoryList.empty()) ExpressionHistoryList.pop_back();
+}
+
+void TMainForm::CollectSettings() {
+    AppData->Left = pos().x();
+    AppData->Top = pos().y();
+    // The page is taken from what is shown, so a hidden scientific area stores page 0.
+    AppData->PanelNumber = !Option1Panel->isHidden() ? 1 : !VariablePanel->isHidden() ? 2 : 0;
+    AppData->IsScientificKey = IsScientificKey;
+    AppData->IsNumericKey = IsNumericKey;
+    AppData->AnimateNumericPanelStyle = AnimateNumericPanelStyle;
+    AppData->AnimateScientificPanelStyle = AnimateScientificPanelStyle;
+    AppData->IsDigitGroupingSeparator = IsDigitGroupingSeparator;
+    AppData->IsTopMost = IsStayOnTop();
+    AppData->IsTransparency = IsTransparency;
+    AppData->IsAlwaysDisplayHistoryPanel = IsAlwaysDisplayHistoryPanel;
+    AppData->WindowScaleNumber = WindowScaleNumber;
+    AppData->RoundDecimal = RoundDecimal;
+    AppData->RoundSelector = RoundSelector;
+    AppData->OptionButtonData().Assign(OptionButtonData);
+    CollectVariableButtonData();
+    AppData->VariableButtonData().Assign(VariableButtonData);
+    AppData->Write();
+}
