@@ -45,21 +45,25 @@ bool TMotionStage::BlockingMove(QObject* ATarget, const char* AProperty, double 
     if (!animation) return false;
     QPointer<TMotionStage> self(this);
     QEventLoop loop;
-    connect(animation, &QAbstractAnimation::finished, &loop, &QEventLoop::quit);
-    // The animation clock ticks about every 16 ms; a precise timer ends the move on time.
+    // The animation clock ticks about every 16 ms and may end a move up to a tick early or late;
+    // the move takes its duration to the millisecond on a precise timer, which also puts the
+    // value at its target.
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
-    connect(&deadline, &QTimer::timeout, animation,
-            [animation] { animation->setCurrentTime(animation->duration()); });
+    connect(&deadline, &QTimer::timeout, &loop, [&loop, animation] {
+        if (animation && animation->state() != QAbstractAnimation::Stopped)
+            animation->setCurrentTime(animation->duration());
+        loop.quit();
+    });
     deadline.start(animation->duration());
     FWaitLoop = &loop;
-    if (animation->state() == QAbstractAnimation::Running) loop.exec();
+    loop.exec();
     if (!self) return false;
     FWaitLoop = nullptr;
-    // The loop also ends when the application quits (that ends every event loop): the move is
-    // then still running, and the whole stage comes to its end.
-    if (animation && animation->state() != QAbstractAnimation::Stopped) Finish();
+    // The loop also ends early when the stage is finished, or when the application quits (that
+    // ends every event loop): then the whole stage comes to its end.
+    if (deadline.isActive()) Finish();
     return !FIsFinished;
 }
 
