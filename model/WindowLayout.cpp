@@ -31,9 +31,14 @@ int ClientWidth(double AScale, bool AIsHistoryBeside) {
     return RoundHalfEven(AIsHistoryBeside ? width * 2.0f : width);
 }
 
-int VisibleCalculatorHeight(bool AIsScientificKey, bool AIsNumericKey) {
-    return (ExpressionPanelHeight - 1) + (AIsScientificKey ? PageHeight - 1 : 0) +
-           (AIsNumericKey ? KeypadHeight - 1 : 0);
+// Both edges are rounded rather than the width, so the right edge lands where ClientWidth puts
+// the window's: X + width is computed in single precision as ClientWidth computes 2 × width.
+QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey, bool AIsNumericKey) {
+    const float width = static_cast<float>(AScale) * DesignClientWidth;
+    const int left = RoundHalfEven(AX);
+    const int right = RoundHalfEven(AX + width);
+    const int height = StackAreas(AScale, AIsScientificKey, AIsNumericKey).ClientHeight;
+    return {left, AIsAbove ? -height : 0, right - left, height};
 }
 
 } // namespace WindowLayout

@@ -4,6 +4,8 @@
 // under the expression panel and the window's client size. All lengths are design pixels at
 // scale 1 unless a name says otherwise.
 
+#include <QRect>
+
 namespace WindowLayout {
 
 inline constexpr int ExpressionPanelHeight = 113;
@@ -31,7 +33,9 @@ TAreaStack StackAreas(double AScale, bool AIsScientificKey, bool AIsNumericKey);
 // The client width at AScale: the scaled design width, doubled with the history beside it.
 int ClientWidth(double AScale, bool AIsHistoryBeside);
 
-// The unscaled height of the visible part of the calculator (the history panel's height).
-int VisibleCalculatorHeight(bool AIsScientificKey, bool AIsNumericKey);
+// The history panel at AScale in window pixels: left edge at AX, the scaled design width, as high
+// as the visible areas, its top at 0 or, when AIsAbove, just above the window. At AX 0 it covers
+// the single client area, at AX = the scaled design width the second half of the double one.
+QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey, bool AIsNumericKey);
 
 } // namespace WindowLayout

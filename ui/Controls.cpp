@@ -78,13 +78,16 @@ void SetDesignFont(QWidget* AWidget, const QFont& AFont) {
     AWidget->setFont(AFont);
 }
 
-void ApplyDesignScale(QWidget* AWidget, double AScale) {
+void ApplyDesignGeometry(QWidget* AWidget, double AScale) {
     const QVariant geometry = AWidget->property(kDesignGeometryProperty);
-    if (geometry.isValid()) {
-        const QRect r = geometry.toRect();
-        AWidget->setGeometry(Scaled(r.x(), AScale), Scaled(r.y(), AScale), Scaled(r.width(), AScale),
-                             Scaled(r.height(), AScale));
-    }
+    if (!geometry.isValid()) return;
+    const QRect r = geometry.toRect();
+    AWidget->setGeometry(Scaled(r.x(), AScale), Scaled(r.y(), AScale), Scaled(r.width(), AScale),
+                         Scaled(r.height(), AScale));
+}
+
+void ApplyDesignScale(QWidget* AWidget, double AScale) {
+    ApplyDesignGeometry(AWidget, AScale);
     const QVariant fontSize = AWidget->property(kDesignFontSizeProperty);
     if (fontSize.isValid()) {
         QFont font = AWidget->font();

@@ -34,6 +34,8 @@ void SetDesignFont(QWidget* AWidget, const QFont& AFont);
 // Re-applies the remembered geometry and font of AWidget and all its descendants, scaled by
 // AScale. A control's position is scaled within its parent, as its drawing is.
 void ApplyDesignScale(QWidget* AWidget, double AScale);
+// Re-applies the remembered geometry of AWidget alone, scaled by AScale.
+void ApplyDesignGeometry(QWidget* AWidget, double AScale);
 
 // The factor AWidget's font is currently scaled by against its design font (1 when it has none).
 double CurrentDesignScale(const QWidget* AWidget);
@@ -56,10 +58,6 @@ void UseStyledComboItems(QComboBox* ACombo);
 
 // Appends an entry with its caption, tag and (optional) design name to ACombo.
 void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QString& AName = {});
-
-// Row role of a history list entry that holds the result text shown under the formula; the
-// formula itself is the entry's display text.
-inline constexpr int HistoryResultValueRole = Qt::UserRole + 1;
 
 // A key with rounded corners (a corner button). Besides the usual click it reports
 // every mouse press with its button and modifiers, and it can draw a small raised text after

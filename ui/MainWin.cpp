@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -66,6 +67,8 @@ void TMainForm::BuildControls() {
     BuildHistoryPanel();
     BuildExpressionPanel();
     BuildPopupMenu();
+    ConnectHistoryPanel();
+    ConnectPages();
 }
 
 bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
@@ -80,6 +83,7 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
         if (widget == receiver && FormKeyDown(key)) return true;
         if (AWatched == ExpressionEdit) return ExpressionEditKeyDown(key);
         if (AWatched == RoundCombo) return RoundComboKeyDown(key);
+        if (AWatched == HistoryListBox) return HistoryListBoxKeyDown(key);
         break;
     }
     case QEvent::FocusOut:

@@ -5,11 +5,12 @@
 // MainWinBuild*.cpp (one file per panel); its behaviour is spread over MainWinSettings.cpp
 // (start-up and shutdown), MainWinEntry.cpp (keys and keyboard), MainWinCommands.cpp
 // (option-button command strings), MainWinEvaluation.cpp (evaluation and result display),
-// MainWinLayout.cpp (pages and layout) and MainWinOptions.cpp (scale, stay-on-top,
-// transparency, home page and about box).
+// MainWinLayout.cpp (pages and layout), MainWinOptions.cpp (scale, stay-on-top,
+// transparency, home page and about box) and MainWinHistory.cpp (the history panel).
 
 #include "model/ExpressionHistory.h"
 #include "model/OptionButtonData.h"
+#include "model/OptionButtonRow.h"
 #include "model/RoundSelector.h"
 #include "model/VariableButtonData.h"
 #include "ui/ScientificPanelList.h"
@@ -29,10 +30,12 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 class TAppData;
+class THistoryListModel;
+class THistorySlide;
 class TKeyButton;
 class TPanel;
 
@@ -103,6 +106,8 @@ public:
     int PanelNumber() const { return ScientificPanelNumber; }
     int NumericPanelStyle() const { return AnimateNumericPanelStyle; }
     int ScientificPanelStyle() const { return AnimateScientificPanelStyle; }
+    const TOptionButtonData& OptionButtonSet() const { return OptionButtonData; }
+    const TVariableButtonData& VariableButtonSet() const { return VariableButtonData; }
 
     // The address "Homepage" opens.
     static const char* const HomepageUrl;
@@ -131,6 +136,7 @@ private:
     void BuildPopupMenu();
     void ApplyOptionButtonData();
     void ApplyVariableButtonData();
+    void ConnectHistoryPanel();
 
     // Expression entry (MainWinEntry.cpp).
     void SaveExpressionCaret();
@@ -197,6 +203,28 @@ private:
     void AboutClick();
     void ExpressionPanelDblClick();
 
+    // History panel (MainWinHistory.cpp).
+    void UpdateHistoryListBox();
+    void MemoryButtonClick();
+    void MemoryButtonMouseDown(Qt::MouseButton AButton);
+    void ToggleAlwaysDisplayHistoryPanel();
+    void F3KeyDown(bool AIsShift);
+    void HistoryPanelCloseBtnClick();
+    void HistoryPanelAnimationFinish(bool AIsInverse);
+    void HistoryPanelEditBtnClick();
+    bool HistoryListBoxKeyDown(QKeyEvent* AEvent); // true: the key is consumed
+    void HistoryPanelCopyBtnClick();
+    void HistoryPanelDelBtnClick();
+    void HistoryPanelSelectAllBtnClick();
+    void HistoryPanelSumBtnClick();
+    void HistoryPanelAverageBtnClick();
+    void HistoryPanelClearBtnClick();
+    void EvaluateHistoryFormula(const QString& AFormula);
+    void PlaceVisibleHistoryPanel(QPoint APosition);
+    void FocusExpressionEnd();
+    std::vector<int> SelectedHistoryRows() const;
+    std::vector<long double> SelectedHistoryValues() const;
+
     // Pages and layout (MainWinLayout.cpp).
     void InvBtnClick();
     void HypBtnClick();
@@ -207,7 +235,65 @@ private:
     double ScaleFactor() const;
     void SetClientSize(int AWidth, int AHeight);
 
+    // Page switching and the two key areas (KeypadPages.cpp).
+    void ConnectPages();
+    void ScientificPanelLeftBtnClick();
+    void ScientificPanelRightBtnClick();
+    void Option1PanelLeftBtnClick();
+    void Option1PanelRightBtnClick();
+    void VariablePanelLeftBtnClick();
+    void VariablePanelRightBtnClick();
+    // Turns from page ASource to page ATarget in ADirection (0 left, 1 right).
+    void SwitchPage(int ASource, int ATarget, int ADirection);
+    // What the arrow of page APage (0 to 2) in ADirection does; any other page does nothing.
+    void RunPageArrow(int APage, int ADirection);
+    // F9 (ADirection 0) and F10 (1): the arrow of the page shown, while the area is shown.
+    void TurnPageByKey(int ADirection);
+    void ScientificKeyBtnClick();
+    void NumericKeyBtnClick();
+    // Shows or hides one key area (AArea: ButtonPanel, or nullptr for the pages).
+    void ToggleKeyArea(QWidget* AArea, bool& AIsShown);
+    void ButtonPanelDblClick();
+    void ScientificPanelDblClick();
+
+    // Page and key-area transitions (MainWinTransitions.cpp); each returns when it is over.
+    // Direction 0 is left, 1 right; Area is ButtonPanel or nullptr for the pages; Kind 2 hides,
+    // 3 shows.
+    void AnimatePanelSlide(QWidget* OldPage, QWidget* NewPage, int Direction);
+    void AnimatePanelCube(QWidget* OldPage, QWidget* NewPage, int Direction);
+    void AnimateKeyAreaSlide(QWidget* Area, int Kind);
+    void AnimateKeyAreaFlip(QWidget* Area, int Kind);
+    // True while a transition waits for its animation; input that would start another is ignored.
+    bool IsTransitionRunning() const;
+
+    // Option page (OptionPage.cpp).
+    void ConnectOptionPage();
+    void OptionButtonEditBtnClick();
+    void Option1EditDblClick(QLineEdit* Edit);
+    // The page's field or option button with that tag (the last in child order), or nullptr.
+    QLineEdit* FindOptionEdit(int Tag) const;
+    TKeyButton* FindOptionButton(int Tag) const;
+    void ArrangeOptionButtonRow(TKeyButton* Button);
+    void ShowUncoveredOptionButtons(int Width, int Y, int X);
+    // Gives the button and its field the design width AWidth.
+    void SetOptionButtonWidth(TKeyButton* AButton, int AWidth);
+    // Gives a row's buttons (and their fields) the widths and visibility of ACells.
+    void ApplyOptionRow(const QList<TKeyButton*>& AButtons, const OptionButtonRow::TRow& ACells);
+    void WriteOptionEdits();
+    void WriteOptionEdit(int N, QLineEdit* Edit);
+    void ReadOptionEdits();
+    void ReadOptionEdit(int N, const QString& Text, TKeyButton* Button);
+
+    // Variables page (VariablePage.cpp).
+    void ConnectVariablePage();
+    void VariableData1EditDblClick();
+    // Enter re-evaluates the line; true when the key is consumed.
+    bool VariableData1EditKeyDown(QLineEdit* Sender, QKeyEvent* AEvent);
+    void ReadVariableTitleEdits();
+    void WriteVariableTitleEdits();
+
     // State, in the order of the design.
+    // Changed only through HistoryListModel, so that the history list's rows follow it.
     std::vector<std::unique_ptr<TExpressionHistory>> ExpressionHistoryList;
     TScientificPanelList ScientificPanelList;
     TOptionButtonData OptionButtonData;
@@ -288,8 +374,10 @@ private:
 
     // History panel.
     TPanel* HistoryPanel = nullptr;
-    QListWidget* HistoryListBox = nullptr;
+    QListView* HistoryListBox = nullptr;
+    THistoryListModel* HistoryListModel = nullptr;
     TPanel* HistoryButtonPanel = nullptr;
+    THistorySlide* HistoryPanelAnimation = nullptr;
 
     // Popup menu of the expression panel.
     QMenu* ExpressionPanelPopupMenu = nullptr;

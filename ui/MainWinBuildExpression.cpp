@@ -133,4 +133,7 @@ void TMainForm::BuildPopupMenu() {
     for (QWidget* widget : {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(Panel3),
                             static_cast<QWidget*>(ResultLabel), static_cast<QWidget*>(RoundSelectorLabel)})
         OpenMenuOnRightClick(widget, ExpressionPanelPopupMenu);
+    // A right press on a header button is the button's own (it docks the history on "Memory").
+    for (QWidget* button : {ScientificKeyBtn, NumericKeyBtn, MemoryButton})
+        button->setContextMenuPolicy(Qt::PreventContextMenu);
 }

@@ -1,97 +1,26 @@
 #include "ui/Controls.h"
+#include "ui/HistoryList.h"
 #include "ui/MainWin.h"
 
-#include <QListWidget>
-#include <QPainter>
+#include <QListView>
 #include <QPushButton>
-#include <QStyledItemDelegate>
-
-#include <cmath>
 
 namespace {
 
-// One history row: the formula on the upper line, the result right-aligned on the lower one,
-// with side margins. Background, selection and the separator line come from the style sheet.
-class THistoryRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    static constexpr int LineHeight = 17;
-    static constexpr int Margin = 10;
-
-    QSize sizeHint(const QStyleOptionViewItem& AOption, const QModelIndex&) const override {
-        return {AOption.rect.width(), Scaled(AOption.widget, 2 * LineHeight)};
-    }
-
-    void paint(QPainter* APainter, const QStyleOptionViewItem& AOption, const QModelIndex& AIndex) const override {
-        QStyleOptionViewItem option = AOption;
-        initStyleOption(&option, AIndex);
-        option.text.clear();
-        const QWidget* view = AOption.widget;
-        view->style()->drawControl(QStyle::CE_ItemViewItem, &option, APainter, view);
-
-        const int margin = Scaled(view, Margin);
-        const int line = Scaled(view, LineHeight);
-        const QRect text = AOption.rect.adjusted(margin, 0, -margin, 0);
-        const bool isSelected = AOption.state & QStyle::State_Selected;
-        APainter->save();
-        APainter->setFont(AOption.font);
-        APainter->setPen(AOption.palette.color(isSelected ? QPalette::HighlightedText : QPalette::Text));
-        const QRect upper(text.left(), text.top(), text.width(), line);
-        const QRect lower(text.left(), text.top() + line, text.width(), line);
-        const QFontMetrics metrics(AOption.font);
-        APainter->drawText(upper, Qt::AlignLeft | Qt::AlignVCenter,
-                           metrics.elidedText(AIndex.data(Qt::DisplayRole).toString(), Qt::ElideRight, upper.width()));
-        APainter->drawText(lower, Qt::AlignRight | Qt::AlignVCenter,
-                           AIndex.data(HistoryResultValueRole).toString());
-        APainter->restore();
-    }
-
-private:
-    static int Scaled(const QWidget* AView, int AValue) {
-        return int(std::lround(AValue * (AView ? CurrentDesignScale(AView) : 1.0)));
-    }
-};
-
-struct THistoryButton {
-    const char* Name;
-    const char* Caption;
-    int X;
-};
-constexpr THistoryButton kHistoryButtons[] = {
-    {"HistoryPanelSelectAllBtn", "All", 35}, {"HistoryPanelDelBtn", "Del", 72},
-    {"HistoryPanelClearBtn", "Clear", 109},  {"HistoryPanelSumBtn", "Sum", 152},
-    {"HistoryPanelAverageBtn", "Ave", 189},  {"HistoryPanelCopyBtn", "Copy", 226},
-    {"HistoryPanelEditBtn", "Edit", 263},    {"HistoryPanelCloseBtn", "Close", 305},
-};
-
-QListWidget* CreateHistoryListBox(QWidget* APanel) {
-    auto* list = new QListWidget(APanel);
+QListView* CreateHistoryListBox(QWidget* APanel, QAbstractItemModel* AModel) {
+    auto* list = new QListView(APanel);
     list->setObjectName(QStringLiteral("HistoryListBox"));
     SetStyleName(list, QStringLiteral("HistoryListBoxStyle1"));
     SetDesignGeometry(list, QRect(0, 0, 344, 40));
     SetDesignFont(list, DesignFont({QStringLiteral("Segoe UI Semibold")}, 12, true));
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new THistoryRowDelegate(list));
+    list->setModel(AModel);
     SetAlign(list, TAlign::Client);
     return list;
-}
-
-TPanel* CreateHistoryButtonPanel(QWidget* APanel) {
-    auto* strip = new TPanel(APanel);
-    strip->setObjectName(QStringLiteral("HistoryButtonPanel"));
-    SetDesignGeometry(strip, QRect(0, 40, 344, 25));
-    for (const THistoryButton& design : kHistoryButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(design.Caption), strip);
-        button->setObjectName(QString::fromLatin1(design.Name));
-        SetStyleName(button, QStringLiteral("HistoryPanelBtnStyle"));
-        SetDesignGeometry(button, QRect(design.X, 3, 36, 18));
-        SetDesignFont(button, DesignFont({}, 10, true));
-    }
-    SetAlign(strip, TAlign::Bottom);
-    return strip;
 }
 
 } // namespace
@@ -100,7 +29,56 @@ void TMainForm::BuildHistoryPanel() {
     HistoryPanel = new TPanel(this);
     HistoryPanel->setObjectName(QStringLiteral("HistoryPanel"));
     SetDesignGeometry(HistoryPanel, QRect(0, 80, 344, 65));
-    HistoryListBox = CreateHistoryListBox(HistoryPanel);
-    HistoryButtonPanel = CreateHistoryButtonPanel(HistoryPanel);
+    HistoryListModel = new THistoryListModel(
+        ExpressionHistoryList,
+        [this](const TExpressionHistory& AEntry) {
+            return FormatResultValue(AEntry.IsPercent(), AEntry.RoundDecimal(),
+                                     AEntry.ResultValue());
+        },
+        this);
+    HistoryListBox = CreateHistoryListBox(HistoryPanel, HistoryListModel);
+    HistoryPanelAnimation =
+        new THistorySlide(HistoryPanel, QStringLiteral("HistoryPanelAnimation"));
+
+    HistoryButtonPanel = new TPanel(HistoryPanel);
+    HistoryButtonPanel->setObjectName(QStringLiteral("HistoryButtonPanel"));
+    SetDesignGeometry(HistoryButtonPanel, QRect(0, 40, 344, 25));
+    struct THistoryButton {
+        const char* Name;
+        const char* Caption;
+        int X;
+        void (TMainForm::*Click)();
+    };
+    static const THistoryButton buttons[] = {
+        {"HistoryPanelSelectAllBtn", "All", 35, &TMainForm::HistoryPanelSelectAllBtnClick},
+        {"HistoryPanelDelBtn", "Del", 72, &TMainForm::HistoryPanelDelBtnClick},
+        {"HistoryPanelClearBtn", "Clear", 109, &TMainForm::HistoryPanelClearBtnClick},
+        {"HistoryPanelSumBtn", "Sum", 152, &TMainForm::HistoryPanelSumBtnClick},
+        {"HistoryPanelAverageBtn", "Ave", 189, &TMainForm::HistoryPanelAverageBtnClick},
+        {"HistoryPanelCopyBtn", "Copy", 226, &TMainForm::HistoryPanelCopyBtnClick},
+        {"HistoryPanelEditBtn", "Edit", 263, &TMainForm::HistoryPanelEditBtnClick},
+        {"HistoryPanelCloseBtn", "Close", 305, &TMainForm::HistoryPanelCloseBtnClick},
+    };
+    for (const THistoryButton& design : buttons) {
+        auto* button = new QPushButton(QString::fromLatin1(design.Caption), HistoryButtonPanel);
+        button->setObjectName(QString::fromLatin1(design.Name));
+        SetStyleName(button, QStringLiteral("HistoryPanelBtnStyle"));
+        SetDesignGeometry(button, QRect(design.X, 3, 36, 18));
+        SetDesignFont(button, DesignFont({}, 10, true));
+        connect(button, &QPushButton::clicked, this, design.Click);
+    }
+    SetAlign(HistoryButtonPanel, TAlign::Bottom);
     HistoryPanel->setVisible(false);
+}
+
+// The memory button belongs to the expression panel, built after the history panel.
+void TMainForm::ConnectHistoryPanel() {
+    connect(MemoryButton, &QPushButton::clicked, this, &TMainForm::MemoryButtonClick);
+    connect(
+        MemoryButton, &TKeyButton::MouseDown, this,
+        [this](Qt::MouseButton AButton, Qt::KeyboardModifiers) { MemoryButtonMouseDown(AButton); });
+    connect(HistoryListBox, &QAbstractItemView::doubleClicked, this,
+            &TMainForm::HistoryPanelEditBtnClick);
+    connect(HistoryPanelAnimation, &THistorySlide::Finished, this,
+            &TMainForm::HistoryPanelAnimationFinish);
 }

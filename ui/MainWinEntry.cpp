@@ -201,9 +201,14 @@ bool TMainForm::FormKeyDown(QKeyEvent* AEvent) {
         if (!isShiftAlt) return false;
         SetWindowScale(0);
         return true;
+    case Qt::Key_F1: ScientificKeyBtnClick(); return true;
+    case Qt::Key_F2: NumericKeyBtnClick(); return true;
+    case Qt::Key_F3: F3KeyDown(modifiers & Qt::ShiftModifier); return true;
     case Qt::Key_F4: ToggleRoundComboDropDown(); return true;
     case Qt::Key_F5: CopyBtnClick(); return true;
     case Qt::Key_F8: ACBtnClick(); return true;
+    case Qt::Key_F9: TurnPageByKey(0); return true;
+    case Qt::Key_F10: TurnPageByKey(1); return true;
     default: return false;
     }
 }

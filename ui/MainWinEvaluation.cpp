@@ -6,6 +6,7 @@
 #include "model/CalcEvaluation.h"
 #include "model/ResultFormat.h"
 #include "ui/Controls.h"
+#include "ui/HistoryList.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -41,6 +42,7 @@ bool TMainForm::CalcExpression(bool IsPercent) {
         DisplayResult(IsPercent, value);
         AddExpressionHistory(value, IsPercent);
         SetExpressionCaret(ExpressionCaretPosition);
+        if (IsAlwaysDisplayHistoryPanel) UpdateHistoryListBox();
         isSuccess = true;
     } catch (...) {
         ShowEvaluationFailure(std::current_exception());
@@ -84,7 +86,7 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
     entry->SetResultValue(Value);
     entry->SetRoundDecimal(RoundDecimal);
     entry->SetIsPercent(IsPercent);
-    ExpressionHistoryList.insert(ExpressionHistoryList.begin(), std::move(entry));
+    HistoryListModel->InsertFirst(std::move(entry));
 }
 
 void TMainForm::SetResultText(const QString& AText) { ResultLabel->setText(AText); }

@@ -35,12 +35,8 @@ void TMainForm::ApplyOptionButtonData() {
         TKeyButton* button = OptionButtons[std::size_t(number - 1)];
         const QString& title = OptionButtonData.GetTitle(number);
         button->setText(title.isEmpty() ? OptionButtonData.GetExpression(number) : title);
-        const int width = RoundHalfEven(OptionButtonData.GetWidth(number));
-        for (QWidget* control : {static_cast<QWidget*>(button), static_cast<QWidget*>(OptionEdits[std::size_t(number - 1)])}) {
-            QRect geometry = DesignGeometry(control);
-            geometry.setWidth(width);
-            SetDesignGeometry(control, geometry);
-        }
+        SetOptionButtonWidth(button, RoundHalfEven(OptionButtonData.GetWidth(number)));
+        ArrangeOptionButtonRow(button);
     }
 }
 

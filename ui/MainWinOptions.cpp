@@ -19,8 +19,6 @@
 
 #include <utility>
 
-using WindowLayout::RoundHalfEven;
-
 namespace {
 
 constexpr qreal kTransparentOpacity = 0.5;
@@ -47,6 +45,7 @@ void TMainForm::SetClientSize(int AWidth, int AHeight) { setFixedSize(AWidth, AH
 void TMainForm::SetWindowScale(int Step) {
     WindowScaleNumber = Step;
     const double s = ScaleFactor();
+    const QPoint historyPosition = HistoryPanel->pos(); // scaling moves it to its design place
     ApplyScaledStyleSheet(s);
     for (QWidget* panel : {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(ScientificPanel),
                            static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
@@ -58,7 +57,7 @@ void TMainForm::SetWindowScale(int Step) {
     if (IsAlwaysDisplayHistoryPanel) {
         PlaceHistoryPanel(width, 0);
     } else if (!HistoryPanel->isHidden()) {
-        PlaceHistoryPanel(0, 0); // an open overlay keeps covering the calculator
+        PlaceVisibleHistoryPanel(historyPosition);
     }
     SetClientSize(WindowLayout::ClientWidth(s, IsAlwaysDisplayHistoryPanel), height());
 }
@@ -70,10 +69,8 @@ void TMainForm::AlignKeypadPages() {
 }
 
 void TMainForm::PlaceHistoryPanel(float X, float AVertical) {
-    const double s = ScaleFactor();
-    const int height = RoundHalfEven(s * WindowLayout::VisibleCalculatorHeight(IsScientificKey, IsNumericKey));
-    const int width = RoundHalfEven(s * WindowLayout::DesignClientWidth);
-    HistoryPanel->setGeometry(RoundHalfEven(X), AVertical < 0 ? -height : 0, width, height);
+    HistoryPanel->setGeometry(
+        WindowLayout::HistoryPanelRect(ScaleFactor(), X, AVertical < 0, IsScientificKey, IsNumericKey));
     HistoryPanel->raise();
 }
 

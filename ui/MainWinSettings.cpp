@@ -6,6 +6,7 @@
 
 #include "model/AppData.h"
 #include "ui/Controls.h"
+#include "ui/HistoryList.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -109,9 +110,7 @@ void TMainForm::FormDestroy() {
     CollectSettings();
 }
 
-void TMainForm::ClearExpressionHistory() {
-    while (!ExpressionHistoryList.empty()) ExpressionHistoryList.pop_back();
-}
+void TMainForm::ClearExpressionHistory() { HistoryListModel->Clear(); }
 
 void TMainForm::CollectSettings() {
     AppData->Left = pos().x();

@@ -6,7 +6,7 @@
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QToolButton>
 
@@ -311,7 +311,7 @@ TEST_F(ControlTreeTest, StyleSwitchRepolishesTheKey) {
 
 TEST_F(ControlTreeTest, HistoryPanelKeepsItsButtonStripAtTheBottom) {
     auto* panel = Find<QWidget>("HistoryPanel");
-    auto* list = Find<QListWidget>("HistoryListBox");
+    auto* list = Find<QListView>("HistoryListBox");
     auto* strip = Find<QWidget>("HistoryButtonPanel");
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     panel->resize(344, 300); // sized while hidden, as the panel is before it slides in
@@ -322,9 +322,9 @@ TEST_F(ControlTreeTest, HistoryPanelKeepsItsButtonStripAtTheBottom) {
     EXPECT_EQ(strip->geometry(), QRect(0, 75, 344, 25));
     EXPECT_EQ(list->geometry(), QRect(0, 0, 344, 75));
 
-    auto* item = new QListWidgetItem(u"1+2"_qs, list);
-    item->setData(HistoryResultValueRole, u"3"_qs);
-    EXPECT_EQ(list->visualItemRect(item).height(), 34);
+    SetLine(u"1+2"_qs);
+    Enter();
+    EXPECT_EQ(list->visualRect(list->model()->index(0, 0)).height(), 34);
 }
 
 } // namespace

@@ -85,7 +85,7 @@ TEST_F(WindowOptionsTest, HistoryBesideDoublesTheWidth) {
     ScaleKey(Qt::Key_Up);
     ScaleKey(Qt::Key_Up);
     EXPECT_EQ(Form->size(), QSize(757, 493));
-    EXPECT_EQ(history->geometry(), QRect(378, 0, 378, 493));
+    EXPECT_EQ(history->geometry(), QRect(378, 0, 379, 493)) << "the panel ends where the window does";
 }
 
 TEST_F(WindowOptionsTest, StyleSheetLengthsFollowTheScale) {

@@ -1,0 +1,165 @@
+// The option-button page: edit mode and its "title:expression" fields, widening buttons by
+// double-clicking their fields, and the row layout after start-up.
+#include "KeyboardSupport.h"
+#include "MainWinFixture.h"
+
+#include "ui/Controls.h"
+
+namespace {
+
+class OptionPageTest : public MainWinFixture {
+  protected:
+    void SetUp() override {
+        MainWinFixture::SetUp();
+        PressKey(Qt::Key_F10);
+    }
+    void StartOnOptionPage(const QByteArray& AIni) { StartForm("[Panel]\nNumber=1\n" + AIni); }
+    QWidget* Button(int N) const {
+        return Find<QWidget>(("Option" + QByteArray::number(N) + "Btn").constData());
+    }
+    QLineEdit* Field(int N) const {
+        return Find<QLineEdit>(("Option" + QByteArray::number(N) + "Edit").constData());
+    }
+    void Widen(int N) { QTest::mouseDClick(Field(N), Qt::LeftButton); }
+    // "57 - 121 ..." for buttons AFirst to ALast: design widths of the shown ones, "-" for hidden.
+    QString Row(int AFirst, int ALast) const {
+        QStringList row;
+        for (int n = AFirst; n <= ALast; ++n)
+            row << (Button(n)->isHidden() ? u"-"_qs
+                                          : QString::number(DesignGeometry(Button(n)).width()));
+        return row.join(u' ');
+    }
+    // The same for the fields, which are shown only in edit mode.
+    QString FieldRow(int AFirst, int ALast) const {
+        QStringList row;
+        for (int n = AFirst; n <= ALast; ++n)
+            row << (Field(n)->isHidden() ? u"-"_qs
+                                         : QString::number(DesignGeometry(Field(n)).width()));
+        return row.join(u' ');
+    }
+};
+
+TEST_F(OptionPageTest, EditModeShowsFieldsWithTitleAndExpression) {
+    ASSERT_FALSE(Find<QWidget>("Option1Panel")->isHidden());
+    Click("ButtonEditBtn");
+    EXPECT_EQ(StyleName(Find<QWidget>("ButtonEditBtn")), u"OptionEditBtnPushStyle"_qs);
+    EXPECT_EQ(FieldRow(1, 14), u"57 57 57 57 57 57 57 57 57 57 57 57 57 57"_qs);
+    EXPECT_EQ(Field(1)->text(), u"00"_qs);
+    EXPECT_EQ(Field(5)->text(), u"税込:[]*1.08@DP0="_qs);
+    EXPECT_EQ(Field(10)->text(), u"5/4:@RS54="_qs);
+    PressKey(Qt::Key_F10);
+    PressKey(Qt::Key_F9);
+    EXPECT_FALSE(Field(1)->isHidden()) << "turning pages keeps edit mode";
+    Click("ButtonEditBtn");
+    EXPECT_EQ(FieldRow(1, 14), u"- - - - - - - - - - - - - -"_qs);
+    EXPECT_EQ(StyleName(Find<QWidget>("ButtonEditBtn")), u"OptionEditBtnStyle"_qs);
+}
+
+TEST_F(OptionPageTest, LeavingEditModeReadsTheFieldsBack) {
+    struct Case {
+        QString Line;
+        QString Title;
+        QString Expression;
+        QString Caption;
+        QString Reread; // the field's text on entering edit mode again
+    };
+    const Case cases[] = {
+        {u"税込：[]*1.08@DP0="_qs, u"税込"_qs, u"[]*1.08@DP0="_qs, u"税込"_qs,
+         u"税込:[]*1.08@DP0="_qs},
+        {u"a:b:c"_qs, u"a"_qs, u"b"_qs, u"a"_qs, u"a:b"_qs},
+        {u":5"_qs, {}, u"5"_qs, u"5"_qs, u"5"_qs},
+        {u"abc:"_qs, u"abc"_qs, {}, u"abc"_qs, u"abc:"_qs},
+        {{}, {}, {}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        Click("ButtonEditBtn");
+        Field(3)->setText(c.Line);
+        Click("ButtonEditBtn");
+        const TOptionButtonData& data = Form->OptionButtonSet();
+        EXPECT_EQ(data.GetTitle(3), c.Title) << c.Line.toStdString();
+        EXPECT_EQ(data.GetExpression(3), c.Expression) << c.Line.toStdString();
+        EXPECT_EQ(Find<QAbstractButton>("Option3Btn")->text(), c.Caption) << c.Line.toStdString();
+        Click("ButtonEditBtn");
+        EXPECT_EQ(Field(3)->text(), c.Reread) << c.Line.toStdString();
+        Click("ButtonEditBtn");
+    }
+    EXPECT_EQ(Form->OptionButtonSet().GetExpression(1), u"00"_qs)
+        << "untouched fields read back as they were";
+}
+
+TEST_F(OptionPageTest, EditedButtonsRunTheirNewExpressions) {
+    Click("ButtonEditBtn");
+    Field(3)->setText(u"税込：[]*1.08@DP0="_qs);
+    Field(4)->setText(u"abc:"_qs);
+    Click("ButtonEditBtn");
+    SetLine(u"12"_qs);
+    Click("Option4Btn");
+    EXPECT_EQ(Line(), u"12"_qs) << "an empty expression inserts nothing";
+    SetLine(u"100"_qs);
+    Click("Option3Btn");
+    EXPECT_EQ(ResultText(), u"108"_qs);
+    StartForm();
+    EXPECT_EQ(Find<QAbstractButton>("Option3Btn")->text(), u"税込"_qs) << "saved at shutdown";
+}
+
+TEST_F(OptionPageTest, DoubleClickingAFieldWidensItsButtonAcrossTheRow) {
+    Click("ButtonEditBtn");
+    const QString rows[] = {
+        u"121 - 57 57 57"_qs, u"185 - - 57 57"_qs,  u"249 - - - 57"_qs,
+        u"313 - - - -"_qs,    u"57 57 57 57 57"_qs,
+    };
+    for (const QString& expected : rows) {
+        Widen(5);
+        EXPECT_EQ(Row(5, 9), expected);
+        EXPECT_EQ(FieldRow(5, 9), expected) << "each field lies over its button";
+    }
+    EXPECT_EQ(Row(1, 4) + u" "_qs + Row(10, 14), u"57 57 57 57 57 57 57 57 57"_qs)
+        << "other rows stay";
+
+    Widen(9);
+    EXPECT_EQ(Row(5, 9), u"57 57 57 57 57"_qs) << "the last column is already at the edge";
+    Widen(8);
+    Widen(6);
+    EXPECT_EQ(Row(5, 9), u"57 121 - 121 -"_qs);
+    Widen(5);
+    EXPECT_EQ(Row(5, 9), u"121 - 57 121 -"_qs)
+        << "a button covered only by a hidden one comes back";
+    Widen(7);
+    EXPECT_EQ(Row(5, 9), u"121 - 121 - 57"_qs) << "a covered wide button narrows";
+}
+
+TEST_F(OptionPageTest, WidthsFollowTheWindowScale) {
+    PressKey(Qt::Key_Up, Qt::ShiftModifier | Qt::AltModifier);
+    PressKey(Qt::Key_Up, Qt::ShiftModifier | Qt::AltModifier);
+    Click("ButtonEditBtn");
+    Widen(5);
+    EXPECT_EQ(Button(5)->width(), 133) << "121 at scale 1.1";
+    EXPECT_EQ(Field(5)->width(), 133);
+    PressKey(Qt::Key_F12, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(Button(5)->width(), 121);
+}
+
+TEST_F(OptionPageTest, StoredWidthsLayTheRowsOutAtStartUp) {
+    StartOnOptionPage("[OptionButton]\nWidth1=121\nWidth11=185\n");
+    EXPECT_EQ(Row(1, 4), u"121 - 57 57"_qs);
+    EXPECT_EQ(Row(10, 14), u"57 185 - - 57"_qs);
+    Click("ButtonEditBtn");
+    EXPECT_EQ(FieldRow(1, 4), u"121 - 57 57"_qs) << "only the fields of shown buttons";
+    Widen(1);
+    Click("ButtonEditBtn");
+    StartForm();
+    EXPECT_EQ(Row(1, 4), u"185 - - 57"_qs) << "widths are saved when edit mode is left";
+}
+
+TEST_F(OptionPageTest, AHandEditedWidthResetsRatherThanPassTheEdge) {
+    StartOnOptionPage("[OptionButton]\nWidth5=100\n");
+    EXPECT_EQ(Row(5, 9), u"100 - 57 57 57"_qs);
+    Click("ButtonEditBtn");
+    for (const QString& expected :
+         {u"164 - - 57 57"_qs, u"228 - - - 57"_qs, u"292 - - - -"_qs, u"57 57 57 57 57"_qs}) {
+        Widen(5);
+        EXPECT_EQ(Row(5, 9), expected);
+    }
+}
+
+} // namespace

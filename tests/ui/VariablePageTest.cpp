@@ -1,0 +1,107 @@
+// The variables page: renaming variables in place, and Enter in a value field re-evaluating.
+#include "KeyboardSupport.h"
+#include "MainWinFixture.h"
+
+namespace {
+
+class VariablePageTest : public MainWinFixture {
+  protected:
+    void SetUp() override {
+        MainWinFixture::SetUp();
+        PressKey(Qt::Key_F9);
+    }
+    QLineEdit* Value(int N) const {
+        return Find<QLineEdit>(("VariableData" + QByteArray::number(N) + "Edit").constData());
+    }
+    QLineEdit* Title(int N) const {
+        return Find<QLineEdit>(("VariableBtn" + QByteArray::number(N) + "Edit").constData());
+    }
+    QString Caption(int N) const {
+        return Find<QAbstractButton>(("Variable" + QByteArray::number(N) + "Btn").constData())
+            ->text();
+    }
+    void ToggleRename(int AField = 1) { QTest::mouseDClick(Value(AField), Qt::LeftButton); }
+    // Replaces the value field's text by typing, as the user would.
+    void TypeValue(int N, const QString& AText) {
+        Value(N)->setFocus();
+        Value(N)->selectAll();
+        QTest::keyClick(Value(N), Qt::Key_Backspace);
+        TypeText(Value(N), AText);
+    }
+    void EnterInValue(int N) { QTest::keyClick(Value(N), Qt::Key_Return); }
+};
+
+TEST_F(VariablePageTest, RenamedVariableIsInsertedAndEvaluatedByItsNewName) {
+    ASSERT_FALSE(Find<QWidget>("VariablePanel")->isHidden());
+    ToggleRename();
+    for (int n = 1; n <= 6; ++n) {
+        EXPECT_FALSE(Title(n)->isHidden());
+        EXPECT_EQ(Title(n)->text(), u"V"_qs + QString::number(n));
+    }
+    // Formulas are upper-cased before names are looked up, so a name is found only in upper case.
+    Title(1)->setText(u"R"_qs);
+    Click("Variable1Btn");
+    EXPECT_EQ(Line(), u"V1"_qs) << "names take effect when the mode is left";
+    ToggleRename(4);
+    EXPECT_TRUE(Title(1)->isHidden());
+    EXPECT_EQ(Caption(1), u"R"_qs);
+    EXPECT_EQ(Form->VariableButtonSet().GetTitle(1), u"R"_qs);
+
+    TypeValue(1, u"4"_qs);
+    SetLine(QString());
+    Click("Variable1Btn");
+    Type(u"*2"_qs);
+    EXPECT_EQ(Line(), u"R*2"_qs);
+    Enter();
+    EXPECT_EQ(ResultText(), u"8"_qs);
+    SetLine(u"r+1"_qs);
+    Enter();
+    EXPECT_EQ(ResultText(), u"5"_qs);
+}
+
+TEST_F(VariablePageTest, RenameModeTwiceWithoutChangesKeepsTheNames) {
+    ToggleRename();
+    ToggleRename(6);
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(Caption(n), u"V"_qs + QString::number(n));
+    ToggleRename();
+    Title(2)->setText(QString());
+    ToggleRename();
+    EXPECT_EQ(Caption(2), QString()) << "any name is taken, the empty one too";
+}
+
+TEST_F(VariablePageTest, EnterInAValueFieldReevaluatesTheLine) {
+    SetLine(u"V1+1"_qs, 2);
+    TypeValue(1, u"１２"_qs);
+    EnterInValue(1);
+    EXPECT_EQ(ResultText(), u"13"_qs) << "full-width digits read as 12";
+    EXPECT_EQ(Form->ExpressionHistory().size(), 1u);
+    EXPECT_EQ(Value(1)->selectedText(), u"１２"_qs);
+    EXPECT_EQ(Value(1)->cursorPosition(), 2);
+    EXPECT_EQ(Caret(), 2) << "the line's caret stays where it was";
+    TypeText(Value(1), u"5"_qs);
+    EXPECT_EQ(Value(1)->text(), u"5"_qs) << "the next typing replaces the value";
+}
+
+TEST_F(VariablePageTest, AnUnreadableValueFailsAndTheFieldKeepsItsTextAndCaret) {
+    SetLine(u"2*3"_qs);
+    TypeValue(3, QString());
+    EnterInValue(3);
+    EXPECT_EQ(ResultText(), u"Error"_qs) << "a cleared value fails every evaluation";
+    EXPECT_TRUE(Form->ExpressionHistory().empty());
+
+    TypeValue(2, u"1/3"_qs);
+    Value(2)->setCursorPosition(1);
+    EnterInValue(2);
+    EXPECT_EQ(ResultText(), u"Error"_qs);
+    EXPECT_EQ(Value(2)->text(), u"1/3"_qs);
+    EXPECT_EQ(Value(2)->cursorPosition(), 1);
+    EXPECT_FALSE(Value(2)->hasSelectedText());
+
+    TypeValue(2, u"7"_qs);
+    TypeValue(3, u"0.5"_qs);
+    EnterInValue(3);
+    EXPECT_EQ(ResultText(), u"6"_qs);
+}
+
+} // namespace
