@@ -95,8 +95,12 @@ void TPanelTransition::AnimateKeyAreaFlip(QWidget* Area, int Kind, QWidget* Page
     RunKeyAreaTransition(Area, Kind, Page, TKeyAreaStyle::Flip);
 }
 
+// Everything is put in its final state right here: a window that closes may save its state before
+// control is back in the transition.
 void TPanelTransition::Finish() {
-    if (FIsRunning) FStage->Finish();
+    if (!FIsRunning) return;
+    FStage->Finish();
+    EndPlay();
 }
 
 void TPanelTransition::RunPageTransition(QWidget* OldPage, QWidget* NewPage,
@@ -149,11 +153,12 @@ void TPanelTransition::Play(TViewport3D* AView, const TTransitionScript& AScript
         Part(value.Part)->setProperty(PropertyName(value.Property), value.Value);
     AView->SetDesignScale(CurrentScale());
     AView->show();
+    FView = AView;
 
     QPointer<TPanelTransition> self(this);
     QPointer<TViewport3D> view(AView);
     for (const TStageMove& move : AScript.Moves) {
-        if (!view) break;
+        if (!view) break; // its layers are gone with it
         QObject* target = Part(move.Part);
         const char* property = PropertyName(move.Property);
         if (move.IsBlocking)
@@ -166,14 +171,19 @@ void TPanelTransition::Play(TViewport3D* AView, const TTransitionScript& AScript
     }
     // Parallel moves that outlast the last blocking one end now.
     FStage->Finish();
-    if (view) {
-        view->hide();
-        for (TLayout3D* layout : view->Layouts())
+    EndPlay();
+    FIsRunning = false;
+}
+
+void TPanelTransition::EndPlay() {
+    if (FView) {
+        FView->hide();
+        for (TLayout3D* layout : FView->Layouts())
             for (TLayer3D* layer : layout->Layers())
                 layer->SetPicture(QPixmap());
     }
+    FView = nullptr;
     GiveBack();
-    FIsRunning = false;
 }
 
 QObject* TPanelTransition::Part(TStagePart APart) const {
@@ -209,4 +219,5 @@ void TPanelTransition::GiveBack() {
     if (FFocus && FFocus != FFocusMovedTo && QApplication::focusWidget() == FFocusMovedTo &&
         FFocus->isVisible())
         FFocus->setFocus(Qt::OtherFocusReason);
+    FFocus = FFocusMovedTo = nullptr;
 }

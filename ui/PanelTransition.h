@@ -48,8 +48,8 @@ class TPanelTransition : public QObject {
 
     // While a transition runs, the operations above return at once without doing anything.
     bool IsRunning() const { return FIsRunning; }
-    // Ends a running transition at once: its operation returns as soon as control is back in it,
-    // with the views hidden and the panels given back.
+    // Ends a running transition at once: the moves jump to their ends, the view is hidden and
+    // the panels are given back now; the operation returns as soon as control is back in it.
     void Finish();
 
     // For tests and benchmarks: recording and durations of the moves.
@@ -68,6 +68,8 @@ class TPanelTransition : public QObject {
     // Places the layers of AView, shows it, runs the script's moves, hides it and gives the
     // panels back.
     void Play(TViewport3D* AView, const TTransitionScript& AScript);
+    // Hides the view that plays, drops its pictures and gives the panels back; once only.
+    void EndPlay();
     double CurrentScale() const;
     QObject* Part(TStagePart APart) const;
     void Borrow(std::vector<TBorrowedPanel> APanels);
@@ -84,6 +86,7 @@ class TPanelTransition : public QObject {
     TLayer3D* FPageLayer = nullptr;
     TLayer3D* FKeypadLayer = nullptr;
     bool FIsRunning = false;
+    QPointer<TViewport3D> FView; // the view that plays
     std::vector<TBorrowedPanel> FBorrowed;
     QPointer<QWidget> FFocus;        // the focus widget before the panels were hidden
     QPointer<QWidget> FFocusMovedTo; // where hiding them moved the focus

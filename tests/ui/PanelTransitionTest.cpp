@@ -342,14 +342,20 @@ TEST_F(PanelTransitionTest, FocusGoesBackIntoAPanelThatWasCovered) {
     EXPECT_TRUE(value->hasFocus());
 }
 
-// The window calls Finish when it is closed during a transition: the call returns long before
-// its nominal time, with every move at its end and everything given back.
+// The window calls Finish when it is closed during a transition: everything is given back at
+// once (the window may save its state before the transition's call returns), and the call
+// returns long before its nominal time with every move at its end.
 TEST_F(PanelTransitionTest, FinishEndsARunningTransitionAtOnce) {
     Transition->Stage().SetTimeFactor(100); // 48 s, if Finish did nothing
     ShowAreas(true, true);
     QTimer::singleShot(50, Transition, [this] {
-        EXPECT_TRUE(Transition->IsRunning());
+        ASSERT_TRUE(Transition->IsRunning());
+        ASSERT_TRUE(NumericViewport->isVisible());
+        ASSERT_TRUE(Scientific->isHidden());
         Transition->Finish();
+        EXPECT_FALSE(NumericViewport->isVisible());
+        EXPECT_FALSE(Scientific->isHidden());
+        EXPECT_FALSE(HasPictures());
     });
     QElapsedTimer clock;
     clock.start();
