@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark of a build: the engine and formatting micro-benchmarks, reading and
 # rewriting a large settings file, the history panel on a long history, the command-line
-# throughput, and (when an X server can be started) the window's start-up.
+# throughput, and (when an X server can be started) the window's start-up and transitions.
 set -euo pipefail
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -13,4 +13,7 @@ if [ -x "$build/bin/history_bench" ]; then "$build/bin/history_bench"; fi
 bash "$here/cli-throughput.sh" "$build/bin/zemtrix-calc"
 if [ -f "$here/startup.sh" ] && [ -x "$build/bin/zemtrix" ]; then
   bash "$here/startup.sh" "$build/bin/zemtrix"
+fi
+if [ -x "$build/bin/transition_bench" ] && command -v Xvfb >/dev/null; then
+  bash "$here/transitions.sh" "$build"
 fi

@@ -1,0 +1,38 @@
+#include "model/TransitionScript.h"
+
+#include <gtest/gtest.h>
+
+// The window must have room for the area before it is shown: the expression panel and every
+// area that will be visible, one pixel of overlap each, at the window's scale.
+TEST(TransitionScriptTest, ClientHeightBeforeAShow) {
+    struct TRow {
+        const char* Name;
+        float Scale;
+        TKeyArea Area;
+        bool IsPageVisible, IsKeypadVisible;
+        int Height;
+    };
+    const TRow rows[] = {
+        {"keypad under the page, step 0", 1.0f, TKeyArea::Keypad, true, false, 448},
+        {"keypad alone, step 0", 1.0f, TKeyArea::Keypad, false, false, 320},
+        {"page over the keypad, step 0", 1.0f, TKeyArea::Page, false, true, 448},
+        {"page alone, step 0", 1.0f, TKeyArea::Page, false, false, 240},
+        {"keypad under the page, step 1", 1.05f, TKeyArea::Keypad, true, false, 470},
+        {"keypad under the page, step 10", 1.5f, TKeyArea::Keypad, true, false, 672},
+        {"keypad alone, step 10", 1.5f, TKeyArea::Keypad, false, false, 480},
+        {"page over the keypad, step 7", 1.35f, TKeyArea::Page, false, true, 605},
+        {"page over the keypad, step -12", 0.4f, TKeyArea::Page, false, true, 179},
+        {"page alone, step -12", 0.4f, TKeyArea::Page, false, false, 96},
+        // Halves go to the even neighbour: 3.5 -> 4, 2.5 -> 2; the page's part (7.5 -> 8) and
+        // the keypad's (6.5 -> 6) are rounded apart.
+        {"keypad under the page, half", 0.0078125f, TKeyArea::Keypad, true, false, 4},
+        {"keypad alone, half", 0.0078125f, TKeyArea::Keypad, false, false, 2},
+        {"page over the keypad, halves", 0.03125f, TKeyArea::Page, false, true, 14},
+        {"page alone, half", 0.03125f, TKeyArea::Page, false, false, 8},
+    };
+    for (const TRow& row : rows)
+        EXPECT_EQ(
+            KeyAreaShowClientHeight(row.Scale, row.Area, row.IsPageVisible, row.IsKeypadVisible),
+            row.Height)
+            << row.Name;
+}
