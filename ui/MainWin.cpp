@@ -69,6 +69,7 @@ void TMainForm::BuildControls() {
     BuildOptionPanel();
     BuildVariablePanel();
     BuildHistoryPanel();
+    BuildTransitionStages();
     BuildExpressionPanel();
     BuildPopupMenu();
     ConnectHistoryPanel();

@@ -35,6 +35,8 @@ class QMenu;
 class QPushButton;
 class TAppData;
 class THistoryListModel;
+class TPanelTransition;
+class TViewport3D;
 class THistorySlide;
 class TKeyButton;
 class TPanel;
@@ -111,12 +113,16 @@ public:
     const TOptionButtonData& OptionButtonSet() const { return OptionButtonData; }
     const TVariableButtonData& VariableButtonSet() const { return VariableButtonData; }
 
+    // The page and key-area transitions, for tests and benchmarks (recording, durations).
+    TPanelTransition& Transitions() { return *PanelTransition; }
+
     // The address "Homepage" opens.
     static const char* const HomepageUrl;
 
 protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
     void showEvent(QShowEvent* AEvent) override;
+    void closeEvent(QCloseEvent* AEvent) override;
 
 private:
     // Start-up and shutdown (MainWinSettings.cpp).
@@ -265,6 +271,12 @@ private:
     void AnimateKeyAreaFlip(QWidget* Area, int Kind);
     // True while a transition waits for its animation; input that would start another is ignored.
     bool IsTransitionRunning() const;
+    // The two stages of the transitions, above the pages and below the expression panel.
+    void BuildTransitionStages();
+    // The page a key-area transition pictures: the visible one, else the page to come.
+    QWidget* PicturedPage() const;
+    // A layout asked for during a transition, run once it is over.
+    void RunPendingLayout();
 
     // Option page (OptionPage.cpp).
     void ConnectOptionPage();
@@ -371,6 +383,12 @@ private:
     TKeyButton* BeginParenthesisBtn = nullptr;
     TKeyButton* EndParenthesisBtn = nullptr;
     TKeyButton* EnterBtn = nullptr;
+
+    // Stages of the page and key-area transitions.
+    TViewport3D* NumericViewport = nullptr;
+    TViewport3D* ScientificViewport = nullptr;
+    TPanelTransition* PanelTransition = nullptr;
+    bool IsLayoutPending = false;
 
     // History panel.
     TPanel* HistoryPanel = nullptr;

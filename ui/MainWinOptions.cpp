@@ -7,6 +7,7 @@
 #include "model/WindowLayout.h"
 #include "ui/AboutWin.h"
 #include "ui/Controls.h"
+#include "ui/Viewport3D.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,14 +43,21 @@ double TMainForm::ScaleFactor() const { return WindowLayout::ScaleOf(WindowScale
 
 void TMainForm::SetClientSize(int AWidth, int AHeight) { setFixedSize(AWidth, AHeight); }
 
+// During a transition the pictures stand for the panels at the old scale: the layout waits
+// until the transition is over.
 void TMainForm::SetWindowScale(int Step) {
     WindowScaleNumber = Step;
+    if (IsTransitionRunning()) {
+        IsLayoutPending = true;
+        return;
+    }
     const double s = ScaleFactor();
     const QPoint historyPosition = HistoryPanel->pos(); // scaling moves it to its design place
     ApplyScaledStyleSheet(s);
     for (QWidget* panel : {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(ScientificPanel),
                            static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
-                           static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(HistoryPanel)})
+                           static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(HistoryPanel),
+                           static_cast<QWidget*>(NumericViewport), static_cast<QWidget*>(ScientificViewport)})
         ApplyDesignScale(panel, s);
     ArrangePanels();
     AlignKeypadPages();
@@ -62,10 +70,14 @@ void TMainForm::SetWindowScale(int Step) {
     SetClientSize(WindowLayout::ClientWidth(s, IsAlwaysDisplayHistoryPanel), height());
 }
 
-// The other pages (and the transition stages) share the place of the scientific page.
+// The other pages and the transition stages share the place of the scientific page; the key-area
+// stage reaches down over the keypad.
 void TMainForm::AlignKeypadPages() {
-    for (QWidget* page : {static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel)})
+    for (QWidget* page : {static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
+                          static_cast<QWidget*>(ScientificViewport), static_cast<QWidget*>(NumericViewport)})
         page->move(ScientificPanel->pos());
+    const int stageHeight = WindowLayout::PageHeight + WindowLayout::KeypadHeight - 1;
+    NumericViewport->resize(NumericViewport->width(), WindowLayout::RoundHalfEven(ScaleFactor() * stageHeight));
 }
 
 void TMainForm::PlaceHistoryPanel(float X, float AVertical) {

@@ -7,6 +7,7 @@
 #include "model/AppData.h"
 #include "ui/Controls.h"
 #include "ui/HistoryList.h"
+#include "ui/PanelTransition.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -106,6 +107,7 @@ void TMainForm::FormShow() {
 void TMainForm::FormDestroy() {
     if (IsFormDestroyed) return;
     IsFormDestroyed = true;
+    PanelTransition->Finish(); // the session may end in the middle of one
     ClearExpressionHistory();
     CollectSettings();
 }

@@ -5,6 +5,8 @@
 
 #include "QtPrinters.h"
 #include "ui/MainWin.h"
+#include "ui/MotionStage.h"
+#include "ui/PanelTransition.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +45,7 @@ protected:
         Form.reset();
         if (!AIni.isEmpty()) WriteSettings(AIni);
         Form = std::make_unique<TMainForm>(Location());
+        Form->Transitions().Stage().SetTimeFactor(TransitionTimeFactor);
         Form->show();
         QApplication::setActiveWindow(Form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
@@ -92,6 +95,8 @@ protected:
     int Caret() const { return Edit->cursorPosition(); }
 
     QTemporaryDir SettingsDir;
+    // Transitions run this much of their real time, so that the tests need not wait for them.
+    double TransitionTimeFactor = 0.05;
     QStringList Arguments; // the command line the next StartForm passes
     std::unique_ptr<TMainForm> Form;
     QLineEdit* Edit = nullptr;
