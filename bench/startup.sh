@@ -25,18 +25,8 @@ rss_target_mb=45
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "error: RUNS must be a positive number" >&2; exit 1; }
 bash "$root/scripts/install-deps.sh" xvfb x11-utils speedcrunch libx11-dev libxdamage-dev g++
 
-work=$(mktemp -d)
-xvfb_pid=
-# shellcheck disable=SC2317  # runs from the trap
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
+# shellcheck source=bench/private-xvfb.sh
+source "$root/bench/private-xvfb.sh"
 
 # The helper ends every program it starts, so the only process left to us is Xvfb.
 helper_for() {
@@ -45,16 +35,6 @@ helper_for() {
     if [ -x "$built" ] && [ "$built" -nt "$source" ]; then echo "$built"; return; fi
     c++ -std=c++20 -O2 "$source" -lX11 -lXdamage -o "$work/wait_for_window" &&
         echo "$work/wait_for_window"
-}
-
-start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    for ((i = 0; i < 200; i++)); do
-        [ -s "$work/display" ] && { display=":$(head -n1 "$work/display")"; return; }
-        sleep 0.05
-    done
-    echo "error: Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1
 }
 
 # A bare session: nothing from the caller's environment (QT_QPA_PLATFORM=offscreen, themes,

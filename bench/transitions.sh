@@ -21,27 +21,9 @@ rounds=${ROUNDS:-5}
 [[ "$rounds" =~ ^[1-9][0-9]*$ ]] || { echo "error: ROUNDS must be a positive number" >&2; exit 1; }
 command -v Xvfb >/dev/null || { echo "error: Xvfb is not installed" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid=
-# shellcheck disable=SC2317  # runs from the trap
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for ((i = 0; i < 200; i++)); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { echo "error: Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-display=":$(head -n1 "$work/display")"
+# shellcheck source=bench/private-xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/private-xvfb.sh"
+start_xvfb
 
 # A bare session: nothing from the caller's environment (offscreen platform, themes) may change
 # what is measured.
