@@ -100,9 +100,10 @@ TEST_F(ControlTreeTest, ControlsSitInTheirParentsAtTheirDesignPlaces) {
 
 TEST_F(ControlTreeTest, PanelsAreStackedInDrawingOrder) {
     QStringList panels = NamesOf(Form->children());
-    panels.removeIf([](const QString& AName) { return !AName.endsWith(u"Panel"_qs); });
+    panels.removeIf([](const QString& AName) { return !AName.endsWith(u"Panel"_qs) && !AName.endsWith(u"Viewport"_qs); });
     EXPECT_EQ(panels, QStringList({u"ButtonPanel"_qs, u"ScientificPanel"_qs, u"Option1Panel"_qs, u"VariablePanel"_qs,
-                                   u"HistoryPanel"_qs, u"ExpressionPanel"_qs}));
+                                   u"HistoryPanel"_qs, u"NumericViewport"_qs, u"ScientificViewport"_qs,
+                                   u"ExpressionPanel"_qs}));
 }
 
 // The option page's row re-flow walks the page's children in this order.
@@ -116,7 +117,7 @@ TEST_F(ControlTreeTest, OptionPageChildOrder) {
 
 TEST_F(ControlTreeTest, VisibilityAtStart) {
     for (const char* name : {"Option1Panel", "VariablePanel", "HistoryPanel", "Option1Edit", "Option14Edit",
-                             "VariableBtn1Edit", "VariableBtn6Edit"})
+                             "VariableBtn1Edit", "VariableBtn6Edit", "NumericViewport", "ScientificViewport"})
         EXPECT_FALSE(Find<QWidget>(name)->isVisibleTo(Form.get())) << name;
     for (const char* name : {"ExpressionPanel", "ScientificPanel", "ButtonPanel", "ExpressionEdit", "ResultLabel"})
         EXPECT_TRUE(Find<QWidget>(name)->isVisibleTo(Form.get())) << name;
