@@ -43,7 +43,10 @@ QList<TCaption> NonAsciiCaptions(const QWidget* AWindow) {
 }
 
 TEST(NoCjkFonts, NonAsciiCaptionsHaveNoEmptyBoxes) {
-    TMainForm form;
+    QTemporaryDir settings; // the window reads and writes its settings here, not beside the test
+    TSettingsLocation location;
+    location.ProgramFolder = settings.path();
+    TMainForm form(location);
     TAboutForm about(&form);
     const QList<TCaption> captions = NonAsciiCaptions(&form) + NonAsciiCaptions(&about);
     ASSERT_GE(captions.size(), 3) << "the operators, the option buttons and the about box";
