@@ -1,5 +1,7 @@
 #include "model/AppData.h"
 
+#include "model/WindowLayout.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -122,18 +124,13 @@ QString ReadText(const TIniFile& Ini, const QString& Section, const QString& Key
     return Text->left(SplitsPair ? MaxTextLength - 1 : MaxTextLength);
 }
 
-// Whole pixels, halves to the even neighbour (57.5 -> 58, 56.5 -> 56). Done by hand rather
-// than with nearbyint so a changed floating-point rounding mode cannot alter the file.
+// Whole pixels, halves to the even neighbour (57.5 -> 58, 56.5 -> 56).
 std::int32_t RoundedWidth(float Width) {
     if (std::isnan(Width)) return static_cast<std::int32_t>(TOptionButtonData::DesignWidth);
     const double Clamped =
         std::clamp(static_cast<double>(Width), double{std::numeric_limits<std::int32_t>::min()},
                    double{std::numeric_limits<std::int32_t>::max()});
-    const double Floor = std::floor(Clamped);
-    const double Fraction = Clamped - Floor;
-    const bool FloorIsEven = std::fmod(Floor, 2.0) == 0.0;
-    const bool RoundUp = Fraction > 0.5 || (Fraction == 0.5 && !FloorIsEven);
-    return static_cast<std::int32_t>(RoundUp ? Floor + 1.0 : Floor);
+    return WindowLayout::RoundHalfEven(Clamped);
 }
 
 std::int32_t ReadScalar(const TIniFile& Ini, const TScalarKey& Key) {

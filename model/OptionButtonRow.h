@@ -21,9 +21,12 @@ struct TCell {
 };
 using TRow = std::vector<TCell>; // left to right
 
+// The widest a button can be: all columns, without the gap after the last.
+inline constexpr int WidestButton = ColumnCount * ColumnPitch - (ColumnPitch - KeyWidth);
+
 // The grid's right edge for a grid whose first column starts at AFirstColumnX.
 constexpr int GridRightEdge(int AFirstColumnX) {
-    return AFirstColumnX + ColumnCount * ColumnPitch - 7;
+    return AFirstColumnX + WidestButton;
 }
 
 // The width after one more column. A button already reaching ARightEdge, or one that would

@@ -6,7 +6,8 @@ namespace WindowLayout {
 
 float ScaleOf(int AStep) { return static_cast<float>(1.0L + 0.05L * AStep); }
 
-// nearbyint follows the rounding mode, which is to-nearest-even unless someone changed it.
+// Done by hand rather than with nearbyint, which follows the floating-point rounding mode: a
+// changed mode must not alter the layout or the widths written to the settings file.
 int RoundHalfEven(double AValue) {
     const double floor = std::floor(AValue);
     const double fraction = AValue - floor;

@@ -18,7 +18,8 @@ inline constexpr int LowestScaleStep = -12; // the keyboard goes no lower
 // 1 + 0.05 × AStep, computed in extended precision and handed on as single precision.
 float ScaleOf(int AStep);
 
-// The nearest integer, halves to the even neighbour.
+// The nearest integer, halves to the even neighbour (57.5 -> 58, 56.5 -> 56), whatever the
+// floating-point rounding mode.
 int RoundHalfEven(double AValue);
 
 // Where the visible areas stand at scale AScale, each overlapping the one above by one pixel,

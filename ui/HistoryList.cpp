@@ -169,11 +169,6 @@ void THistorySlide::SetStartY(qreal AStartY) {
 // without a jump, and takes as long as it has come so far.
 void THistorySlide::Run(bool AIsInverse) {
     FIsInverse = AIsInverse;
-    const auto direction = AIsInverse ? QAbstractAnimation::Backward : QAbstractAnimation::Forward;
-    if (IsRunning()) {
-        FAnimation->setDirection(direction);
-        return;
-    }
-    FAnimation->setDirection(direction);
-    FAnimation->start();
+    FAnimation->setDirection(AIsInverse ? QAbstractAnimation::Backward : QAbstractAnimation::Forward);
+    if (!IsRunning()) FAnimation->start();
 }

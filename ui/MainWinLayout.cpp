@@ -3,6 +3,7 @@
 
 #include "ui/MainWin.h"
 
+#include "model/OptionEditLine.h"
 #include "model/WindowLayout.h"
 #include "ui/Controls.h"
 
@@ -33,8 +34,7 @@ void TMainForm::ArrangePanels() {
 void TMainForm::ApplyOptionButtonData() {
     for (int number = 1; number <= OptionButtonCount; ++number) {
         TKeyButton* button = OptionButtons[std::size_t(number - 1)];
-        const QString& title = OptionButtonData.GetTitle(number);
-        button->setText(title.isEmpty() ? OptionButtonData.GetExpression(number) : title);
+        button->setText(OptionCaption(OptionButtonData.GetTitle(number), OptionButtonData.GetExpression(number)));
         SetOptionButtonWidth(button, RoundHalfEven(OptionButtonData.GetWidth(number)));
         ArrangeOptionButtonRow(button);
     }
@@ -93,5 +93,3 @@ void TMainForm::ApplyPanelKeyStyles(QWidget* Page) {
     UpdateOptionEditBtnStyle();
     UpdateCopyBtnStyles();
 }
-
-// A fresh about box each time, owned by the window and gone when it closes.

@@ -5,6 +5,7 @@
 #include "ui/MainWin.h"
 
 #include "model/AppData.h"
+#include "model/OptionButtonRow.h"
 #include "ui/Controls.h"
 #include "ui/HistoryList.h"
 #include "ui/PanelTransition.h"
@@ -18,13 +19,10 @@
 
 namespace {
 
-constexpr float kGridRightEdge = 329;   // the option grid's right edge
-constexpr float kOptionGridLeft = 16;   // where the widest possible button starts
-
 // A stored width that no double-click could have produced (negative, not a number, wider than
 // the option grid) would break the page's layout; such a button gets the design width.
 float SanitizedOptionWidth(float AWidth) {
-    const bool isUsable = std::isfinite(AWidth) && AWidth >= 0 && AWidth <= kGridRightEdge - kOptionGridLeft;
+    const bool isUsable = std::isfinite(AWidth) && AWidth >= 0 && AWidth <= OptionButtonRow::WidestButton;
     return isUsable ? AWidth : TOptionButtonData::DesignWidth;
 }
 
