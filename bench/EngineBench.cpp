@@ -36,7 +36,8 @@ BENCHMARK(BM_CalcTypicalFormula)->DenseRange(0, kTypicalFormulas.size() - 1);
 
 void BM_CalcMaximumLength(benchmark::State& state) {
     // 1024 characters: a sum of 64 groups, each with a product and a function.
-    const QString formula = QStringLiteral("(1.25*3+sin 30)+").repeated(63) + QStringLiteral("(1.25*3+sin 300)");
+    const QString formula =
+        QStringLiteral("(1.25*3+sin 30)+").repeated(63) + QStringLiteral("(1.25*3+sin 300)");
     for (auto _ : state) {
         TCalculatorExpression expression;
         try {

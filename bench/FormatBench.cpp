@@ -13,19 +13,20 @@ struct TFormatCase {
 };
 
 // The displays a user switches between most: Normal, 2 decimals grouped, CUT, HEX.
+// clang-format off
 constexpr std::array<TFormatCase, 4> Mix = {{
     {-1, rs54, false},
     {2, rs54, true},
     {2, rsCut, false},
     {-16, rs54, false},
 }};
+// clang-format on
 
 constexpr std::array<long double, 8> Values = {
     1234.5L, -1234567.891L, 0.125L, 999.995L, 1.0L / 3, 123456789012345.0L, -0.005L, 42.0L,
 };
 
-void BM_FormatResultValueMix(benchmark::State& State)
-{
+void BM_FormatResultValueMix(benchmark::State& State) {
     const TNumberSeparators Separators = MachineNumberSeparators();
     std::size_t Index = 0;
     for (auto _ : State) {
@@ -38,8 +39,7 @@ void BM_FormatResultValueMix(benchmark::State& State)
 }
 BENCHMARK(BM_FormatResultValueMix);
 
-void BM_FormatResultValueCase(benchmark::State& State)
-{
+void BM_FormatResultValueCase(benchmark::State& State) {
     const TFormatCase& Case = Mix[static_cast<std::size_t>(State.range(0))];
     const TNumberSeparators Separators = MachineNumberSeparators();
     std::size_t Index = 0;
@@ -53,8 +53,7 @@ void BM_FormatResultValueCase(benchmark::State& State)
 BENCHMARK(BM_FormatResultValueCase)->DenseRange(0, static_cast<int>(Mix.size()) - 1);
 
 // The 15-digit rounding text made for every evaluation.
-void BM_GeneralText15(benchmark::State& State)
-{
+void BM_GeneralText15(benchmark::State& State) {
     const TNumberSeparators Separators = MachineNumberSeparators();
     std::size_t Index = 0;
     for (auto _ : State) {

@@ -51,9 +51,7 @@ struct TBenchWindow {
 };
 
 // Bytes the heap has handed out and not yet taken back.
-std::size_t HeapInUse() {
-    return mallinfo2().uordblks;
-}
+std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
 // Watches a widget for its next paint.
 class TPaintWatch : public QObject {

@@ -32,9 +32,7 @@ long long StatusBytes(const char* Field) {
 }
 
 // Makes VmHWM start again from the current resident size.
-void ResetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
+void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 // Lines that nobody reads ("x"), one key repeated ("k=1"), distinct keys of 8 and of 27 bytes
 // with their line ending, blank lines, all inside the first section the program reads; and the
@@ -55,8 +53,7 @@ QByteArray Line(const std::string& Shape, int Index) {
 QByteArray FileOfShape(const std::string& Shape) {
     QByteArray Bytes("[Program]\n");
     Bytes.reserve(FileSize + 64);
-    for (int Index = 0; Bytes.size() < FileSize; ++Index)
-        Bytes += Line(Shape, Index);
+    for (int Index = 0; Bytes.size() < FileSize; ++Index) Bytes += Line(Shape, Index);
     return Bytes;
 }
 

@@ -42,13 +42,13 @@ qint64 ThreadCpuTime() {
 
 // A view that notes when each of its frames starts and the processor time it takes.
 class TTimedViewport : public TViewport3D {
-  public:
+public:
     using TViewport3D::TViewport3D;
     std::vector<qint64> FrameStarts; // ns since the clock started
     std::vector<qint64> PaintTimes;  // processor ns
     const QElapsedTimer* Clock = nullptr;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* AEvent) override {
         FrameStarts.push_back(Clock->nsecsElapsed());
         const qint64 start = ThreadCpuTime();
@@ -81,7 +81,7 @@ TSettingsLocation Settings(const QTemporaryDir& AFolder) {
 }
 
 class TBench {
-  public:
+public:
     TBench() {
         Window.show();
         if (!QTest::qWaitForWindowExposed(&Window))
@@ -122,8 +122,7 @@ class TBench {
 
     // What the window's layout does after a transition: one page or none, the keypad or not.
     void Layout(int APage, bool IsKeypad) {
-        for (QWidget* page : Pages)
-            page->hide();
+        for (QWidget* page : Pages) page->hide();
         double y = Scale * 112;
         if (APage >= 0) {
             Pages[std::size_t(APage)]->show();
@@ -212,8 +211,7 @@ class TBench {
         result.MaxGapMs = double(std::max(maxGap, end - previous)) / 1e6;
         if (!paints.empty()) {
             double sum = 0;
-            for (qint64 paint : paints)
-                sum += double(paint);
+            for (qint64 paint : paints) sum += double(paint);
             result.MeanPaintMs = sum / double(paints.size()) / 1e6;
             result.MaxPaintMs = double(*std::max_element(paints.begin(), paints.end())) / 1e6;
         }
@@ -335,11 +333,12 @@ int main(int argc, char** argv) {
             const double frames = double(mean.Frames) / rounds;
             const bool isOk = lowestFps >= 55 && worst.MaxGapMs <= 33 && worstDeviation <= 0.05;
             isPassed = isPassed && isOk;
-            std::printf("%-26s %4d %7.0f %7.1f %+6.1f %6.1f %6.1f %6.1f %7.1f %6.2f %6.2f %6.1f%s\n",
-                        qPrintable(cases[i].Name), step, nominal, mean.WallMs,
-                        100 * (mean.WallMs - nominal) / nominal, frames,
-                        frames / (mean.WallMs / 1000), worst.FirstFrameMs, worst.MaxGapMs,
-                        mean.MeanPaintMs, worst.MaxPaintMs, mean.CpuMs, isOk ? "" : "  MISSED");
+            std::printf(
+                "%-26s %4d %7.0f %7.1f %+6.1f %6.1f %6.1f %6.1f %7.1f %6.2f %6.2f %6.1f%s\n",
+                qPrintable(cases[i].Name), step, nominal, mean.WallMs,
+                100 * (mean.WallMs - nominal) / nominal, frames, frames / (mean.WallMs / 1000),
+                worst.FirstFrameMs, worst.MaxGapMs, mean.MeanPaintMs, worst.MaxPaintMs, mean.CpuMs,
+                isOk ? "" : "  MISSED");
         }
     }
     std::printf("wall, frames, fps, paint and cpu: mean of %d rounds; first (ms to the first "

@@ -74,9 +74,7 @@ std::optional<TOptions> ParseOptions(int argc, char** argv) {
 
 // A window can vanish between its MapNotify and our property query; Xlib's default handler
 // would end this process for that.
-int IgnoreXError(Display*, XErrorEvent*) {
-    return 0;
-}
+int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 
 std::optional<TWatch> WatchRootWindow() {
     TWatch watch;
@@ -201,8 +199,7 @@ struct TLibraries {
 
 std::string JoinedOrDash(const std::set<std::string>& names) {
     std::string joined;
-    for (const auto& name : names)
-        joined += (joined.empty() ? "" : ",") + name;
+    for (const auto& name : names) joined += (joined.empty() ? "" : ",") + name;
     return joined.empty() ? "-" : joined;
 }
 

@@ -19,7 +19,8 @@ int ParseRoundDecimal(const QString& AText) {
     bool ok = false;
     const int value = AText.trimmed().toInt(&ok);
     if (!ok || (value < 0 && value != -1 && value != -2 && value != -16))
-        Usage(QStringLiteral("invalid number of decimals '%1' (use -1, 0 or more, -16 or -2)").arg(AText));
+        Usage(QStringLiteral("invalid number of decimals '%1' (use -1, 0 or more, -16 or -2)")
+                  .arg(AText));
     return value;
 }
 
@@ -42,12 +43,14 @@ void AddVariable(TCliOptions& AOptions, int& ACount, const QString& ASetting) {
 
 // An argument that starts with "-" but not "--" or "-" and a letter is a formula ("-5+3").
 bool LooksLikeOption(const QString& AArgument) {
-    return AArgument.size() >= 2 && AArgument[0] == u'-' && (AArgument[1] == u'-' || AArgument[1].isLetter());
+    return AArgument.size() >= 2 && AArgument[0] == u'-' &&
+           (AArgument[1] == u'-' || AArgument[1].isLetter());
 }
 
 std::string RawText(long double AValue) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, AValue, std::chars_format::general, 21);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, AValue, std::chars_format::general, 21);
     return std::string(buffer, result.ptr);
 }
 
@@ -82,24 +85,38 @@ TCliOptions ParseCliArguments(const QStringList& AArguments) {
         }
         auto value = [&]() -> QString {
             if (hasInlineValue) return inlineValue;
-            if (i + 1 >= AArguments.size()) Usage(QStringLiteral("option %1 needs a value").arg(argument));
+            if (i + 1 >= AArguments.size())
+                Usage(QStringLiteral("option %1 needs a value").arg(argument));
             return AArguments[++i];
         };
-        if (argument == u"--") isOptionsEnd = true;
-        else if (argument == u"-d" || argument == u"--decimals") options.RoundDecimal = ParseRoundDecimal(value());
-        else if (argument == u"--hex") options.RoundDecimal = RoundDecimalHex;
-        else if (argument == u"--bin") options.RoundDecimal = RoundDecimalBin;
-        else if (argument == u"-r" || argument == u"--round") options.RoundSelector = ParseRoundMode(value());
-        else if (argument == u"-g" || argument == u"--grouping") options.IsDigitGroupingSeparator = true;
-        else if (argument == u"-p" || argument == u"--percent") options.IsPercent = true;
-        else if (argument == u"--var") AddVariable(options, variableCount, value());
-        else if (argument == u"--raw") options.IsRaw = true;
-        else if (argument == u"-h" || argument == u"--help") options.IsHelp = true;
-        else if (argument == u"--version") options.IsVersion = true;
-        else Usage(QStringLiteral("unknown option '%1' (see --help)").arg(argument));
-        if (hasInlineValue && (argument == u"--hex" || argument == u"--bin" || argument == u"--grouping" ||
-                               argument == u"--percent" || argument == u"--raw" || argument == u"--help" ||
-                               argument == u"--version"))
+        if (argument == u"--")
+            isOptionsEnd = true;
+        else if (argument == u"-d" || argument == u"--decimals")
+            options.RoundDecimal = ParseRoundDecimal(value());
+        else if (argument == u"--hex")
+            options.RoundDecimal = RoundDecimalHex;
+        else if (argument == u"--bin")
+            options.RoundDecimal = RoundDecimalBin;
+        else if (argument == u"-r" || argument == u"--round")
+            options.RoundSelector = ParseRoundMode(value());
+        else if (argument == u"-g" || argument == u"--grouping")
+            options.IsDigitGroupingSeparator = true;
+        else if (argument == u"-p" || argument == u"--percent")
+            options.IsPercent = true;
+        else if (argument == u"--var")
+            AddVariable(options, variableCount, value());
+        else if (argument == u"--raw")
+            options.IsRaw = true;
+        else if (argument == u"-h" || argument == u"--help")
+            options.IsHelp = true;
+        else if (argument == u"--version")
+            options.IsVersion = true;
+        else
+            Usage(QStringLiteral("unknown option '%1' (see --help)").arg(argument));
+        if (hasInlineValue &&
+            (argument == u"--hex" || argument == u"--bin" || argument == u"--grouping" ||
+             argument == u"--percent" || argument == u"--raw" || argument == u"--help" ||
+             argument == u"--version"))
             Usage(QStringLiteral("option %1 takes no value").arg(argument));
     }
     return options;
@@ -112,7 +129,8 @@ std::string CliUsageText() {
            "\"error: KIND at POSITION\" on standard error). ANS is the newest successful result.\n"
            "\n"
            "Options:\n"
-           "  -d, --decimals N   display: -1 Normal (default), 0 or more decimals, -16 HEX, -2 BIN\n"
+           "  -d, --decimals N   display: -1 Normal (default), 0 or more decimals, -16 HEX, -2 "
+           "BIN\n"
            "      --hex          same as --decimals -16\n"
            "      --bin          same as --decimals -2\n"
            "  -r, --round MODE   rounding of fixed decimals: 54 (default), cut, up\n"
@@ -127,12 +145,15 @@ std::string CliUsageText() {
            "\n"
            "Formula language (letter case does not matter; full-width characters are accepted):\n"
            "  numbers      12  1.5  1E3  0x1F (hexadecimal)  0b101 (binary)\n"
-           "  operators    ^ (power) binds tightest, then * / and implied multiplication (2(3), 2PI,\n"
+           "  operators    ^ (power) binds tightest, then * / and implied multiplication (2(3), "
+           "2PI,\n"
            "               3V1), then, all equal and left to right: + -  MOD DIV  AND & OR | XOR\n"
            "               (on 64-bit integers)  = < > <= >= (1 or 0; blanks around < and >)\n"
            "  parentheses  group; missing closing ones at the end are supplied\n"
-           "  constants    PI  TRUE (-1)  FALSE (0)  ANS (newest result)  % (0.01: 200+10% is 200.1)\n"
-           "  functions    SIN COS TAN in degrees (SINR... radians, SING... grads), ASIN ACOS ATAN,\n"
+           "  constants    PI  TRUE (-1)  FALSE (0)  ANS (newest result)  % (0.01: 200+10% is "
+           "200.1)\n"
+           "  functions    SIN COS TAN in degrees (SINR... radians, SING... grads), ASIN ACOS "
+           "ATAN,\n"
            "               SINH COSH TANH ASINH ACOSH ATANH, EXP SQRT LOG LOG2 LN INT FACT NOT,\n"
            "               DEGTORAD RADTODEG DEGTOGRAD GRADTODEG RADTOGRAD GRADTORAD; each takes\n"
            "               the one factor after it: sin 30, sqrt(2), sinr(PI/2)\n"
@@ -156,22 +177,24 @@ TCliSession::TCliSession(const TCliOptions& AOptions)
 
 QString TCliSession::DisplayText(long double AUnrounded, long double ARounded) const {
     if (FOptions.IsRaw) return QString::fromStdString(RawText(AUnrounded));
-    return FormatResultValue(FOptions.IsPercent, FOptions.RoundDecimal, ARounded, FOptions.RoundSelector,
-                             FOptions.IsDigitGroupingSeparator, FSeparators);
+    return FormatResultValue(FOptions.IsPercent, FOptions.RoundDecimal, ARounded,
+                             FOptions.RoundSelector, FOptions.IsDigitGroupingSeparator,
+                             FSeparators);
 }
 
 TCliSession::TAnswer TCliSession::Evaluate(const QString& AFormula) {
     try {
         if (!FVariables) throw EVariableError();
-        const long double unrounded = CalculateUnroundedFormula(AFormula, *FVariables, FPreviousResult);
+        const long double unrounded =
+            CalculateUnroundedFormula(AFormula, *FVariables, FPreviousResult);
         const long double rounded = RoundToFifteenDigits(unrounded);
         TAnswer answer{DisplayText(unrounded, rounded), std::nullopt};
         FPreviousResult = rounded; // recorded only once it could be shown
         return answer;
     } catch (...) {
         const TCalcFailure failure = ClassifyCalcFailure(std::current_exception(), AFormula);
-        return {QStringLiteral("Error"), std::string("error: ") + CalcFailureName(failure.Kind) + " at " +
-                                             std::to_string(failure.CaretPosition)};
+        return {QStringLiteral("Error"), std::string("error: ") + CalcFailureName(failure.Kind) +
+                                             " at " + std::to_string(failure.CaretPosition)};
     }
 }
 

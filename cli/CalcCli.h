@@ -43,7 +43,7 @@ public:
     explicit TCliSession(const TCliOptions& AOptions);
 
     struct TAnswer {
-        QString Text;                 // the result line, or "Error"
+        QString Text;                         // the result line, or "Error"
         std::optional<std::string> ErrorLine; // "error: KIND at POSITION" for a failure
     };
     TAnswer Evaluate(const QString& AFormula);

@@ -35,7 +35,8 @@ bool TLineReader::ReadLine(std::string& ALine, bool& AIsTruncated) {
         const char* start = FBuffer.data() + FBegin;
         const std::size_t available = FBuffer.size() - FBegin;
         const void* newline = available ? std::memchr(start, '\n', available) : nullptr;
-        const std::size_t take = newline ? std::size_t(static_cast<const char*>(newline) - start) : available;
+        const std::size_t take =
+            newline ? std::size_t(static_cast<const char*>(newline) - start) : available;
         if (take > 0 || newline) hasAny = true;
         const std::size_t room = ALine.size() < FCap ? FCap - ALine.size() : 0;
         ALine.append(start, take < room ? take : room);

@@ -49,7 +49,8 @@ bool parse(QStringView text, TDecimalParts& parts) {
         skipDigits(text, pos);
         parts.FractionEnd = pos;
     }
-    const bool hasDigits = parts.IntegerEnd > parts.IntegerBegin || parts.FractionEnd > parts.FractionBegin;
+    const bool hasDigits =
+        parts.IntegerEnd > parts.IntegerBegin || parts.FractionEnd > parts.FractionBegin;
     if (!hasDigits && !parts.HasSeparator) return false;
 
     if (pos < text.size() && (text[pos] == u'E' || text[pos] == u'e')) {
@@ -60,8 +61,8 @@ bool parse(QStringView text, TDecimalParts& parts) {
         parts.ExponentEnd = pos;
         if (parts.ExponentEnd == parts.ExponentBegin) return false;
         for (qsizetype i = parts.ExponentBegin; i < parts.ExponentEnd; ++i)
-            parts.Exponent = std::min<std::int64_t>(parts.Exponent * 10 + (text[i].unicode() - u'0'),
-                                                    std::int64_t(1) << 40);
+            parts.Exponent = std::min<std::int64_t>(
+                parts.Exponent * 10 + (text[i].unicode() - u'0'), std::int64_t(1) << 40);
     }
     skipBlanks(text, pos);
     return pos == text.size();
@@ -90,7 +91,8 @@ bool tryExactConversion(QStringView text, const TDecimalParts& parts, long doubl
     take(parts.FractionBegin, parts.FractionEnd);
     if (digits > 19) return false;
 
-    const std::int64_t exponent = (parts.IsExponentNegative ? -parts.Exponent : parts.Exponent) - fractionDigits;
+    const std::int64_t exponent =
+        (parts.IsExponentNegative ? -parts.Exponent : parts.Exponent) - fractionDigits;
     long double magnitude = static_cast<long double>(mantissa);
     if (mantissa != 0) {
         if (exponent > 27 || exponent < -27) return false;
@@ -147,11 +149,26 @@ __extension__ typedef unsigned __int128 u128;
 
 constexpr std::uint64_t kPow10Limit18 = 1000000000000000000ULL; // 10^18
 
-constexpr std::array<std::uint64_t, 20> kPowersOfTen64 = {
-    1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL, 100000000ULL,
-    1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL,
-    100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL, 100000000000000000ULL,
-    1000000000000000000ULL, 10000000000000000000ULL};
+constexpr std::array<std::uint64_t, 20> kPowersOfTen64 = {1ULL,
+                                                          10ULL,
+                                                          100ULL,
+                                                          1000ULL,
+                                                          10000ULL,
+                                                          100000ULL,
+                                                          1000000ULL,
+                                                          10000000ULL,
+                                                          100000000ULL,
+                                                          1000000000ULL,
+                                                          10000000000ULL,
+                                                          100000000000ULL,
+                                                          1000000000000ULL,
+                                                          10000000000000ULL,
+                                                          100000000000000ULL,
+                                                          1000000000000000ULL,
+                                                          10000000000000000ULL,
+                                                          100000000000000000ULL,
+                                                          1000000000000000000ULL,
+                                                          10000000000000000000ULL};
 
 // round(ANumerator / ADenominator), ties to even.
 u128 DivideRounded(u128 ANumerator, u128 ADenominator) {

@@ -12,6 +12,7 @@ static_assert(std::numeric_limits<long double>::digits == 64 &&
 
 // Token kinds. Every kind after etOmissionMulop begins a factor, which is what lets a factor
 // follow another one without "*" (implied multiplication).
+// clang-format off
 enum TExpType : std::uint8_t {
     etNewLine, etOthers, etTrue, etFalse, etNumber, etAddop, etMulop, etPower, etRParen,
     etOmissionMulop,
@@ -27,6 +28,7 @@ enum TExpType : std::uint8_t {
     etNot,
     etVar1, etVar2, etVar3, etVar4, etVar5, etVar6, etVar7, etVar8, etVar9, etVar10,
 };
+// clang-format on
 static_assert(etOmissionMulop == 9 && etNot == 50 && etVar10 == 60);
 
 enum TExpressionErrorNumber : std::uint8_t {

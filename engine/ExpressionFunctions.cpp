@@ -2,8 +2,8 @@
 // degrees without suffix, "R" radians, "G" grads. Degree and radian results of sin, cos and tan
 // are rounded to 15 decimals so that sin 30 is exactly 0.5; the grad variants are not.
 
-#include "engine/ExtendedMath.h"
 #include "engine/Expression.h"
+#include "engine/ExtendedMath.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The scanner half of TExpression: turns the working text into tokens.
 
 #include "engine/DecimalText.h"
-#include "engine/ExtendedMath.h"
 #include "engine/Expression.h"
+#include "engine/ExtendedMath.h"
 
 #include <QChar>
 
@@ -33,6 +33,7 @@ struct TKeywordOperator {
 };
 
 // Tried in this order; "AND" and "OR" share the codes of "&" and "|".
+// clang-format off
 constexpr std::array<TKeywordOperator, 5> kKeywordOperators = {{
     {u"MOD", opMod},
     {u"AND", u'&'},
@@ -40,12 +41,14 @@ constexpr std::array<TKeywordOperator, 5> kKeywordOperators = {{
     {u"XOR", opXor},
     {u"DIV", opDiv},
 }};
+// clang-format on
 
 struct TBuiltinName {
     QStringView Name;
     TExpType Kind;
 };
 
+// clang-format off
 constexpr std::array<TBuiltinName, 48> kBuiltinNames = {{
     {u"TRUE", etTrue},           {u"FALSE", etFalse},
     {u"SIN", etSin},             {u"SINR", etSinRad},         {u"SING", etSinGrad},
@@ -66,6 +69,7 @@ constexpr std::array<TBuiltinName, 48> kBuiltinNames = {{
     {u"RADTOGRAD", etRadToGrad}, {u"GRADTORAD", etGradToRad},
     {u"NOT", etNot},
 }};
+// clang-format on
 
 TExpType LookupBuiltinName(QStringView AName) {
     for (const TBuiltinName& entry : kBuiltinNames)
@@ -129,11 +133,16 @@ void TExpression::NextToken() {
 // Operators, parentheses and anything unrecognised; the caller advances past the token.
 void TExpression::ScanOperatorChar() {
     switch (C) {
-    case u'&': case u'+': case u'-': case u'=': case u'|':
+    case u'&':
+    case u'+':
+    case u'-':
+    case u'=':
+    case u'|':
         Token = etAddop;
         Oprt = C;
         break;
-    case u'*': case u'/':
+    case u'*':
+    case u'/':
         Token = etMulop;
         Oprt = C;
         break;

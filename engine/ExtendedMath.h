@@ -18,8 +18,9 @@ inline constexpr long double kPi = 0xC90FDAA22168C235p-62L;
 inline constexpr long double kPiOver180 = 0x8EFA351294E9C8AEp-69L;
 inline constexpr long double kPiOver200 = 0x80ADFC90B938CE36p-69L;
 inline constexpr long double k180OverPi = 0xE52EE0D31E0FBDC3p-58L;
-inline constexpr long double k200OverPi = 0xFEA5DD5C5A4A6111p-58L; // one unit below the rounded quotient
-inline constexpr long double kPercent = 0xA3D70A3D70A3D70Ap-70L;    // 0.01
+inline constexpr long double k200OverPi =
+    0xFEA5DD5C5A4A6111p-58L; // one unit below the rounded quotient
+inline constexpr long double kPercent = 0xA3D70A3D70A3D70Ap-70L; // 0.01
 
 [[noreturn]] inline void Fault(EArithmeticFault::TKind AKind) { throw EArithmeticFault(AKind); }
 
@@ -35,7 +36,8 @@ inline long double Sub(long double a, long double b) { return Checked(a - b, a, 
 inline long double Mul(long double a, long double b) { return Checked(a * b, a, b); }
 
 inline long double Div(long double a, long double b) {
-    if (b == 0) Fault(a == 0 ? EArithmeticFault::fkInvalidOperation : EArithmeticFault::fkZeroDivide);
+    if (b == 0)
+        Fault(a == 0 ? EArithmeticFault::fkInvalidOperation : EArithmeticFault::fkZeroDivide);
     return Checked(a / b, a, b);
 }
 

@@ -15,6 +15,7 @@ struct TKanaForm {
 };
 
 constexpr char16_t kKanaFirst = u'\u30A1';
+// clang-format off
 constexpr std::array<TKanaForm, 0x30FC - 0x30A1 + 1> kKanaForms = {{
     {u'\uFF67', 0}, {u'\uFF71', 0},              // ァ ア
     {u'\uFF68', 0}, {u'\uFF72', 0},              // ィ イ
@@ -58,6 +59,7 @@ constexpr std::array<TKanaForm, 0x30FC - 0x30A1 + 1> kKanaForms = {{
     {u'\uFF65', 0},                              // ・
     {u'\uFF70', 0},                              // ー
 }};
+// clang-format on
 
 // Japanese punctuation and sound marks outside the katakana block.
 char16_t halfWidthPunctuation(char16_t c) {
@@ -98,7 +100,8 @@ TKanaForm halfWidthForm(char16_t c) {
         const TKanaForm& form = kKanaForms[c - kKanaFirst];
         return form.Base == 0 ? TKanaForm{c, 0} : form;
     }
-    if (const char16_t punctuation = halfWidthPunctuation(c); punctuation != 0) return {punctuation, 0};
+    if (const char16_t punctuation = halfWidthPunctuation(c); punctuation != 0)
+        return {punctuation, 0};
     return {c, 0};
 }
 
@@ -107,8 +110,7 @@ char16_t upperAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c -
 // Maps every character of text through `map` (which yields a half-width form) into a new string;
 // the common case of no sound marks fills a buffer of the final size directly. One character of
 // spare room lets the evaluator append its end marker without copying.
-template <typename Map>
-QString mapCharacters(QStringView text, Map map) {
+template <typename Map> QString mapCharacters(QStringView text, Map map) {
     QString result;
     result.reserve(text.size() + 1);
     result.resize(text.size());

@@ -23,15 +23,9 @@ constexpr qsizetype MaxTextLength = 2047;
 using TScalarField =
     std::variant<std::int32_t TAppData::*, bool TAppData::*, TRoundSelector TAppData::*>;
 
-bool AnyValue(std::int32_t) {
-    return true;
-}
-bool IsZeroToTwo(std::int32_t Value) {
-    return Value >= 0 && Value <= 2;
-}
-bool IsScaleStep(std::int32_t Value) {
-    return Value >= -12;
-}
+bool AnyValue(std::int32_t) { return true; }
+bool IsZeroToTwo(std::int32_t Value) { return Value >= 0 && Value <= 2; }
+bool IsScaleStep(std::int32_t Value) { return Value >= -12; }
 bool IsRoundDecimal(std::int32_t Value) {
     return Value == -16 || Value == -2 || Value == -1 || (Value >= 0 && Value <= 5);
 }
@@ -48,6 +42,7 @@ struct TScalarKey {
 
 // In the order in which the file is read and written; "Panel" is left for "AnimateStyle" and
 // visited again, so a new file ends "Panel" with "WindowScaleNumber".
+// clang-format off
 const TScalarKey ScalarKeys[] = {
     {"Program", "Left", &TAppData::Left, -1, AnyValue},
     {"Program", "Top", &TAppData::Top, -1, AnyValue},
@@ -65,6 +60,7 @@ const TScalarKey ScalarKeys[] = {
     {"Display", "RoundDecimal", &TAppData::RoundDecimal, -1, IsRoundDecimal},
     {"Display", "RoundSelector", &TAppData::RoundSelector, rs54, IsZeroToTwo},
 };
+// clang-format on
 
 template <class... TVisitors> struct TOverloaded : TVisitors... { using TVisitors::operator()...; };
 template <class... TVisitors> TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
@@ -174,8 +170,7 @@ bool CanBeWritten(const QString& FileName) {
     const QFileInfo File(FileName);
     if (File.exists()) return File.isFile() && File.isWritable();
     QFileInfo Folder(File.absolutePath());
-    while (!Folder.exists() && !Folder.isRoot())
-        Folder = QFileInfo(Folder.absolutePath());
+    while (!Folder.exists() && !Folder.isRoot()) Folder = QFileInfo(Folder.absolutePath());
     return Folder.isDir() && Folder.isWritable() && Folder.isExecutable();
 }
 
@@ -212,9 +207,7 @@ QString TAppData::ResolveSettingsFileName() const {
     return QDir::cleanPath(UserSettingsFolder() + QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
 }
 
-void TAppData::Read() {
-    ReadFrom(TIniFile::Load(SettingsFileName()).value_or(TIniFile()));
-}
+void TAppData::Read() { ReadFrom(TIniFile::Load(SettingsFileName()).value_or(TIniFile())); }
 
 void TAppData::Write() const {
     const QString FileName = SettingsFileName();
@@ -226,8 +219,7 @@ void TAppData::Write() const {
 }
 
 void TAppData::ReadFrom(const TIniFile& Ini) {
-    for (const TScalarKey& Key : ScalarKeys)
-        StoreScalar(*this, Key.Field, ReadScalar(Ini, Key));
+    for (const TScalarKey& Key : ScalarKeys) StoreScalar(*this, Key.Field, ReadScalar(Ini, Key));
     TOptionButtonData& Options = FOptionButtonData;
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
         Options.SetTitle(N, ReadText(Ini, OptionSection, SlotKey("Title", N), Options.GetTitle(N)));

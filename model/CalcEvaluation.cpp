@@ -14,7 +14,8 @@ bool IsUsableDecimalSeparator(QStringView ASeparator) {
     const auto hasOtherMeaning = [](QChar c) {
         return c.isDigit() || c == u'+' || c == u'-' || c == u'E' || c == u'e' || c.isSpace();
     };
-    return !ASeparator.isEmpty() && std::none_of(ASeparator.begin(), ASeparator.end(), hasOtherMeaning);
+    return !ASeparator.isEmpty() &&
+           std::none_of(ASeparator.begin(), ASeparator.end(), hasOtherMeaning);
 }
 
 } // namespace
@@ -25,16 +26,19 @@ bool TryReadNumber(QStringView AText, long double& AValue, QStringView ADecimalS
     if (ADecimalSeparator == u"." || !IsUsableDecimalSeparator(ADecimalSeparator) ||
         !AText.contains(ADecimalSeparator))
         return TryReadDecimal(AText, AValue);
-    const QString withPoint = AText.toString().replace(ADecimalSeparator.toString(), QStringLiteral("."));
+    const QString withPoint =
+        AText.toString().replace(ADecimalSeparator.toString(), QStringLiteral("."));
     return TryReadDecimal(withPoint, AValue);
 }
 
-TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables, QStringView ADecimalSeparator) {
+TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables,
+                                 QStringView ADecimalSeparator) {
     TCalcVariables variables;
     for (int number = 1; number <= TVariableButtonData::Count; ++number) {
         const std::size_t slot = std::size_t(number - 1);
         variables.Names[slot] = AVariables.GetTitle(number);
-        if (!TryReadNumber(ToHalfWidth(AVariables.GetValue(number)), variables.Values[slot], ADecimalSeparator))
+        if (!TryReadNumber(ToHalfWidth(AVariables.GetValue(number)), variables.Values[slot],
+                           ADecimalSeparator))
             throw EVariableError();
     }
     return variables;
@@ -64,7 +68,8 @@ long double CalculateUnroundedFormula(const QString& AText, const TCalcVariables
 }
 
 long double CalculateFormula(const QString& AText, const TVariableButtonData& AVariables,
-                             std::optional<long double> APreviousResult, QStringView ADecimalSeparator) {
+                             std::optional<long double> APreviousResult,
+                             QStringView ADecimalSeparator) {
     const TCalcVariables variables = ReadCalcVariables(AVariables, ADecimalSeparator);
     return RoundToFifteenDigits(CalculateUnroundedFormula(AText, variables, APreviousResult));
 }

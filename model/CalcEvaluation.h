@@ -35,7 +35,8 @@ struct TCalcVariables {
 
 // Reads the six value texts in order with the user's ADecimalSeparator (besides "."); the first
 // that does not read throws EVariableError.
-TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables, QStringView ADecimalSeparator);
+TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables,
+                                 QStringView ADecimalSeparator);
 
 // Gives AExpression the six variables' names and values.
 void SetCalcVariables(TCalculatorExpression& AExpression, const TCalcVariables& AVariables);
@@ -48,14 +49,25 @@ long double RoundToFifteenDigits(long double AValue);
 // ADecimalSeparator, "ANS" from APreviousResult (0 without one), Calc, then the 15-digit rounding.
 // Throws what Calc throws, EVariableError, or EResultRangeError.
 long double CalculateFormula(const QString& AText, const TVariableButtonData& AVariables,
-                             std::optional<long double> APreviousResult, QStringView ADecimalSeparator);
+                             std::optional<long double> APreviousResult,
+                             QStringView ADecimalSeparator);
 
 // The same without the final rounding, with variables read before: the engine's own result.
 long double CalculateUnroundedFormula(const QString& AText, const TCalcVariables& AVariables,
                                       std::optional<long double> APreviousResult);
 
 // What a failed evaluation (or display) ended with, for callers that name it.
-enum class TCalcFailureKind { Syntax, Power, Infinity, Math, Length, Fault, Division, Variable, Range };
+enum class TCalcFailureKind {
+    Syntax,
+    Power,
+    Infinity,
+    Math,
+    Length,
+    Fault,
+    Division,
+    Variable,
+    Range
+};
 
 struct TCalcFailure {
     TCalcFailureKind Kind;

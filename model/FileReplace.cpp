@@ -93,8 +93,7 @@ bool RewriteInPlace(const QString& FileName, const std::vector<QByteArrayView>& 
     QByteArray Old;
     if (!ReadWhole(File.Fd(), Status.st_size, Old)) return false;
     off_t NewSize = 0;
-    for (const QByteArrayView Piece : Pieces)
-        NewSize += Piece.size();
+    for (const QByteArrayView Piece : Pieces) NewSize += Piece.size();
     if (NewSize > Old.size() && ::posix_fallocate(File.Fd(), 0, NewSize) != 0) {
         (void)::ftruncate(File.Fd(), Old.size());
         return false;

@@ -22,8 +22,7 @@ QString SumTerm(long double AValue) {
 QString HistorySumFormula(std::span<const long double> AValues) {
     QStringList terms;
     terms.reserve(qsizetype(AValues.size()));
-    for (const long double value : AValues)
-        terms << SumTerm(value);
+    for (const long double value : AValues) terms << SumTerm(value);
     return terms.join(QStringLiteral(" + "));
 }
 
@@ -37,7 +36,6 @@ QString HistoryCopyText(std::span<const long double> AValues,
                         const TNumberSeparators& ASeparators) {
     QStringList lines;
     lines.reserve(qsizetype(AValues.size()));
-    for (const long double value : AValues)
-        lines << NumberText(value, ASeparators);
+    for (const long double value : AValues) lines << NumberText(value, ASeparators);
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -25,17 +25,13 @@ struct TLineParts {
     QByteArrayView Value; // of a key line: the text after the first "=", blanks trimmed
 };
 
-bool IsBlank(char C) {
-    return C == ' ' || C == '\t';
-}
+bool IsBlank(char C) { return C == ' ' || C == '\t'; }
 
 QByteArrayView TrimBlanks(QByteArrayView Text) {
     qsizetype First = 0;
     qsizetype Last = Text.size();
-    while (First < Last && IsBlank(Text[First]))
-        ++First;
-    while (Last > First && IsBlank(Text[Last - 1]))
-        --Last;
+    while (First < Last && IsBlank(Text[First])) ++First;
+    while (Last > First && IsBlank(Text[Last - 1])) --Last;
     return Text.sliced(First, Last - First);
 }
 
@@ -69,15 +65,12 @@ bool IsAscii(QByteArrayView Text) {
     return std::all_of(Text.begin(), Text.end(), [](char C) { return (C & 0x80) == 0; });
 }
 
-char16_t FoldAscii(char16_t C) {
-    return C >= u'A' && C <= u'Z' ? char16_t(C + (u'a' - u'A')) : C;
-}
+char16_t FoldAscii(char16_t C) { return C >= u'A' && C <= u'Z' ? char16_t(C + (u'a' - u'A')) : C; }
 
 // Only A-Z fold, so names compare the same whatever the locale.
 QString FoldAscii(const QString& Name) {
     QString Folded = Name;
-    for (QChar& C : Folded)
-        C = QChar(FoldAscii(C.unicode()));
+    for (QChar& C : Folded) C = QChar(FoldAscii(C.unicode()));
     return Folded;
 }
 
@@ -87,9 +80,7 @@ std::uint32_t FoldedNameHash(QByteArrayView FoldedUtf8) {
     return static_cast<std::uint32_t>(qHash(FoldedUtf8, QHashSeed::globalSeed())) >> 1;
 }
 
-std::uint32_t NameHash(const QString& Folded) {
-    return FoldedNameHash(Folded.toUtf8());
-}
+std::uint32_t NameHash(const QString& Folded) { return FoldedNameHash(Folded.toUtf8()); }
 
 // The hash of a name as it stands in the file, without building a string for ASCII names.
 std::uint32_t NameHash(QByteArrayView Name) {
@@ -124,8 +115,7 @@ void ForEachCandidateLine(QByteArrayView Text, qsizetype From, qsizetype End, TV
     const char* const TextEnd = Text.data() + Text.size();
     for (qsizetype Start = From; Start < End;) {
         const char* Pos = Text.data() + Start;
-        while (Pos < TextEnd && IsBlank(*Pos))
-            ++Pos;
+        while (Pos < TextEnd && IsBlank(*Pos)) ++Pos;
         if (Pos < TextEnd && *Pos != '[') {
             const char* const Stop =
                 *Pos == ';'
@@ -153,9 +143,7 @@ QString Unquote(const QString& Text) {
     return IsQuotedPair(Text) ? Text.mid(1, Text.size() - 2) : Text;
 }
 
-QString ValueOf(QByteArrayView Line) {
-    return Unquote(DecodeUtf8(SplitLine(Line).Value));
-}
+QString ValueOf(QByteArrayView Line) { return Unquote(DecodeUtf8(SplitLine(Line).Value)); }
 
 // Reading trims blanks and removes enclosing quotes, so such values are written quoted to come
 // back unchanged; a line break would end the line and could inject a key, so it becomes a blank.
@@ -176,8 +164,7 @@ bool ReadsBackAs(const QByteArray& Line, TLineKind Kind, const QString& FoldedNa
 
 qsizetype LengthOfLeadingMarks(const QByteArray& Text) {
     qsizetype Length = 0;
-    while (QByteArrayView(Text).sliced(Length).startsWith(Utf8Bom))
-        Length += Utf8Bom.size();
+    while (QByteArrayView(Text).sliced(Length).startsWith(Utf8Bom)) Length += Utf8Bom.size();
     return Length;
 }
 
@@ -337,8 +324,7 @@ std::optional<qsizetype> TIniFile::AnchorInSection(const TName& Section) const {
     const std::vector<std::uint32_t>& Headers = HeadersOf(Section);
     if (Headers.empty()) return std::nullopt;
     std::size_t Next = Headers.front() + 1;
-    while (Next < FEntries.size() && (FEntries[Next].HashAndKind & 1) == 0)
-        ++Next;
+    while (Next < FEntries.size() && (FEntries[Next].HashAndKind & 1) == 0) ++Next;
     const qsizetype BlockEnd = Next < FEntries.size() ? FEntries[Next].Start : FText.size();
     const qsizetype HeaderStart = FEntries[Headers.front()].Start;
     const qsizetype HeaderNewline = FText.indexOf('\n', HeaderStart);
@@ -450,8 +436,7 @@ std::vector<QByteArrayView> TIniFile::Pieces() const {
     Pieces.push_back(Text.sliced(Done));
     for (const TAppendedSection& Appended : FAppended) {
         AddLine(Appended.Header, Text.size());
-        for (const TAddedKey& Line : Appended.Keys)
-            AddLine(Line.Text, Text.size());
+        for (const TAddedKey& Line : Appended.Keys) AddLine(Line.Text, Text.size());
     }
     return Pieces;
 }
@@ -459,12 +444,10 @@ std::vector<QByteArrayView> TIniFile::Pieces() const {
 QByteArray TIniFile::ToBytes() const {
     const std::vector<QByteArrayView> Parts = Pieces();
     qsizetype Size = 0;
-    for (const QByteArrayView Part : Parts)
-        Size += Part.size();
+    for (const QByteArrayView Part : Parts) Size += Part.size();
     QByteArray Bytes;
     Bytes.reserve(Size);
-    for (const QByteArrayView Part : Parts)
-        Bytes.append(Part);
+    for (const QByteArrayView Part : Parts) Bytes.append(Part);
     return Bytes;
 }
 

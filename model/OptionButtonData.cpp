@@ -10,6 +10,7 @@ struct TOptionDefault {
 };
 
 // Buttons 1 and 2 enter "00" and "000"; 5 to 7 compute 8 % tax; 10 to 12 pick the rounding mode.
+// clang-format off
 constexpr std::array<TOptionDefault, TOptionButtonData::Count> OptionDefaults{{
     {"", "00"},
     {"", "000"},
@@ -26,6 +27,7 @@ constexpr std::array<TOptionDefault, TOptionButtonData::Count> OptionDefaults{{
     {"", ""},
     {"", ""},
 }};
+// clang-format on
 
 std::size_t SlotIndex(std::int32_t Number) {
     if (Number < 1 || Number > TOptionButtonData::Count)
@@ -67,9 +69,7 @@ void TOptionButtonData::SetExpression(std::int32_t Number, const QString& Value)
     FExpression[SlotIndex(Number)] = Value;
 }
 
-float TOptionButtonData::GetWidth(std::int32_t Number) const {
-    return FWidth[SlotIndex(Number)];
-}
+float TOptionButtonData::GetWidth(std::int32_t Number) const { return FWidth[SlotIndex(Number)]; }
 
 void TOptionButtonData::SetWidth(std::int32_t Number, float Value) {
     FWidth[SlotIndex(Number)] = Value;

@@ -24,10 +24,8 @@ void HideCoveredOptionButtons(TRow& ARow, const TCell& ACover) {
 // own turn comes, so it covers nothing; one covered only by a hidden button reappears.
 void ArrangeOptionButtonRow(TRow& ARow, std::size_t AIndex) {
     if (AIndex >= ARow.size() || !ARow[AIndex].IsVisible) return;
-    for (TCell& cell : ARow)
-        cell.IsVisible = true;
-    for (const TCell& cover : ARow)
-        HideCoveredOptionButtons(ARow, TCell(cover));
+    for (TCell& cell : ARow) cell.IsVisible = true;
+    for (const TCell& cover : ARow) HideCoveredOptionButtons(ARow, TCell(cover));
 }
 
 void ShowUncoveredOptionButtons(TRow& ARow, int AWidth, int AX) {

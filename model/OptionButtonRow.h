@@ -25,9 +25,7 @@ using TRow = std::vector<TCell>; // left to right
 inline constexpr int WidestButton = ColumnCount * ColumnPitch - (ColumnPitch - KeyWidth);
 
 // The grid's right edge for a grid whose first column starts at AFirstColumnX.
-constexpr int GridRightEdge(int AFirstColumnX) {
-    return AFirstColumnX + WidestButton;
-}
+constexpr int GridRightEdge(int AFirstColumnX) { return AFirstColumnX + WidestButton; }
 
 // The width after one more column. A button already reaching ARightEdge, or one that would
 // pass it, goes back to one column (IsReset).

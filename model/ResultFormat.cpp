@@ -13,8 +13,8 @@
 namespace {
 
 constexpr int FormDigits = 18;
-constexpr int MaxFixedExponent = 18;   // 1E18 and more leave fixed notation
-constexpr int MaxStepDigits = 19;      // 2^63 has 19 decimal digits
+constexpr int MaxFixedExponent = 18; // 1E18 and more leave fixed notation
+constexpr int MaxStepDigits = 19;    // 2^63 has 19 decimal digits
 constexpr int NormalDigits = 15;
 constexpr std::uint64_t Int64Limit = std::uint64_t{1} << 63;
 
@@ -27,31 +27,25 @@ struct TDecimalForm {
     bool Negative = false;
 
     bool IsZero() const { return Count == 0; }
-    int DigitAt(int Position) const
-    {
+    int DigitAt(int Position) const {
         return Position >= 0 && Position < Count ? Digits[Position] : 0;
     }
 };
 
-void DropTrailingZeros(TDecimalForm& Form)
-{
-    while (Form.Count > 0 && Form.Digits[Form.Count - 1] == 0)
-        --Form.Count;
+void DropTrailingZeros(TDecimalForm& Form) {
+    while (Form.Count > 0 && Form.Digits[Form.Count - 1] == 0) --Form.Count;
     if (Form.IsZero()) {
         Form.Negative = false;
         Form.Exponent = 0;
     }
 }
 
-void RequireFinite(long double Value)
-{
-    if (!std::isfinite(Value))
-        throw EResultRangeError("The result is not a finite number");
+void RequireFinite(long double Value) {
+    if (!std::isfinite(Value)) throw EResultRangeError("The result is not a finite number");
 }
 
 // std::to_chars is exact and ignores the C locale, unlike printf.
-TDecimalForm DecimalFormOf(long double Value)
-{
+TDecimalForm DecimalFormOf(long double Value) {
     RequireFinite(Value);
     TDecimalForm Form;
     Form.Negative = std::signbit(Value);
@@ -70,14 +64,12 @@ TDecimalForm DecimalFormOf(long double Value)
                                        std::chars_format::scientific, FormDigits - 1);
     const char* Cursor = Buffer;
     for (; Cursor != Written.ptr && *Cursor != 'e'; ++Cursor) {
-        if (*Cursor != '.')
-            Form.Digits[Form.Count++] = static_cast<std::uint8_t>(*Cursor - '0');
+        if (*Cursor != '.') Form.Digits[Form.Count++] = static_cast<std::uint8_t>(*Cursor - '0');
     }
     int Exponent10 = 0;
     if (Cursor != Written.ptr) {
         ++Cursor;
-        if (*Cursor == '+')
-            ++Cursor;
+        if (*Cursor == '+') ++Cursor;
         std::from_chars(Cursor, Written.ptr, Exponent10);
     }
     Form.Exponent = Exponent10 + 1;
@@ -87,8 +79,7 @@ TDecimalForm DecimalFormOf(long double Value)
 
 // Keeps the first Kept digits and adds one unit in the last kept place,
 // 10^(Exponent - Kept); Kept <= 0 keeps nothing, so the result is that unit.
-void IncrementKept(TDecimalForm& Form, int Kept)
-{
+void IncrementKept(TDecimalForm& Form, int Kept) {
     if (Kept <= 0) {
         Form.Exponent = Form.Exponent - Kept + 1;
         Form.Digits[0] = 1;
@@ -109,17 +100,14 @@ void IncrementKept(TDecimalForm& Form, int Kept)
     ++Form.Exponent;
 }
 
-void Truncate(TDecimalForm& Form, int Kept)
-{
+void Truncate(TDecimalForm& Form, int Kept) {
     Form.Count = std::max(0, std::min(Form.Count, Kept));
     DropTrailingZeros(Form);
 }
 
 // Half away from zero, to Kept significant digits.
-TDecimalForm RoundedTo(TDecimalForm Form, int Kept)
-{
-    if (Form.IsZero() || Kept >= Form.Count)
-        return Form;
+TDecimalForm RoundedTo(TDecimalForm Form, int Kept) {
+    if (Form.IsZero() || Kept >= Form.Count) return Form;
     if (Kept < 0) {
         Truncate(Form, 0);
         return Form;
@@ -133,11 +121,9 @@ TDecimalForm RoundedTo(TDecimalForm Form, int Kept)
 
 // CUT (toward minus infinity) or UP (toward plus infinity) to a multiple of
 // 10^-Decimals, decided on the decimal digits so that 0.53 stays 0.53.
-TDecimalForm DirectedTo(TDecimalForm Form, int Decimals, TRoundSelector Selector)
-{
+TDecimalForm DirectedTo(TDecimalForm Form, int Decimals, TRoundSelector Selector) {
     const int Kept = Form.Exponent + Decimals;
-    if (Form.IsZero() || Kept >= Form.Count)
-        return Form;
+    if (Form.IsZero() || Kept >= Form.Count) return Form;
     const bool AwayFromZero = (Selector == rsCut) == Form.Negative;
     if (AwayFromZero)
         IncrementKept(Form, Kept);
@@ -147,10 +133,8 @@ TDecimalForm DirectedTo(TDecimalForm Form, int Decimals, TRoundSelector Selector
 }
 
 // Form x 10^Decimals must be a signed 64-bit count of steps.
-void RequireStepCountInRange(const TDecimalForm& Form, int Decimals)
-{
-    if (Form.IsZero())
-        return;
+void RequireStepCountInRange(const TDecimalForm& Form, int Decimals) {
+    if (Form.IsZero()) return;
     const int IntegerDigits = Form.Exponent + Decimals;
     if (IntegerDigits > MaxStepDigits)
         throw EResultRangeError("The step count is out of the 64-bit range");
@@ -158,32 +142,25 @@ void RequireStepCountInRange(const TDecimalForm& Form, int Decimals)
     for (int Position = 0; Position < IntegerDigits; ++Position)
         Steps = Steps * 10 + static_cast<std::uint64_t>(Form.DigitAt(Position));
     const std::uint64_t Limit = Form.Negative ? Int64Limit : Int64Limit - 1;
-    if (Steps > Limit)
-        throw EResultRangeError("The step count is out of the 64-bit range");
+    if (Steps > Limit) throw EResultRangeError("The step count is out of the 64-bit range");
 }
 
 // Collects the text in a stack buffer: one QString allocation per result.
 class TTextWriter {
 public:
     TTextWriter(const TDecimalForm& Form, const TNumberSeparators& Separators)
-        : Form(Form), Separators(Separators)
-    {
-    }
+        : Form(Form), Separators(Separators) {}
 
-    void Sign()
-    {
-        if (Form.Negative && !Form.IsZero())
-            Text.append(u'-');
+    void Sign() {
+        if (Form.Negative && !Form.IsZero()) Text.append(u'-');
     }
-    void Digits(int From, int To)
-    {
+    void Digits(int From, int To) {
         for (int Position = From; Position < To; ++Position)
             Text.append(static_cast<char16_t>(u'0' + Form.DigitAt(Position)));
     }
     void DecimalSeparator() { Append(Separators.Decimal); }
     // The digits before the decimal point, "0" when there are none.
-    void IntegerPart(bool Grouped)
-    {
+    void IntegerPart(bool Grouped) {
         const int Count = Form.Exponent;
         if (Count <= 0) {
             Text.append(u'0');
@@ -196,29 +173,24 @@ public:
         }
     }
     // The separator and FractionDigits digits after the point; nothing for 0.
-    void FractionPart(int FractionDigits)
-    {
-        if (FractionDigits <= 0)
-            return;
+    void FractionPart(int FractionDigits) {
+        if (FractionDigits <= 0) return;
         DecimalSeparator();
         Digits(Form.Exponent, Form.Exponent + FractionDigits);
     }
-    void ExponentPart()
-    {
+    void ExponentPart() {
         Text.append(u'E');
         char Buffer[16];
         const auto Written = std::to_chars(Buffer, Buffer + sizeof Buffer, Form.Exponent - 1);
         for (const char* Cursor = Buffer; Cursor != Written.ptr; ++Cursor)
             Text.append(static_cast<char16_t>(*Cursor));
     }
-    QString Result() const
-    {
+    QString Result() const {
         return QString(reinterpret_cast<const QChar*>(Text.constData()), Text.size());
     }
 
 private:
-    void Append(const QString& Part)
-    {
+    void Append(const QString& Part) {
         Text.append(reinterpret_cast<const char16_t*>(Part.utf16()), Part.size());
     }
 
@@ -228,11 +200,9 @@ private:
 };
 
 QString GeneralFromForm(const TDecimalForm& Source, int Precision,
-                        const TNumberSeparators& Separators)
-{
+                        const TNumberSeparators& Separators) {
     const TDecimalForm Form = RoundedTo(Source, Precision);
-    if (Form.IsZero())
-        return QStringLiteral("0");
+    if (Form.IsZero()) return QStringLiteral("0");
     TTextWriter Writer(Form, Separators);
     Writer.Sign();
     if (Form.Exponent >= -3 && Form.Exponent <= Precision) {
@@ -250,8 +220,7 @@ QString GeneralFromForm(const TDecimalForm& Source, int Precision,
 }
 
 QString FixedFromForm(const TDecimalForm& Source, int Decimals, bool Grouped,
-                      const TNumberSeparators& Separators)
-{
+                      const TNumberSeparators& Separators) {
     if (!Source.IsZero() && Source.Exponent > MaxFixedExponent)
         return GeneralFromForm(Source, FormDigits, Separators);
     const TDecimalForm Form = RoundedTo(Source, Source.Exponent + Decimals);
@@ -262,8 +231,7 @@ QString FixedFromForm(const TDecimalForm& Source, int Decimals, bool Grouped,
     return Writer.Result();
 }
 
-QString GroupedFromForm(const TDecimalForm& Source, const TNumberSeparators& Separators)
-{
+QString GroupedFromForm(const TDecimalForm& Source, const TNumberSeparators& Separators) {
     if (!Source.IsZero() && Source.Exponent > MaxFixedExponent)
         return GeneralFromForm(Source, NormalDigits, Separators);
     const TDecimalForm Form = RoundedTo(Source, Source.Exponent + NormalDigits);
@@ -275,29 +243,24 @@ QString GroupedFromForm(const TDecimalForm& Source, const TNumberSeparators& Sep
 }
 
 // Fixed decimals beyond what the decimal form holds are shown as 2.
-int EffectiveDecimals(int Decimals)
-{
-    if (Decimals > FormDigits)
-        return 2;
+int EffectiveDecimals(int Decimals) {
+    if (Decimals > FormDigits) return 2;
     return std::max(Decimals, 0);
 }
 
 // Ties go to the even integer; floor and the subtraction are exact here.
-std::int64_t RoundedToInt64(long double Value)
-{
+std::int64_t RoundedToInt64(long double Value) {
     const long double Floor = std::floor(Value);
     const long double Fraction = Value - Floor;
     long double Rounded = Floor;
-    if (Fraction > 0.5L || (Fraction == 0.5L && std::fmod(Floor, 2.0L) != 0))
-        Rounded = Floor + 1;
+    if (Fraction > 0.5L || (Fraction == 0.5L && std::fmod(Floor, 2.0L) != 0)) Rounded = Floor + 1;
     constexpr long double Limit = 0x1p63L;
     if (!(Rounded >= -Limit && Rounded < Limit))
         throw EResultRangeError("The integer is out of the 64-bit range");
     return static_cast<std::int64_t>(Rounded);
 }
 
-QString IntToHex(std::int64_t N)
-{
+QString IntToHex(std::int64_t N) {
     char Buffer[16];
     const auto Written =
         std::to_chars(Buffer, Buffer + sizeof Buffer, static_cast<std::uint64_t>(N), 16);
@@ -307,9 +270,8 @@ QString IntToHex(std::int64_t N)
     return QString::fromLatin1(Buffer, Written.ptr - Buffer);
 }
 
-QString FixedDecimalsText(int Decimals, long double Value, TRoundSelector Selector,
-                          bool Grouped, const TNumberSeparators& Separators)
-{
+QString FixedDecimalsText(int Decimals, long double Value, TRoundSelector Selector, bool Grouped,
+                          const TNumberSeparators& Separators) {
     const int Used = EffectiveDecimals(Decimals);
     TDecimalForm Form = DecimalFormOf(Value);
     if (Selector == rsCut || Selector == rsUp) {
@@ -319,65 +281,49 @@ QString FixedDecimalsText(int Decimals, long double Value, TRoundSelector Select
     return FixedFromForm(Form, Used, Grouped, Separators);
 }
 
-QString NormalText(long double Value, bool Grouped, const TNumberSeparators& Separators)
-{
-    return Grouped ? GroupedText(Value, Separators)
-                   : GeneralText(Value, NormalDigits, Separators);
+QString NormalText(long double Value, bool Grouped, const TNumberSeparators& Separators) {
+    return Grouped ? GroupedText(Value, Separators) : GeneralText(Value, NormalDigits, Separators);
 }
 
 } // namespace
 
-TNumberSeparators SystemNumberSeparators()
-{
+TNumberSeparators SystemNumberSeparators() {
     const QLocale Locale = QLocale::system();
     return {Locale.decimalPoint(), Locale.groupSeparator()};
 }
 
-TNumberSeparators MachineNumberSeparators()
-{
-    return {};
-}
+TNumberSeparators MachineNumberSeparators() { return {}; }
 
 QString FormatResultValue(bool IsPercent, int RoundDecimal, long double Value,
                           TRoundSelector RoundSelector, bool IsDigitGroupingSeparator,
-                          const TNumberSeparators& Separators)
-{
+                          const TNumberSeparators& Separators) {
     RequireFinite(Value);
-    if (IsPercent)
-        Value *= 100;
+    if (IsPercent) Value *= 100;
     RequireFinite(Value);
     const QString Percent = IsPercent ? QStringLiteral("%") : QString();
     if (RoundDecimal >= 0)
         return FixedDecimalsText(RoundDecimal, Value, RoundSelector, IsDigitGroupingSeparator,
-                                 Separators) + Percent;
+                                 Separators) +
+               Percent;
     switch (RoundDecimal) {
     case RoundDecimalNormal:
         return NormalText(Value, IsDigitGroupingSeparator, Separators) + Percent;
-    case RoundDecimalHex:
-        return QStringLiteral("0x") + IntToHex(RoundedToInt64(Value));
-    case RoundDecimalBin:
-        return QStringLiteral("0b") + IntToBin(RoundedToInt64(Value));
-    default:
-        return {};
+    case RoundDecimalHex: return QStringLiteral("0x") + IntToHex(RoundedToInt64(Value));
+    case RoundDecimalBin: return QStringLiteral("0b") + IntToBin(RoundedToInt64(Value));
+    default: return {};
     }
 }
 
-QString FixedText(long double Value, int d, bool Grouped, const TNumberSeparators& Separators)
-{
+QString FixedText(long double Value, int d, bool Grouped, const TNumberSeparators& Separators) {
     return FixedFromForm(DecimalFormOf(Value), EffectiveDecimals(d), Grouped, Separators);
 }
 
-QString GeneralText(long double Value, int P, const TNumberSeparators& Separators)
-{
+QString GeneralText(long double Value, int P, const TNumberSeparators& Separators) {
     return GeneralFromForm(DecimalFormOf(Value), std::clamp(P, 1, FormDigits), Separators);
 }
 
-QString GroupedText(long double Value, const TNumberSeparators& Separators)
-{
+QString GroupedText(long double Value, const TNumberSeparators& Separators) {
     return GroupedFromForm(DecimalFormOf(Value), Separators);
 }
 
-QString IntToBin(std::int64_t N)
-{
-    return QString::number(static_cast<std::uint64_t>(N), 2);
-}
+QString IntToBin(std::int64_t N) { return QString::number(static_cast<std::uint64_t>(N), 2); }

@@ -34,7 +34,8 @@ int ClientWidth(double AScale, bool AIsHistoryBeside) {
 
 // Both edges are rounded rather than the width, so the right edge lands where ClientWidth puts
 // the window's: X + width is computed in single precision as ClientWidth computes 2 × width.
-QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey, bool AIsNumericKey) {
+QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey,
+                       bool AIsNumericKey) {
     const float width = static_cast<float>(AScale) * DesignClientWidth;
     const int left = RoundHalfEven(AX);
     const int right = RoundHalfEven(AX + width);

@@ -37,6 +37,7 @@ int ClientWidth(double AScale, bool AIsHistoryBeside);
 // The history panel at AScale in window pixels: left edge at AX, the scaled design width, as high
 // as the visible areas, its top at 0 or, when AIsAbove, just above the window. At AX 0 it covers
 // the single client area, at AX = the scaled design width the second half of the double one.
-QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey, bool AIsNumericKey);
+QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey,
+                       bool AIsNumericKey);
 
 } // namespace WindowLayout

@@ -7,7 +7,9 @@
 
 #include <ostream>
 
-inline void PrintTo(const QString& AText, std::ostream* AStream) { *AStream << '"' << AText.toStdString() << '"'; }
+inline void PrintTo(const QString& AText, std::ostream* AStream) {
+    *AStream << '"' << AText.toStdString() << '"';
+}
 
 inline void PrintTo(const QStringList& AList, std::ostream* AStream) {
     *AStream << '{';

@@ -11,8 +11,8 @@ namespace {
 
 constexpr QSize kClientSize(282, 183);
 
-QLabel* CreateLabel(QWidget* AParent, const char* AName, const QString& AText, QPoint APosition, int APixelSize,
-                    bool AIsBold) {
+QLabel* CreateLabel(QWidget* AParent, const char* AName, const QString& AText, QPoint APosition,
+                    int APixelSize, bool AIsBold) {
     auto* label = new QLabel(AText, AParent);
     label->setObjectName(QString::fromLatin1(AName));
     label->setFont(DesignFont({}, APixelSize, AIsBold));

@@ -16,6 +16,7 @@
 namespace {
 
 // How a control's spoken name comes about.
+// clang-format off
 enum class TSpeech {
     Fixed,         // the name as it stands
     Toggle,        // a fixed name; the key is "checked" while it shows its pushed style
@@ -24,6 +25,7 @@ enum class TSpeech {
                    // while the key shows the inverse style
     VariableValue, // "%1" is the current caption of the variable key of the same number
 };
+// clang-format on
 
 struct TAccessibleText {
     const char* ObjectName; // "#" stands for the number of each control of a family
@@ -33,6 +35,7 @@ struct TAccessibleText {
     TSpeech Speech = TSpeech::Fixed;
 };
 
+// clang-format off
 constexpr TAccessibleText kTexts[] = {
     {"ExpressionPanel", "expression panel",
      "Zoom in: Shift+Alt+Up, zoom out: Shift+Alt+Down, normal size: Shift+Alt+F12"},
@@ -103,6 +106,7 @@ constexpr TAccessibleText kTexts[] = {
     {"HistoryPanelEditBtn", "edit selected entry"},
     {"HistoryPanelCloseBtn", "close history", "Close the history (F3)", "F3"},
 };
+// clang-format on
 
 // What an empty caption is called in a name.
 constexpr char kBlankCaption[] = "blank";
@@ -113,11 +117,13 @@ struct TMatch {
 };
 
 const QHash<QString, const TAccessibleText*>& TextsByObjectName() {
+    // clang-format off
     static const QHash<QString, const TAccessibleText*> texts = [] {
         QHash<QString, const TAccessibleText*> result;
         for (const TAccessibleText& text : kTexts) result.insert(QString::fromLatin1(text.ObjectName), &text);
         return result;
     }();
+    // clang-format on
     return texts;
 }
 
@@ -127,7 +133,8 @@ TMatch FindText(const QObject* AControl) {
     const QHash<QString, const TAccessibleText*>& texts = TextsByObjectName();
     QString name = AControl->objectName();
     if (const auto row = texts.constFind(name); row != texts.cend()) return {*row, QString()};
-    const auto first = std::find_if(name.cbegin(), name.cend(), [](QChar c) { return c.isDigit(); });
+    const auto first =
+        std::find_if(name.cbegin(), name.cend(), [](QChar c) { return c.isDigit(); });
     if (first == name.cend()) return {};
     const auto last = std::find_if(first, name.cend(), [](QChar c) { return !c.isDigit(); });
     const qsizetype start = first - name.cbegin();
@@ -163,12 +170,9 @@ QString SpokenName(const QWidget* AControl) {
     QString name = QString::fromUtf8(match.Text->Name).replace(QLatin1Char('#'), match.Number);
     switch (match.Text->Speech) {
     case TSpeech::Fixed:
-    case TSpeech::Toggle:
-        return name;
-    case TSpeech::Caption:
-        return name.arg(SpokenCaption(AControl));
-    case TSpeech::Trigonometric:
-        return TrigonometricName(AControl, name);
+    case TSpeech::Toggle: return name;
+    case TSpeech::Caption: return name.arg(SpokenCaption(AControl));
+    case TSpeech::Trigonometric: return TrigonometricName(AControl, name);
     case TSpeech::VariableValue: {
         const QWidget* page = AControl->parentWidget();
         const QString keyName = QStringLiteral("Variable%1Btn").arg(match.Number);
@@ -185,7 +189,8 @@ TSpeech SpeechOf(const QWidget* AControl) {
 
 QString ShortcutOf(const QWidget* AControl) {
     const TMatch match = FindText(AControl);
-    return match.Text && match.Text->Shortcut ? QString::fromLatin1(match.Text->Shortcut) : QString();
+    return match.Text && match.Text->Shortcut ? QString::fromLatin1(match.Text->Shortcut)
+                                              : QString();
 }
 
 // A key as a screen reader sees it: a push button named from the table and its current
@@ -212,7 +217,9 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
 
     void doAction(const QString& AAction) override {
         if (AAction != pressAction()) {
@@ -240,17 +247,15 @@ private:
 // spoken the way status messages are.
 class TAccessibleResultLine : public QAccessibleWidget {
 public:
-    explicit TAccessibleResultLine(QLabel* ALabel) : QAccessibleWidget(ALabel, QAccessible::StatusBar) {}
+    explicit TAccessibleResultLine(QLabel* ALabel)
+        : QAccessibleWidget(ALabel, QAccessible::StatusBar) {}
 
     QString text(QAccessible::Text AText) const override {
         switch (AText) {
         case QAccessible::Name:
-        case QAccessible::Value:
-            return static_cast<QLabel*>(widget())->text();
-        case QAccessible::Description:
-            return QStringLiteral("result");
-        default:
-            return QAccessibleWidget::text(AText);
+        case QAccessible::Value: return static_cast<QLabel*>(widget())->text();
+        case QAccessible::Description: return QStringLiteral("result");
+        default: return QAccessibleWidget::text(AText);
         }
     }
 };
@@ -268,7 +273,8 @@ QAccessibleInterface* CreateAccessibleInterface(const QString& AClassName, QObje
 // the control; dropping it lets the next query create ours.
 void UseOwnInterface(QWidget* AWidget) {
     QAccessibleInterface* current = QAccessible::queryAccessibleInterface(AWidget);
-    if (current && !dynamic_cast<TAccessibleKey*>(current) && !dynamic_cast<TAccessibleResultLine*>(current))
+    if (current && !dynamic_cast<TAccessibleKey*>(current) &&
+        !dynamic_cast<TAccessibleResultLine*>(current))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
 }
 
@@ -293,7 +299,8 @@ public:
 
 protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
-        if (AEvent->type() == QEvent::FocusIn || AEvent->type() == QEvent::Show) RefreshValueFields();
+        if (AEvent->type() == QEvent::FocusIn || AEvent->type() == QEvent::Show)
+            RefreshValueFields();
         if (AEvent->type() == QEvent::DynamicPropertyChange && QAccessible::isActive() &&
             static_cast<QDynamicPropertyChangeEvent*>(AEvent)->propertyName() == StyleNameProperty)
             ReportStyleChange(static_cast<QWidget*>(AWatched));

@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 
 #include <algorithm>
@@ -26,19 +26,22 @@ struct TFontSubstitute {
     const char* Family;
     const char* Substitutes;
 };
+// clang-format off
 constexpr TFontSubstitute kFontSubstitutes[] = {
     {"Segoe UI", "Noto Sans,Nimbus Sans,Liberation Sans,DejaVu Sans"},
     {"Segoe UI Semibold", "Noto Sans,Nimbus Sans,Liberation Sans,DejaVu Sans"},
     {"Tahoma", "DejaVu Sans,Noto Sans,Nimbus Sans,Liberation Sans"},
     {"メイリオ", "Meiryo,Noto Sans CJK JP,IPAPGothic,IPAGothic"},
 };
+// clang-format on
 // The window's own font for its non-ASCII captions comes after the system's fonts: typed text
 // keeps the system's look, and only glyphs none of them has are taken from it.
-constexpr char kFallbackFamilies[] =
-    "Noto Sans CJK JP,IPAPGothic,IPAGothic,Droid Sans Fallback,DejaVu Sans,Zemtrix Captions,sans-serif";
+constexpr char kFallbackFamilies[] = "Noto Sans CJK JP,IPAPGothic,IPAGothic,Droid Sans "
+                                     "Fallback,DejaVu Sans,Zemtrix Captions,sans-serif";
 
 QStringList WithSubstitutes(const QStringList& AFamilies) {
-    QStringList families = AFamilies.isEmpty() ? QStringList{QStringLiteral("Segoe UI")} : AFamilies;
+    QStringList families =
+        AFamilies.isEmpty() ? QStringList{QStringLiteral("Segoe UI")} : AFamilies;
     QStringList result;
     for (const QString& family : families) {
         result << family;
@@ -67,14 +70,18 @@ void SetStyleName(QWidget* AWidget, const QString& AStyleName) {
     AWidget->update();
 }
 
-QString StyleName(const QWidget* AWidget) { return AWidget->property(StyleNameProperty).toString(); }
+QString StyleName(const QWidget* AWidget) {
+    return AWidget->property(StyleNameProperty).toString();
+}
 
 void SetDesignGeometry(QWidget* AWidget, const QRect& ARect) {
     AWidget->setProperty(kDesignGeometryProperty, ARect);
     AWidget->setGeometry(ARect);
 }
 
-QRect DesignGeometry(const QWidget* AWidget) { return AWidget->property(kDesignGeometryProperty).toRect(); }
+QRect DesignGeometry(const QWidget* AWidget) {
+    return AWidget->property(kDesignGeometryProperty).toRect();
+}
 
 void SetDesignFont(QWidget* AWidget, const QFont& AFont) {
     AWidget->setProperty(kDesignFontSizeProperty, AFont.pixelSize());
@@ -120,7 +127,9 @@ QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold) {
 
 // The list's default delegate paints the selection from the palette and ignores the style
 // sheet's item rules; a styled delegate follows them.
-void UseStyledComboItems(QComboBox* ACombo) { ACombo->setItemDelegate(new QStyledItemDelegate(ACombo)); }
+void UseStyledComboItems(QComboBox* ACombo) {
+    ACombo->setItemDelegate(new QStyledItemDelegate(ACombo));
+}
 
 void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QString& AName) {
     ACombo->addItem(ACaption);
@@ -140,7 +149,8 @@ TKeyButton* CreateKey(QWidget* AParent, const TKeyDesign& ADesign) {
     key->setText(QString::fromUtf8(ADesign.Caption));
     SetStyleName(key, QString::fromLatin1(ADesign.Style));
     SetDesignGeometry(key, QRect(ADesign.X, ADesign.Y, ADesign.Width, ADesign.Height));
-    const QStringList families = ADesign.Family ? QStringList{QString::fromLatin1(ADesign.Family)} : QStringList{};
+    const QStringList families =
+        ADesign.Family ? QStringList{QString::fromLatin1(ADesign.Family)} : QStringList{};
     SetDesignFont(key, DesignFont(families, ADesign.FontPixelSize, true));
     return key;
 }
@@ -151,7 +161,8 @@ QToolButton* CreatePageArrow(QWidget* AParent, const char* AName, bool AIsLeft) 
     arrow->setObjectName(QString::fromLatin1(AName));
     arrow->setFocusPolicy(Qt::NoFocus);
     arrow->setArrowType(AIsLeft ? Qt::LeftArrow : Qt::RightArrow);
-    SetStyleName(arrow, AIsLeft ? QStringLiteral("LeftPanelBtnStyle") : QStringLiteral("RightPanelBtnStyle"));
+    SetStyleName(arrow, AIsLeft ? QStringLiteral("LeftPanelBtnStyle")
+                                : QStringLiteral("RightPanelBtnStyle"));
     SetDesignGeometry(arrow, QRect(AIsLeft ? 1 : 333, 48, 10, 33));
     return arrow;
 }
@@ -173,7 +184,9 @@ QRect TKeyButton::CaptionRect() const {
     QStyleOptionButton option;
     initStyleOption(&option);
     // A pixel of air on either side, so that no caption touches the border.
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
+    return style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+        .adjusted(1, 0, -1, 0);
 }
 
 namespace {
@@ -198,7 +211,8 @@ QFont TKeyButton::CaptionFont() const {
     const int room = CaptionRect().width();
     if (text() == FFittedText && own == FFittedFont && room == FFittedRoom) return FCaptionFont;
     QFont fitted = own;
-    for (int size = own.pixelSize(); size > 1 && CaptionWidth(fitted) > room;) fitted.setPixelSize(--size);
+    for (int size = own.pixelSize(); size > 1 && CaptionWidth(fitted) > room;)
+        fitted.setPixelSize(--size);
     FFittedText = text();
     FFittedFont = own;
     FFittedRoom = room;
@@ -223,14 +237,15 @@ void TKeyButton::paintEvent(QPaintEvent* AEvent) {
     const QFontMetrics captionMetrics(captionFont);
     const QRect room = CaptionRect();
     const int left = room.left() + (room.width() - CaptionWidth(captionFont)) / 2;
-    const int baseline = room.top() + (room.height() + captionMetrics.ascent() - captionMetrics.descent()) / 2;
+    const int baseline =
+        room.top() + (room.height() + captionMetrics.ascent() - captionMetrics.descent()) / 2;
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.setFont(captionFont);
     painter.drawText(left, baseline, text());
     if (FSuperscript.isEmpty()) return;
     painter.setFont(SuperscriptFont(captionFont));
-    painter.drawText(left + captionMetrics.horizontalAdvance(text()) + 1, baseline - captionMetrics.ascent() / 2,
-                     FSuperscript);
+    painter.drawText(left + captionMetrics.horizontalAdvance(text()) + 1,
+                     baseline - captionMetrics.ascent() / 2, FSuperscript);
 }
 
 TPanel::TPanel(QWidget* AParent) : QFrame(AParent) {}
@@ -250,7 +265,8 @@ void TPanel::AlignChildren() {
         widget->setGeometry(free.left(), free.bottom() + 1 - height, free.width(), height);
         free.setBottom(free.bottom() - height);
     }
-    if (client) client->setGeometry(free.left(), free.top(), free.width(), std::max(0, free.height()));
+    if (client)
+        client->setGeometry(free.left(), free.top(), free.width(), std::max(0, free.height()));
 }
 
 void TPanel::resizeEvent(QResizeEvent* AEvent) {

@@ -138,8 +138,7 @@ QToolButton* CreatePageArrow(QWidget* AParent, const char* AName, bool AIsLeft);
 
 // A key row of a form: its design, the form field that keeps it (if any) and its click
 // handler, either one told which key was clicked or one without arguments.
-template <class TForm>
-struct TKeyRow {
+template <class TForm> struct TKeyRow {
     TKeyDesign Design;
     TKeyButton* TForm::*Field = nullptr;
     void (TForm::*SenderClick)(QPushButton*) = nullptr;
@@ -153,7 +152,8 @@ void CreateKeys(TForm* AForm, QWidget* AParent, std::span<const TKeyRow<TForm>> 
         TKeyButton* key = CreateKey(AParent, row.Design);
         if (row.Field) AForm->*row.Field = key;
         if (const auto handler = row.SenderClick)
-            QObject::connect(key, &QPushButton::clicked, AForm, [AForm, key, handler] { (AForm->*handler)(key); });
+            QObject::connect(key, &QPushButton::clicked, AForm,
+                             [AForm, key, handler] { (AForm->*handler)(key); });
         else if (row.Click)
             QObject::connect(key, &QPushButton::clicked, AForm, row.Click);
     }

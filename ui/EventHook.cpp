@@ -10,19 +10,19 @@
 namespace {
 
 class TEventHook : public QObject {
-  public:
+public:
     TEventHook(QWidget* AWidget, QEvent::Type AType, std::function<bool(QEvent*)> AHandler)
         : QObject(AWidget), FType(AType), FHandler(std::move(AHandler)) {
         AWidget->installEventFilter(this);
     }
 
-  protected:
+protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
         if (AEvent->type() != FType) return QObject::eventFilter(AWatched, AEvent);
         return FHandler(AEvent);
     }
 
-  private:
+private:
     QEvent::Type FType;
     std::function<bool(QEvent*)> FHandler;
 };

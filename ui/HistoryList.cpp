@@ -23,8 +23,7 @@ QVariant THistoryListModel::data(const QModelIndex& AIndex, int ARole) const {
         return {};
     const TExpressionHistory& entry = Entry(AIndex.row());
     switch (ARole) {
-    case Qt::DisplayRole:
-        return entry.Expression();
+    case Qt::DisplayRole: return entry.Expression();
     case ResultTextRole:
         // A stored result that the current rounding mode cannot show (CUT or UP out of range).
         try {
@@ -32,8 +31,7 @@ QVariant THistoryListModel::data(const QModelIndex& AIndex, int ARole) const {
         } catch (const std::exception&) {
             return QStringLiteral("Error");
         }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -66,8 +64,7 @@ void THistoryListModel::RemoveEntries(std::vector<int> ARows) {
     auto runEnd = ARows.end();
     while (runEnd != ARows.begin()) {
         auto runStart = runEnd - 1;
-        while (runStart != ARows.begin() && *(runStart - 1) == *runStart - 1)
-            --runStart;
+        while (runStart != ARows.begin() && *(runStart - 1) == *runStart - 1) --runStart;
         const int first = *runStart;
         const int last = *(runEnd - 1);
         beginRemoveRows({}, first, last);
@@ -79,8 +76,7 @@ void THistoryListModel::RemoveEntries(std::vector<int> ARows) {
 
 void THistoryListModel::Clear() {
     beginResetModel();
-    while (!FEntries.empty())
-        FEntries.pop_back();
+    while (!FEntries.empty()) FEntries.pop_back();
     endResetModel();
 }
 
@@ -135,13 +131,9 @@ THistorySlide::THistorySlide(QWidget* AWidget, const QString& AAnimationName)
     connect(FAnimation, &QAbstractAnimation::finished, this, [this] { emit Finished(FIsInverse); });
 }
 
-qreal THistorySlide::PositionY() const {
-    return FWidget->y();
-}
+qreal THistorySlide::PositionY() const { return FWidget->y(); }
 
-void THistorySlide::SetPositionY(qreal AY) {
-    FWidget->move(FWidget->x(), int(std::lround(AY)));
-}
+void THistorySlide::SetPositionY(qreal AY) { FWidget->move(FWidget->x(), int(std::lround(AY))); }
 
 void THistorySlide::Open(qreal AStartY) {
     if (!IsRunning()) FAnimation->setStartValue(AStartY);
@@ -153,22 +145,17 @@ void THistorySlide::Close(qreal AStartY) {
     Run(true);
 }
 
-void THistorySlide::Stop() {
-    FAnimation->stop();
-}
+void THistorySlide::Stop() { FAnimation->stop(); }
 
-bool THistorySlide::IsRunning() const {
-    return FAnimation->state() == QAbstractAnimation::Running;
-}
+bool THistorySlide::IsRunning() const { return FAnimation->state() == QAbstractAnimation::Running; }
 
-void THistorySlide::SetStartY(qreal AStartY) {
-    FAnimation->setStartValue(AStartY);
-}
+void THistorySlide::SetStartY(qreal AStartY) { FAnimation->setStartValue(AStartY); }
 
 // Turning a running animation round keeps its current time: the widget goes back the way it came,
 // without a jump, and takes as long as it has come so far.
 void THistorySlide::Run(bool AIsInverse) {
     FIsInverse = AIsInverse;
-    FAnimation->setDirection(AIsInverse ? QAbstractAnimation::Backward : QAbstractAnimation::Forward);
+    FAnimation->setDirection(AIsInverse ? QAbstractAnimation::Backward
+                                        : QAbstractAnimation::Forward);
     if (!IsRunning()) FAnimation->start();
 }

@@ -93,7 +93,7 @@ public:
     // A new start position (the widget's size changed), also during a run.
     void SetStartY(qreal AStartY);
 
-  signals:
+signals:
     void Finished(bool AIsInverse);
 
 private:

@@ -18,20 +18,20 @@ constexpr int kSlideStyle = 1;
 constexpr int kTurnStyle = 2; // the cube for pages, the flip for key areas
 
 // The arrows of pages 0, 1 and 2, left then right.
+// clang-format off
 constexpr const char* kPageArrowNames[3][2] = {
     {"ScientificPanelLeftBtn", "ScientificPanelRightBtn"},
     {"Option1PanelLeftBtn", "Option1PanelRightBtn"},
     {"VariablePanelLeftBtn", "VariablePanelRightBtn"},
 };
+// clang-format on
 
 // Where the arrows of pages 0, 1 and 2 lead, left then right: right runs 0 → 1 → 2 → 0, left
 // the other way round.
 constexpr int kArrowTargets[3][2] = {{2, 1}, {0, 2}, {1, 0}};
 
 // 0 → 1 → 2 → 0; a stored style outside 0 to 2 (no transition) starts the cycle at 0.
-int NextTransitionStyle(int AStyle) {
-    return AStyle >= 0 && AStyle < kTurnStyle ? AStyle + 1 : 0;
-}
+int NextTransitionStyle(int AStyle) { return AStyle >= 0 && AStyle < kTurnStyle ? AStyle + 1 : 0; }
 
 } // namespace
 
@@ -54,24 +54,12 @@ void TMainForm::ConnectPages() {
     ConnectVariablePage();
 }
 
-void TMainForm::ScientificPanelLeftBtnClick() {
-    RunPageArrow(0, kLeft);
-}
-void TMainForm::ScientificPanelRightBtnClick() {
-    RunPageArrow(0, kRight);
-}
-void TMainForm::Option1PanelLeftBtnClick() {
-    RunPageArrow(1, kLeft);
-}
-void TMainForm::Option1PanelRightBtnClick() {
-    RunPageArrow(1, kRight);
-}
-void TMainForm::VariablePanelLeftBtnClick() {
-    RunPageArrow(2, kLeft);
-}
-void TMainForm::VariablePanelRightBtnClick() {
-    RunPageArrow(2, kRight);
-}
+void TMainForm::ScientificPanelLeftBtnClick() { RunPageArrow(0, kLeft); }
+void TMainForm::ScientificPanelRightBtnClick() { RunPageArrow(0, kRight); }
+void TMainForm::Option1PanelLeftBtnClick() { RunPageArrow(1, kLeft); }
+void TMainForm::Option1PanelRightBtnClick() { RunPageArrow(1, kRight); }
+void TMainForm::VariablePanelLeftBtnClick() { RunPageArrow(2, kLeft); }
+void TMainForm::VariablePanelRightBtnClick() { RunPageArrow(2, kRight); }
 
 // The target page is restyled first so that the transition pictures it as it will look; the page
 // number changes only when the transition is over.

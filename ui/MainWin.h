@@ -317,7 +317,7 @@ private:
     bool IsFormDestroyed = false;
     QString BaseStyleSheet;
     double StyleSheetScale = 1.0;
-    QPoint DragStart; // pointer position less window position while the window is dragged
+    QPoint DragStart;          // pointer position less window position while the window is dragged
     bool IsDragging = false;   // the left button went down on the panel
     bool IsDragMoving = false; // and the window follows the pointer
     int ScientificPanelNumber = 0;

@@ -15,11 +15,13 @@ struct TRoundEntry {
     const char* Caption;
     int Tag;
 };
+// clang-format off
 constexpr TRoundEntry kRoundEntries[] = {
     {"RoundItemNorm", "Normal", -1}, {"RoundItemD0", "0", 0},         {"RoundItemD1", "0.0", 1},
     {"RoundItemD2", "0.00", 2},      {"RoundItemD3", "0.000", 3},     {"RoundItemD4", "0.0000", 4},
     {"RoundItemD5", "0.00000", 5},
 };
+// clang-format on
 
 QComboBox* CreateRoundCombo(QWidget* AParent) {
     auto* combo = new QComboBox(AParent);
@@ -31,12 +33,14 @@ QComboBox* CreateRoundCombo(QWidget* AParent) {
     UseStyledComboItems(combo);
     const QSignalBlocker blocker(combo);
     for (const TRoundEntry& entry : kRoundEntries)
-        AddComboItem(combo, QString::fromLatin1(entry.Caption), entry.Tag, QString::fromLatin1(entry.Name));
+        AddComboItem(combo, QString::fromLatin1(entry.Caption), entry.Tag,
+                     QString::fromLatin1(entry.Name));
     combo->setCurrentIndex(0);
     return combo;
 }
 
-QLabel* CreateLabel(QWidget* AParent, const char* AName, const QString& AText, const QRect& ARect, int APixelSize) {
+QLabel* CreateLabel(QWidget* AParent, const char* AName, const QString& AText, const QRect& ARect,
+                    int APixelSize) {
     auto* label = new QLabel(AText, AParent);
     label->setObjectName(QString::fromLatin1(AName));
     SetDesignGeometry(label, ARect);
@@ -48,7 +52,9 @@ QLabel* CreateLabel(QWidget* AParent, const char* AName, const QString& AText, c
 void OpenMenuOnRightClick(QWidget* AWidget, QMenu* AMenu) {
     AWidget->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(AWidget, &QWidget::customContextMenuRequested, AMenu,
-                     [AWidget, AMenu](const QPoint& APosition) { AMenu->popup(AWidget->mapToGlobal(APosition)); });
+                     [AWidget, AMenu](const QPoint& APosition) {
+                         AMenu->popup(AWidget->mapToGlobal(APosition));
+                     });
 }
 
 } // namespace
@@ -59,11 +65,12 @@ void TMainForm::BuildExpressionPanel() {
     SetDesignGeometry(ExpressionPanel, QRect(0, 0, 344, 113));
     connect(ExpressionPanel, &TPanel::DoubleClicked, this, &TMainForm::ExpressionPanelDblClick);
 
-    ScientificKeyBtn = CreateKey(ExpressionPanel,
-                                 {"ScientificKeyBtn", "Scientific key", "ScientificKeyBtnStyle", 16, 6, 70, 18, 10});
-    NumericKeyBtn =
-        CreateKey(ExpressionPanel, {"NumericKeyBtn", "Numeric key", "ScientificKeyBtnStyle", 97, 6, 70, 18, 10});
-    MemoryButton = CreateKey(ExpressionPanel, {"MemoryButton", "Memory", "ScientificKeyBtnStyle", 178, 6, 70, 18, 10});
+    ScientificKeyBtn = CreateKey(ExpressionPanel, {"ScientificKeyBtn", "Scientific key",
+                                                   "ScientificKeyBtnStyle", 16, 6, 70, 18, 10});
+    NumericKeyBtn = CreateKey(ExpressionPanel, {"NumericKeyBtn", "Numeric key",
+                                                "ScientificKeyBtnStyle", 97, 6, 70, 18, 10});
+    MemoryButton = CreateKey(
+        ExpressionPanel, {"MemoryButton", "Memory", "ScientificKeyBtnStyle", 178, 6, 70, 18, 10});
     RoundCombo = CreateRoundCombo(ExpressionPanel);
     connect(RoundCombo, &QComboBox::currentIndexChanged, this, &TMainForm::RoundComboChange);
 
@@ -78,10 +85,12 @@ void TMainForm::BuildExpressionPanel() {
     SetDesignGeometry(ExpressionEdit, QRect(8, 12, 297, 23));
     SetDesignFont(ExpressionEdit, DesignFont({QStringLiteral("メイリオ")}, 14, true));
 
-    ResultLabel = CreateLabel(Panel3, "ResultLabel", QStringLiteral("0"), QRect(8, 35, 297, 33), 20);
+    ResultLabel =
+        CreateLabel(Panel3, "ResultLabel", QStringLiteral("0"), QRect(8, 35, 297, 33), 20);
     SetStyleName(ResultLabel, QStringLiteral("ResultLabelStyle1"));
     ResultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    RoundSelectorLabel = CreateLabel(ResultLabel, "RoundSelectorLabel", QString(), QRect(0, 0, 0, 33), 9);
+    RoundSelectorLabel =
+        CreateLabel(ResultLabel, "RoundSelectorLabel", QString(), QRect(0, 0, 0, 33), 9);
     RoundSelectorLabel->setWordWrap(false);
 }
 
@@ -100,6 +109,7 @@ void TMainForm::BuildPopupMenu() {
         bool IsToggle;
         bool IsRadio;
     };
+    // clang-format off
     static const TMenuEntry entries[] = {
         {"CopyItem", "Copy", &TMainForm::CopyItem, &TMainForm::CopyBtnClick, false, false},
         {"MenuItem2", "-", nullptr, nullptr, false, false},
@@ -118,10 +128,12 @@ void TMainForm::BuildPopupMenu() {
         {"HomepageItem", "Homepage", &TMainForm::HomepageItem, &TMainForm::HomepageItemClick, false, false},
         {"About", "Version", &TMainForm::About, &TMainForm::AboutClick, false, false},
     };
+    // clang-format on
     for (const TMenuEntry& entry : entries) {
         const bool isSeparator = QByteArrayView(entry.Caption) == "-";
-        QAction* action = isSeparator ? ExpressionPanelPopupMenu->addSeparator()
-                                       : ExpressionPanelPopupMenu->addAction(QString::fromLatin1(entry.Caption));
+        QAction* action =
+            isSeparator ? ExpressionPanelPopupMenu->addSeparator()
+                        : ExpressionPanelPopupMenu->addAction(QString::fromLatin1(entry.Caption));
         action->setObjectName(QString::fromLatin1(entry.Name));
         action->setCheckable(entry.IsToggle || entry.IsRadio);
         if (entry.IsRadio) RoundSelectorGroup->addAction(action);
@@ -130,8 +142,9 @@ void TMainForm::BuildPopupMenu() {
     }
     RoundOffItem->setChecked(true);
 
-    for (QWidget* widget : {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(Panel3),
-                            static_cast<QWidget*>(ResultLabel), static_cast<QWidget*>(RoundSelectorLabel)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(Panel3),
+          static_cast<QWidget*>(ResultLabel), static_cast<QWidget*>(RoundSelectorLabel)})
         OpenMenuOnRightClick(widget, ExpressionPanelPopupMenu);
     // A right press on a header button is the button's own (it docks the history on "Memory").
     for (QWidget* button : {ScientificKeyBtn, NumericKeyBtn, MemoryButton})

@@ -49,6 +49,7 @@ void TMainForm::BuildHistoryPanel() {
         int X;
         void (TMainForm::*Click)();
     };
+    // clang-format off
     static const THistoryButton buttons[] = {
         {"HistoryPanelSelectAllBtn", "All", 35, &TMainForm::HistoryPanelSelectAllBtnClick},
         {"HistoryPanelDelBtn", "Del", 72, &TMainForm::HistoryPanelDelBtnClick},
@@ -59,6 +60,7 @@ void TMainForm::BuildHistoryPanel() {
         {"HistoryPanelEditBtn", "Edit", 263, &TMainForm::HistoryPanelEditBtnClick},
         {"HistoryPanelCloseBtn", "Close", 305, &TMainForm::HistoryPanelCloseBtnClick},
     };
+    // clang-format on
     for (const THistoryButton& design : buttons) {
         auto* button = new QPushButton(QString::fromLatin1(design.Caption), HistoryButtonPanel);
         button->setObjectName(QString::fromLatin1(design.Name));

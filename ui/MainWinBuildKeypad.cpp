@@ -13,6 +13,7 @@ void TMainForm::BuildButtonPanel() {
     ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
     SetDesignGeometry(ButtonPanel, QRect(0, 312, 344, 209));
 
+    // clang-format off
     static const TRow rows[] = {
         {{"CopyBtn", "copy", "CopyBtnStyle", 16, 8, 57, 33, 16}, &TMainForm::CopyBtn, nullptr,
          &TMainForm::CopyBtnClick},
@@ -50,6 +51,7 @@ void TMainForm::BuildButtonPanel() {
         {{"AnsBtn", "ANS", "CalcBtnStyle", 144, 168, 57, 33, 15}, nullptr, &TMainForm::Digit1BtnClick},
         {{"EnterBtn", "＝", "CalcBtnStyle", 208, 168, 121, 33, 28}, &TMainForm::EnterBtn},
     };
+    // clang-format on
     CreateKeys<TMainForm>(this, ButtonPanel, rows);
 
     // "＝" evaluates on the press itself, with the button and modifiers held at that moment.

@@ -45,9 +45,11 @@ QComboBox* CreateDegCombo(QWidget* APage) {
     SetDesignFont(combo, DesignFont({QStringLiteral("Segoe UI Semibold")}, 14, true));
     UseStyledComboItems(combo);
     const QSignalBlocker blocker(combo);
-    const char* const units[][2] = {{"Deg", "ListBoxItem1"}, {"Rad", "ListBoxItem2"}, {"Gra", "ListBoxItem3"}};
+    const char* const units[][2] = {
+        {"Deg", "ListBoxItem1"}, {"Rad", "ListBoxItem2"}, {"Gra", "ListBoxItem3"}};
     for (int index = 0; index < 3; ++index)
-        AddComboItem(combo, QString::fromLatin1(units[index][0]), index, QString::fromLatin1(units[index][1]));
+        AddComboItem(combo, QString::fromLatin1(units[index][0]), index,
+                     QString::fromLatin1(units[index][1]));
     combo->setCurrentIndex(0);
     return combo;
 }
@@ -57,6 +59,7 @@ QComboBox* CreateDegCombo(QWidget* APage) {
 void TMainForm::BuildScientificPanel() {
     using TRow = TKeyRow<TMainForm>;
     ScientificPanel = CreatePage(this, "ScientificPanel", 152, true);
+    // clang-format off
     static const TRow rows[] = {
         {{"InvBtn", "inv", "InvBtnStyle", 16, 8, 57, 33, 16}, &TMainForm::InvBtn, nullptr, &TMainForm::InvBtnClick},
         {{"HypBtn", "hyp", "InvBtnStyle", 80, 8, 57, 33, 16}, &TMainForm::HypBtn, nullptr, &TMainForm::HypBtnClick},
@@ -77,6 +80,7 @@ void TMainForm::BuildScientificPanel() {
          &TMainForm::PowerBtnClick},
         {{"PiBtn", "π", "KeyBtnStyle", 272, 88, 57, 33, 16}, nullptr, nullptr, &TMainForm::PiBtnClick},
     };
+    // clang-format on
     CreateKeys<TMainForm>(this, ScientificPanel, rows);
     DegCombo = CreateDegCombo(ScientificPanel);
     CreatePageArrows(ScientificPanel, "ScientificPanelLeftBtn", "ScientificPanelRightBtn");
@@ -86,26 +90,29 @@ void TMainForm::BuildScientificPanel() {
 // their fourteen edits, then the page arrows.
 void TMainForm::BuildOptionPanel() {
     Option1Panel = CreatePage(this, "Option1Panel", 184, false);
-    ButtonEditBtn = CreateKey(Option1Panel, {"ButtonEditBtn", "edit", "OptionEditBtnStyle", kColumnX[0], kRowY[0],
-                                             kKeyWidth, kKeyHeight, 14});
+    ButtonEditBtn = CreateKey(Option1Panel, {"ButtonEditBtn", "edit", "OptionEditBtnStyle",
+                                             kColumnX[0], kRowY[0], kKeyWidth, kKeyHeight, 14});
     constexpr int columns = std::size(kColumnX);
     for (int number = 1; number <= OptionButtonCount; ++number) {
         const int cell = number; // cell 0 is the edit key
         const QByteArray name = "Option" + QByteArray::number(number) + "Btn";
-        TKeyButton* button = CreateKey(Option1Panel, {name.constData(), "", "KeyBtnStyle", kColumnX[cell % columns],
-                                                      kRowY[cell / columns], kKeyWidth, kKeyHeight, 14});
+        TKeyButton* button =
+            CreateKey(Option1Panel, {name.constData(), "", "KeyBtnStyle", kColumnX[cell % columns],
+                                     kRowY[cell / columns], kKeyWidth, kKeyHeight, 14});
         button->SetTag(number);
         connect(button, &QPushButton::clicked, this, [this, button] { Option1BtnClick(button); });
         OptionButtons[number - 1] = button;
     }
     for (int number = 1; number <= OptionButtonCount; ++number) {
         const QRect buttonRect = DesignGeometry(OptionButtons[number - 1]);
-        QLineEdit* edit = CreateEdit(Option1Panel, QStringLiteral("Option%1Edit").arg(number),
-                                     QRect(buttonRect.x(), buttonRect.y() + 6, kKeyWidth, 22), false);
+        QLineEdit* edit =
+            CreateEdit(Option1Panel, QStringLiteral("Option%1Edit").arg(number),
+                       QRect(buttonRect.x(), buttonRect.y() + 6, kKeyWidth, 22), false);
         edit->setProperty("tag", number);
         OptionEdits[number - 1] = edit;
     }
-    SetDesignFont(OptionEdits[0], DesignFont({QStringLiteral("Tahoma")}, kEditFontPixelSize, false));
+    SetDesignFont(OptionEdits[0],
+                  DesignFont({QStringLiteral("Tahoma")}, kEditFontPixelSize, false));
     CreatePageArrows(Option1Panel, "Option1PanelLeftBtn", "Option1PanelRightBtn");
 }
 
@@ -117,8 +124,8 @@ void TMainForm::BuildVariablePanel() {
         const int x = (number % 2 == 1) ? 0 : 168;
         const int y = kRowY[(number - 1) / 2];
         const QByteArray name = "Variable" + QByteArray::number(number) + "Btn";
-        TKeyButton* button =
-            CreateKey(VariablePanel, {name.constData(), "", "KeyBtnStyle", 16 + x, y, kKeyWidth, kKeyHeight, 14});
+        TKeyButton* button = CreateKey(VariablePanel, {name.constData(), "", "KeyBtnStyle", 16 + x,
+                                                       y, kKeyWidth, kKeyHeight, 14});
         button->SetTag(number);
         connect(button, &QPushButton::clicked, this, [this, button] { Digit1BtnClick(button); });
         VariableButtons[number - 1] = button;
@@ -128,16 +135,18 @@ void TMainForm::BuildVariablePanel() {
         SetDesignGeometry(label, QRect(75 + x, y + 7, 9, 16));
         SetDesignFont(label, DesignFont({}, kEditFontPixelSize, true));
 
-        QLineEdit* data = CreateEdit(VariablePanel, QStringLiteral("VariableData%1Edit").arg(number),
-                                     QRect(88 + x, y + 4, 73, 25), true);
+        QLineEdit* data =
+            CreateEdit(VariablePanel, QStringLiteral("VariableData%1Edit").arg(number),
+                       QRect(88 + x, y + 4, 73, 25), true);
         data->setProperty("tag", number);
         VariableDataEdits[number - 1] = data;
     }
     // Created after all keys so that each lies over its key in rename mode.
     for (int number = 1; number <= VariableCount; ++number) {
         const QRect key = DesignGeometry(VariableButtons[number - 1]);
-        QLineEdit* title = CreateEdit(VariablePanel, QStringLiteral("VariableBtn%1Edit").arg(number),
-                                      QRect(key.x(), key.y() + 4, kKeyWidth, 25), false);
+        QLineEdit* title =
+            CreateEdit(VariablePanel, QStringLiteral("VariableBtn%1Edit").arg(number),
+                       QRect(key.x(), key.y() + 4, kKeyWidth, 25), false);
         title->setProperty("tag", number);
         VariableTitleEdits[number - 1] = title;
     }

@@ -18,7 +18,8 @@ bool ReadDirectiveInteger(QStringView AText, int& AValue) {
     qsizetype start = 0;
     while (start < AText.size() && AText[start] == u' ') ++start;
     const QStringView number = AText.mid(start);
-    const qsizetype firstDigit = (!number.isEmpty() && (number[0] == u'+' || number[0] == u'-')) ? 1 : 0;
+    const qsizetype firstDigit =
+        (!number.isEmpty() && (number[0] == u'+' || number[0] == u'-')) ? 1 : 0;
     if (number.size() == firstDigit) return false;
     for (qsizetype i = firstDigit; i < number.size(); ++i)
         if (number[i] < u'0' || number[i] > u'9') return false;

@@ -21,9 +21,16 @@ namespace {
 // Typed characters that continue the previous result when typed right after an evaluation.
 bool IsOperatorCharacter(QChar c) {
     switch (c.unicode()) {
-    case u'*': case u'+': case u'-': case u'/':
-    case u'\u00D7': case u'\u00F7':
-    case u'\uFF0A': case u'\uFF0B': case u'\uFF0D': case u'\uFF0F': return true;
+    case u'*':
+    case u'+':
+    case u'-':
+    case u'/':
+    case u'\u00D7':
+    case u'\u00F7':
+    case u'\uFF0A':
+    case u'\uFF0B':
+    case u'\uFF0D':
+    case u'\uFF0F': return true;
     default: return false;
     }
 }
@@ -102,7 +109,9 @@ void TMainForm::SinBtnClick(QPushButton* Sender) {
 
 void TMainForm::SqrtBtnClick() { InputExpression(QStringLiteral("sqrt(")); }
 void TMainForm::ExpBtnClick() { InputExpression(QStringLiteral("exp(")); }
-void TMainForm::LogBtnClick(QPushButton* Sender) { InputExpression(Sender->text() + QLatin1Char('(')); }
+void TMainForm::LogBtnClick(QPushButton* Sender) {
+    InputExpression(Sender->text() + QLatin1Char('('));
+}
 void TMainForm::FactBtnClick() { InputExpression(QStringLiteral("fact(")); }
 void TMainForm::PowerBtnClick() { InputExpression(QStringLiteral("^")); }
 void TMainForm::Power2BtnClick() { InputExpression(QStringLiteral("^2")); }
@@ -137,7 +146,8 @@ void TMainForm::ACBtnClick() {
 // Right after an evaluation the caret stays where it is (the end); else it moves one place.
 void TMainForm::CurLeftBtnClick() {
     ExpressionEdit->setFocus();
-    SetExpressionCaret(IsExpressionAllSelectionAfterEnter ? ExpressionCaretPosition : ExpressionCaretPosition - 1);
+    SetExpressionCaret(IsExpressionAllSelectionAfterEnter ? ExpressionCaretPosition
+                                                          : ExpressionCaretPosition - 1);
     IsExpressionAllSelectionAfterEnter = false;
 }
 
@@ -149,7 +159,8 @@ void TMainForm::CurRightBtnClick() {
 }
 
 void TMainForm::CopyBtnClick() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ResultLabel->text());
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(ResultLabel->text());
     ExpressionEdit->setFocus();
     SetExpressionCaret(int(ExpressionEdit->text().size()));
 }

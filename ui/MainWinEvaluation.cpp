@@ -100,8 +100,8 @@ void TMainForm::DisplayResult(bool IsPercent, long double Value) {
 }
 
 QString TMainForm::FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const {
-    return ::FormatResultValue(IsPercent, ARoundDecimal, Value, RoundSelector, IsDigitGroupingSeparator,
-                               SystemNumberSeparators());
+    return ::FormatResultValue(IsPercent, ARoundDecimal, Value, RoundSelector,
+                               IsDigitGroupingSeparator, SystemNumberSeparators());
 }
 
 // The result line keeps what it shows when the value cannot be shown the new way; a beep and a
@@ -111,7 +111,8 @@ void TMainForm::RedisplayResult(bool IsPercent, long double Value) {
         DisplayResult(IsPercent, Value);
     } catch (const EResultRangeError&) {
         QApplication::beep();
-        const QString note = QStringLiteral("too large for %1").arg(DisplayName(RoundDecimal, RoundSelector));
+        const QString note =
+            QStringLiteral("too large for %1").arg(DisplayName(RoundDecimal, RoundSelector));
         // Shown once the event at hand is done: a window that opens in the middle of a mouse
         // event makes the platform deliver the event a second time.
         QTimer::singleShot(0, ResultLabel, [label = ResultLabel, note] {
@@ -197,12 +198,15 @@ void TMainForm::RoundComboMouseUp(Qt::MouseButton AButton) {
     }
     if (RoundCombo->currentIndex() < 0) return;
     const bool isHex = RoundCombo->currentText() == u"HEX";
-    RoundCombo->setCurrentIndex(RoundCombo->findText(isHex ? QStringLiteral("BIN") : QStringLiteral("HEX")));
+    RoundCombo->setCurrentIndex(
+        RoundCombo->findText(isHex ? QStringLiteral("BIN") : QStringLiteral("HEX")));
 }
 
 void TMainForm::SetRoundSelector(TRoundSelector ASelector) {
     RoundSelector = ASelector;
-    QAction* item = ASelector == rsCut ? RoundCutOffItem : ASelector == rsUp ? RoundUpItem : RoundOffItem;
+    QAction* item = ASelector == rsCut  ? RoundCutOffItem
+                    : ASelector == rsUp ? RoundUpItem
+                                        : RoundOffItem;
     item->setChecked(true);
     UpdateRoundSelectorLabel();
 }

@@ -129,9 +129,7 @@ void TMainForm::HistoryPanelDelBtnClick() {
     HistoryListBox->clearSelection();
 }
 
-void TMainForm::HistoryPanelSelectAllBtnClick() {
-    HistoryListBox->selectAll();
-}
+void TMainForm::HistoryPanelSelectAllBtnClick() { HistoryListBox->selectAll(); }
 
 void TMainForm::HistoryPanelSumBtnClick() {
     EvaluateHistoryFormula(HistorySumFormula(SelectedHistoryValues()));

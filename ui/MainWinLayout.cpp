@@ -15,7 +15,8 @@ using WindowLayout::RoundHalfEven;
 // Stacks the visible areas under the expression panel, each overlapping the one above by one
 // pixel, and fits the window's height to them.
 void TMainForm::ArrangePanels() {
-    const WindowLayout::TAreaStack stack = WindowLayout::StackAreas(ScaleFactor(), IsScientificKey, IsNumericKey);
+    const WindowLayout::TAreaStack stack =
+        WindowLayout::StackAreas(ScaleFactor(), IsScientificKey, IsNumericKey);
     ScientificPanelList.HidePanels();
     if (IsScientificKey) {
         ScientificPanelList.SetPositionY(RoundHalfEven(stack.PageTop));
@@ -34,7 +35,8 @@ void TMainForm::ArrangePanels() {
 void TMainForm::ApplyOptionButtonData() {
     for (int number = 1; number <= OptionButtonCount; ++number) {
         TKeyButton* button = OptionButtons[std::size_t(number - 1)];
-        button->setText(OptionCaption(OptionButtonData.GetTitle(number), OptionButtonData.GetExpression(number)));
+        button->setText(OptionCaption(OptionButtonData.GetTitle(number),
+                                      OptionButtonData.GetExpression(number)));
         SetOptionButtonWidth(button, RoundHalfEven(OptionButtonData.GetWidth(number)));
         ArrangeOptionButtonRow(button);
     }
@@ -62,7 +64,8 @@ void TMainForm::UpdateScientificKeyStyles() {
     const QString toggleOn = QStringLiteral("InvBtnPushStyle");
     SetStyleName(InvBtn, IsInv ? toggleOn : toggleOff);
     SetStyleName(HypBtn, IsHyp ? toggleOn : toggleOff);
-    const QString trigStyle = IsInv ? QStringLiteral("TrigInvBtnStyle") : QStringLiteral("KeyBtnStyle");
+    const QString trigStyle =
+        IsInv ? QStringLiteral("TrigInvBtnStyle") : QStringLiteral("KeyBtnStyle");
     const QString suffix = IsHyp ? QStringLiteral("h") : QString();
     SinBtn->setText(QStringLiteral("sin") + suffix);
     CosBtn->setText(QStringLiteral("cos") + suffix);
@@ -80,7 +83,8 @@ void TMainForm::UpdateOptionEditBtnStyle() {
 }
 
 void TMainForm::UpdateCopyBtnStyles() {
-    for (TKeyButton* key : {CopyBtn, CurLeftBtn, CurRightBtn, BeginParenthesisBtn, EndParenthesisBtn})
+    for (TKeyButton* key :
+         {CopyBtn, CurLeftBtn, CurRightBtn, BeginParenthesisBtn, EndParenthesisBtn})
         SetStyleName(key, QStringLiteral("CopyBtnStyle"));
 }
 

@@ -54,10 +54,11 @@ void TMainForm::SetWindowScale(int Step) {
     const double s = ScaleFactor();
     const QPoint historyPosition = HistoryPanel->pos(); // scaling moves it to its design place
     ApplyScaledStyleSheet(s);
-    for (QWidget* panel : {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(ScientificPanel),
-                           static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
-                           static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(HistoryPanel),
-                           static_cast<QWidget*>(NumericViewport), static_cast<QWidget*>(ScientificViewport)})
+    for (QWidget* panel :
+         {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(ScientificPanel),
+          static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
+          static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(HistoryPanel),
+          static_cast<QWidget*>(NumericViewport), static_cast<QWidget*>(ScientificViewport)})
         ApplyDesignScale(panel, s);
     ArrangePanels();
     AlignKeypadPages();
@@ -73,16 +74,18 @@ void TMainForm::SetWindowScale(int Step) {
 // The other pages and the transition stages share the place of the scientific page; the key-area
 // stage reaches down over the keypad.
 void TMainForm::AlignKeypadPages() {
-    for (QWidget* page : {static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
-                          static_cast<QWidget*>(ScientificViewport), static_cast<QWidget*>(NumericViewport)})
+    for (QWidget* page :
+         {static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
+          static_cast<QWidget*>(ScientificViewport), static_cast<QWidget*>(NumericViewport)})
         page->move(ScientificPanel->pos());
     const int stageHeight = WindowLayout::PageHeight + WindowLayout::KeypadHeight - 1;
-    NumericViewport->resize(NumericViewport->width(), WindowLayout::RoundHalfEven(ScaleFactor() * stageHeight));
+    NumericViewport->resize(NumericViewport->width(),
+                            WindowLayout::RoundHalfEven(ScaleFactor() * stageHeight));
 }
 
 void TMainForm::PlaceHistoryPanel(float X, float AVertical) {
-    HistoryPanel->setGeometry(
-        WindowLayout::HistoryPanelRect(ScaleFactor(), X, AVertical < 0, IsScientificKey, IsNumericKey));
+    HistoryPanel->setGeometry(WindowLayout::HistoryPanelRect(ScaleFactor(), X, AVertical < 0,
+                                                             IsScientificKey, IsNumericKey));
     HistoryPanel->raise();
 }
 
@@ -134,11 +137,13 @@ void TMainForm::ApplyTransparency() {
     ReplaceWindowFlags(flags);
     const qreal opacity = IsTransparency ? kTransparentOpacity : 1.0;
     for (QWidget* widget :
-         {static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(ScientificPanel), static_cast<QWidget*>(Option1Panel),
-          static_cast<QWidget*>(VariablePanel), static_cast<QWidget*>(HistoryPanel),
-          static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(DegCombo), static_cast<QWidget*>(RoundCombo)})
+         {static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(ScientificPanel),
+          static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
+          static_cast<QWidget*>(HistoryPanel), static_cast<QWidget*>(ExpressionPanel),
+          static_cast<QWidget*>(DegCombo), static_cast<QWidget*>(RoundCombo)})
         SetOpacity(widget, opacity);
-    for (QWidget* button : {ScientificKeyBtn, NumericKeyBtn, MemoryButton}) button->setVisible(!IsTransparency);
+    for (QWidget* button : {ScientificKeyBtn, NumericKeyBtn, MemoryButton})
+        button->setVisible(!IsTransparency);
 }
 
 // Without a title bar the window is moved by dragging the expression panel's background: by the
@@ -157,7 +162,8 @@ bool TMainForm::MoveWindowByDrag(QObject* AWatched, QEvent* AEvent) {
     case QEvent::MouseMove:
         if (!IsDragging) return false;
         if (!IsDragMoving) {
-            if ((pointer - pos() - DragStart).manhattanLength() < QApplication::startDragDistance()) return false;
+            if ((pointer - pos() - DragStart).manhattanLength() < QApplication::startDragDistance())
+                return false;
             if (windowHandle() && windowHandle()->startSystemMove()) {
                 IsDragging = false;
                 return true;
@@ -166,14 +172,14 @@ bool TMainForm::MoveWindowByDrag(QObject* AWatched, QEvent* AEvent) {
         }
         move(pointer - DragStart);
         return true;
-    case QEvent::MouseButtonRelease:
-        IsDragging = false;
-        return std::exchange(IsDragMoving, false);
+    case QEvent::MouseButtonRelease: IsDragging = false; return std::exchange(IsDragMoving, false);
     default: return false;
     }
 }
 
-void TMainForm::HomepageItemClick() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomepageUrl))); }
+void TMainForm::HomepageItemClick() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomepageUrl)));
+}
 
 void TMainForm::AboutClick() {
     TAboutForm about(this);

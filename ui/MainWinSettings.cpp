@@ -22,7 +22,8 @@ namespace {
 // A stored width that no double-click could have produced (negative, not a number, wider than
 // the option grid) would break the page's layout; such a button gets the design width.
 float SanitizedOptionWidth(float AWidth) {
-    const bool isUsable = std::isfinite(AWidth) && AWidth >= 0 && AWidth <= OptionButtonRow::WidestButton;
+    const bool isUsable =
+        std::isfinite(AWidth) && AWidth >= 0 && AWidth <= OptionButtonRow::WidestButton;
     return isUsable ? AWidth : TOptionButtonData::DesignWidth;
 }
 

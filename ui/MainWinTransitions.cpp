@@ -27,10 +27,10 @@ TViewport3D* CreateStage(QWidget* AWindow, const char* AName, const QRect& ADesi
 void TMainForm::BuildTransitionStages() {
     NumericViewport = CreateStage(this, "NumericViewport", QRect(0, 118, 344, 209));
     ScientificViewport = CreateStage(this, "ScientificViewport", QRect(0, 30, 344, 129));
-    PanelTransition = new TPanelTransition({ScientificViewport, NumericViewport, ButtonPanel,
-                                            [this] { return ScaleFactor(); },
-                                            [this](int AHeight) { SetClientSize(width(), AHeight); }},
-                                           this);
+    PanelTransition = new TPanelTransition(
+        {ScientificViewport, NumericViewport, ButtonPanel, [this] { return ScaleFactor(); },
+         [this](int AHeight) { SetClientSize(width(), AHeight); }},
+        this);
 }
 
 QWidget* TMainForm::PicturedPage() const {
@@ -58,7 +58,9 @@ void TMainForm::AnimateKeyAreaFlip(QWidget* Area, int Kind) {
     RunPendingLayout();
 }
 
-bool TMainForm::IsTransitionRunning() const { return PanelTransition && PanelTransition->IsRunning(); }
+bool TMainForm::IsTransitionRunning() const {
+    return PanelTransition && PanelTransition->IsRunning();
+}
 
 void TMainForm::RunPendingLayout() {
     if (std::exchange(IsLayoutPending, false)) SetWindowScale(WindowScaleNumber);

@@ -76,6 +76,4 @@ void TMotionStage::Finish() {
     if (FWaitLoop) FWaitLoop->quit();
 }
 
-void TMotionStage::Reset() {
-    FIsFinished = false;
-}
+void TMotionStage::Reset() { FIsFinished = false; }

@@ -30,7 +30,7 @@ struct TMotionRecord {
 class TMotionStage : public QObject {
     Q_OBJECT
 
-  public:
+public:
     using TRecorder = std::function<void(const TMotionRecord&)>;
 
     explicit TMotionStage(QObject* AParent = nullptr);
@@ -55,7 +55,7 @@ class TMotionStage : public QObject {
     // Real durations are the nominal ones times AFactor (records keep the nominal ones).
     void SetTimeFactor(double AFactor) { FTimeFactor = AFactor; }
 
-  private:
+private:
     QPropertyAnimation* Start(QObject* ATarget, const char* AProperty, double ATo, int ADuration,
                               QEasingCurve::Type AEasing, bool IsBlocking);
 

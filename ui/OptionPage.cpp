@@ -12,9 +12,7 @@
 
 namespace {
 
-int FieldTag(const QLineEdit* AEdit) {
-    return AEdit->property("tag").toInt();
-}
+int FieldTag(const QLineEdit* AEdit) { return AEdit->property("tag").toInt(); }
 
 } // namespace
 
@@ -29,8 +27,7 @@ void TMainForm::OptionButtonEditBtnClick() {
     const QList<QLineEdit*> fields =
         Option1Panel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
     if (IsOptionButtonEdit) {
-        for (QLineEdit* field : fields)
-            field->hide();
+        for (QLineEdit* field : fields) field->hide();
         IsOptionButtonEdit = false;
         ReadOptionEdits();
     } else {

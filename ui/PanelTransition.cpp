@@ -14,16 +14,11 @@ constexpr int KindShow = 3;
 
 const char* PropertyName(TStageProperty AProperty) {
     switch (AProperty) {
-    case TStageProperty::X:
-        return "x";
-    case TStageProperty::Y:
-        return "y";
-    case TStageProperty::Depth:
-        return "depth";
-    case TStageProperty::AngleX:
-        return "angleX";
-    case TStageProperty::AngleY:
-        return "angleY";
+    case TStageProperty::X: return "x";
+    case TStageProperty::Y: return "y";
+    case TStageProperty::Depth: return "depth";
+    case TStageProperty::AngleX: return "angleX";
+    case TStageProperty::AngleY: return "angleY";
     }
     return "x";
 }
@@ -32,14 +27,10 @@ QEasingCurve::Type EasingType(TStageEasing AEasing) {
     return AEasing == TStageEasing::InQuad ? QEasingCurve::InQuad : QEasingCurve::Linear;
 }
 
-bool IsShown(const QWidget* AWidget) {
-    return AWidget && !AWidget->isHidden();
-}
+bool IsShown(const QWidget* AWidget) { return AWidget && !AWidget->isHidden(); }
 
 // A picture of the panel as it would look shown, at the window's scale and pixel ratio.
-QPixmap PictureOf(QWidget* APanel) {
-    return APanel ? APanel->grab() : QPixmap();
-}
+QPixmap PictureOf(QWidget* APanel) { return APanel ? APanel->grab() : QPixmap(); }
 
 TLayout3D* NewLayout(const QVector3D& ADesignBox, TViewport3D* AView, const char* AName) {
     auto* layout = new TLayout3D(ADesignBox, AView);
@@ -138,16 +129,13 @@ void TPanelTransition::RunKeyAreaTransition(QWidget* Area, int Kind, QWidget* Pa
                                : KeyAreaFlipScript(area, isShow, isPageVisible));
 }
 
-double TPanelTransition::CurrentScale() const {
-    return FParts.Scale ? FParts.Scale() : 1.0;
-}
+double TPanelTransition::CurrentScale() const { return FParts.Scale ? FParts.Scale() : 1.0; }
 
 void TPanelTransition::Play(TViewport3D* AView, const TTransitionScript& AScript) {
     FStage->Reset();
     for (TLayout3D* layout : AView->Layouts()) {
         layout->SetAngleY(0);
-        for (TLayer3D* layer : layout->Layers())
-            layer->ResetPlacement();
+        for (TLayer3D* layer : layout->Layers()) layer->ResetPlacement();
     }
     for (const TStageValue& value : AScript.Setup)
         Part(value.Part)->setProperty(PropertyName(value.Property), value.Value);
@@ -179,8 +167,7 @@ void TPanelTransition::EndPlay() {
     if (FView) {
         FView->hide();
         for (TLayout3D* layout : FView->Layouts())
-            for (TLayer3D* layer : layout->Layers())
-                layer->SetPicture(QPixmap());
+            for (TLayer3D* layer : layout->Layers()) layer->SetPicture(QPixmap());
     }
     FView = nullptr;
     GiveBack();
@@ -188,16 +175,11 @@ void TPanelTransition::EndPlay() {
 
 QObject* TPanelTransition::Part(TStagePart APart) const {
     switch (APart) {
-    case TStagePart::OldPage:
-        return FTopLayer;
-    case TStagePart::NewPage:
-        return FBottomLayer;
-    case TStagePart::Cube:
-        return FCube;
-    case TStagePart::Page:
-        return FPageLayer;
-    case TStagePart::Keypad:
-        return FKeypadLayer;
+    case TStagePart::OldPage: return FTopLayer;
+    case TStagePart::NewPage: return FBottomLayer;
+    case TStagePart::Cube: return FCube;
+    case TStagePart::Page: return FPageLayer;
+    case TStagePart::Keypad: return FKeypadLayer;
     }
     return FTopLayer;
 }

@@ -21,7 +21,7 @@ class TViewport3D;
 class TPanelTransition : public QObject {
     Q_OBJECT
 
-  public:
+public:
     // What the transitions use of the window: the views (placed by the window where the
     // scientific page is; the numeric one page + keypad - 1 high), the numeric keypad, the
     // window's current scale factor and a way to set its client height.
@@ -55,7 +55,7 @@ class TPanelTransition : public QObject {
     // For tests and benchmarks: recording and durations of the moves.
     TMotionStage& Stage() { return *FStage; }
 
-  private:
+private:
     enum class TKeyAreaStyle { Slide, Flip };
     // A panel a transition covers, hidden while its picture stands in the view.
     struct TBorrowedPanel {

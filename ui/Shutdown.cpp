@@ -56,7 +56,8 @@ TShutdown::~TShutdown() = default;
 
 void TShutdown::QuitSignalReceived() {
     char bytes[16];
-    while (::read(SignalPipe[0], bytes, sizeof bytes) > 0) {}
+    while (::read(SignalPipe[0], bytes, sizeof bytes) > 0) {
+    }
     IsUserPresent = false;
     QCoreApplication::quit();
 }

@@ -21,13 +21,11 @@ void TMainForm::ConnectVariablePage() {
 // Names typed while the mode is on take effect only when it is left.
 void TMainForm::VariableData1EditDblClick() {
     if (IsVariableButtonEdit) {
-        for (QLineEdit* title : VariableTitleEdits)
-            title->hide();
+        for (QLineEdit* title : VariableTitleEdits) title->hide();
         IsVariableButtonEdit = false;
         ReadVariableTitleEdits();
     } else {
-        for (QLineEdit* title : VariableTitleEdits)
-            title->show();
+        for (QLineEdit* title : VariableTitleEdits) title->show();
         IsVariableButtonEdit = true;
         WriteVariableTitleEdits();
     }

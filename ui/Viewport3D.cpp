@@ -43,21 +43,11 @@ void TLayer3D::Set(double& AField, double AValue) {
     emit Changed();
 }
 
-void TLayer3D::SetX(double AValue) {
-    Set(FX, AValue);
-}
-void TLayer3D::SetY(double AValue) {
-    Set(FY, AValue);
-}
-void TLayer3D::SetDepth(double AValue) {
-    Set(FDepth, AValue);
-}
-void TLayer3D::SetAngleX(double AValue) {
-    Set(FAngleX, AValue);
-}
-void TLayer3D::SetAngleY(double AValue) {
-    Set(FAngleY, AValue);
-}
+void TLayer3D::SetX(double AValue) { Set(FX, AValue); }
+void TLayer3D::SetY(double AValue) { Set(FY, AValue); }
+void TLayer3D::SetDepth(double AValue) { Set(FDepth, AValue); }
+void TLayer3D::SetAngleX(double AValue) { Set(FAngleX, AValue); }
+void TLayer3D::SetAngleY(double AValue) { Set(FAngleY, AValue); }
 
 void TLayer3D::ResetPlacement() {
     FX = FY = FDepth = FAngleX = FAngleY = 0;

@@ -26,7 +26,7 @@ class TLayer3D : public QObject {
     Q_PROPERTY(double angleX READ AngleX WRITE SetAngleX)
     Q_PROPERTY(double angleY READ AngleY WRITE SetAngleY)
 
-  public:
+public:
     // A layer of ADesignSize, the last one drawn of its layout among those at equal depth.
     TLayer3D(const QSizeF& ADesignSize, TLayout3D* ALayout);
 
@@ -51,10 +51,10 @@ class TLayer3D : public QObject {
     const QPixmap& Picture() const { return FPicture; }
     void SetPicture(const QPixmap& APicture);
 
-  signals:
+signals:
     void Changed();
 
-  private:
+private:
     void Set(double& AField, double AValue);
 
     QSizeF FDesignSize;
@@ -68,7 +68,7 @@ class TLayout3D : public QObject {
     Q_OBJECT
     Q_PROPERTY(double angleY READ AngleY WRITE SetAngleY)
 
-  public:
+public:
     TLayout3D(const QVector3D& ADesignBox, TViewport3D* AView);
 
     QVector3D DesignBox() const { return FDesignBox; }
@@ -76,10 +76,10 @@ class TLayout3D : public QObject {
     void SetAngleY(double AValue);
     std::vector<TLayer3D*> Layers() const;
 
-  signals:
+signals:
     void Changed();
 
-  private:
+private:
     QVector3D FDesignBox;
     double FAngleY = 0;
 };
@@ -90,7 +90,7 @@ class TViewport3D : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QBrush layerBackground READ LayerBackground WRITE SetLayerBackground)
 
-  public:
+public:
     // Depth at which the view's width fills a 45° field of view, in design units: the eye's
     // distance from the plane of depth 0.
     static const double PerspectiveDistance;
@@ -117,10 +117,10 @@ class TViewport3D : public QWidget {
     // layers seen edge-on or from behind are left out.
     std::vector<TLayerView> LayerViews() const;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* AEvent) override;
 
-  private:
+private:
     bool ProjectLayer(const TLayout3D& ALayout, const TLayer3D& ALayer, TLayerView& AView) const;
 
     double FDesignScale = 1;

@@ -1,5 +1,5 @@
-#include "EngineTestSupport.h"
 #include "engine/CalculatorExpression.h"
+#include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,8 @@ TEST_F(CalculatorExpressionTest, VariablesByExactName) {
 }
 
 TEST_F(CalculatorExpressionTest, NamesThatCanNeverBeFound) {
-    SetVariables({{u"x"_qs, 1}, {u"Ｙ"_qs, 2}, {u"A B"_qs, 3}, {u""_qs, 4}, {u"カナ"_qs, 5}, {u"Z"_qs, 6}});
+    SetVariables(
+        {{u"x"_qs, 1}, {u"Ｙ"_qs, 2}, {u"A B"_qs, 3}, {u""_qs, 4}, {u"カナ"_qs, 5}, {u"Z"_qs, 6}});
     for (const char16_t* formula : {u"x", u"Ｙ", u"A B", u"カナ", u"Z1"})
         EXPECT_EQ(Run(QString::fromUtf16(formula)).Error, enSyntaxError)
             << QString::fromUtf16(formula).toStdString();

@@ -17,13 +17,14 @@ TEST(DecimalText, AcceptedForms) {
         const char16_t* Text;
         long double Expected;
     };
-    for (const Case& c : {Case{u"-5", -5}, Case{u"+2", 2}, Case{u"1e3", 1000}, Case{u"1E-3", 0.001L},
-                          Case{u"1e+3", 1000}, Case{u"  12.5  ", 12.5L}, Case{u".", 0}, Case{u"-.5", -0.5L},
-                          Case{u"5.", 5}, Case{u".E5", 0}, Case{u"0.1", 0.1L}, Case{u"1E-5000", 0},
-                          Case{u"00000000000000000000000123", 123},
-                          Case{u"123456789012345678901234567890", 123456789012345678901234567890.0L},
-                          Case{u"1.18973149535723176502e+4932", 1.18973149535723176502e+4932L},
-                          Case{u"0E99999999999999999999999999", 0}}) {
+    for (const Case& c :
+         {Case{u"-5", -5}, Case{u"+2", 2}, Case{u"1e3", 1000}, Case{u"1E-3", 0.001L},
+          Case{u"1e+3", 1000}, Case{u"  12.5  ", 12.5L}, Case{u".", 0}, Case{u"-.5", -0.5L},
+          Case{u"5.", 5}, Case{u".E5", 0}, Case{u"0.1", 0.1L}, Case{u"1E-5000", 0},
+          Case{u"00000000000000000000000123", 123},
+          Case{u"123456789012345678901234567890", 123456789012345678901234567890.0L},
+          Case{u"1.18973149535723176502e+4932", 1.18973149535723176502e+4932L},
+          Case{u"0E99999999999999999999999999", 0}}) {
         const QString text = QString::fromUtf16(c.Text);
         long double value = -1;
         ASSERT_TRUE(TryReadDecimal(text, value)) << text.toStdString();
@@ -32,11 +33,14 @@ TEST(DecimalText, AcceptedForms) {
 }
 
 TEST(DecimalText, RejectedForms) {
-    for (const char16_t* text : {u"", u" ", u"+", u"-", u"1,000", u"e5", u"1e", u"1e+", u"1 2", u"1..2",
-                                 u"1.2.3", u"０", u"1\u0663", u"0x10", u"1E5000", u"1E99999999999999999999",
-                                 u"--1", u"1-", u"\t1", u"1_000"}) {
+    for (const char16_t* text : {u"",        u" ",    u"+",      u"-",
+                                 u"1,000",   u"e5",   u"1e",     u"1e+",
+                                 u"1 2",     u"1..2", u"1.2.3",  u"０",
+                                 u"1\u0663", u"0x10", u"1E5000", u"1E99999999999999999999",
+                                 u"--1",     u"1-",   u"\t1",    u"1_000"}) {
         long double value = 42;
-        EXPECT_FALSE(TryReadDecimal(QString::fromUtf16(text), value)) << QString::fromUtf16(text).toStdString();
+        EXPECT_FALSE(TryReadDecimal(QString::fromUtf16(text), value))
+            << QString::fromUtf16(text).toStdString();
         EXPECT_EQ(value, 42) << "a failed read leaves the value alone";
     }
 }
@@ -78,7 +82,8 @@ TEST(DecimalDigits18, AgreesWithToChars) {
         int exponent = 0;
         if (!TryDecimalDigits18(value, digits, exponent)) return false;
         char expected[64];
-        const auto end = std::to_chars(expected, expected + sizeof expected, value, std::chars_format::scientific, 17);
+        const auto end = std::to_chars(expected, expected + sizeof expected, value,
+                                       std::chars_format::scientific, 17);
         const std::string text(expected, end.ptr);
         const std::string mantissa = text.substr(0, 1) + text.substr(2, 17);
         const int expectedExponent = std::stoi(text.substr(text.find('e') + 1)) + 1;
@@ -93,8 +98,9 @@ TEST(DecimalDigits18, AgreesWithToChars) {
         answered += check(value);
     }
     EXPECT_GT(answered, 200000);
-    for (long double value : {0.01L, 0.1L, 1.0L, 999.995L, 1e17L, 1e18L, 1e19L - 1, 123456789012345678.5L,
-                              1000000000000000005.0L, 0x1p120L, 0.999999999999999999995L, 9.9999999999999999995L})
+    for (long double value :
+         {0.01L, 0.1L, 1.0L, 999.995L, 1e17L, 1e18L, 1e19L - 1, 123456789012345678.5L,
+          1000000000000000005.0L, 0x1p120L, 0.999999999999999999995L, 9.9999999999999999995L})
         EXPECT_TRUE(check(value)) << static_cast<double>(value);
 }
 

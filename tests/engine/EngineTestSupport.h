@@ -81,7 +81,6 @@ inline void PrintTo(const TErrorCase& ACase, std::ostream* AStream) {
 class FormulaValue : public testing::TestWithParam<TValueCase> {};
 class FormulaError : public testing::TestWithParam<TErrorCase> {};
 
-template <typename Case>
-std::string CaseName(const testing::TestParamInfo<Case>& AInfo) {
+template <typename Case> std::string CaseName(const testing::TestParamInfo<Case>& AInfo) {
     return AInfo.param.Name;
 }

@@ -45,6 +45,7 @@ TEST(Constants, HaveTheirExactBitPatterns) {
     EXPECT_EQ(Evaluate(u"%"_qs).Value, kPercent);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Functions, FormulaValue,
     testing::Values(
@@ -149,3 +150,5 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName<TErrorCase>);
 
 } // namespace
+
+// clang-format on

@@ -13,6 +13,7 @@ TEST_P(FormulaValue, EvaluatesExactly) {
     EXPECT_EQ(outcome.Value, c.Expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Grammar, FormulaValue,
     testing::Values(
@@ -167,3 +168,5 @@ TEST(Robustness, ControlCharactersSurrogatesAndNulsAreUnrecognised) {
 }
 
 } // namespace
+
+// clang-format on

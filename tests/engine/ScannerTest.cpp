@@ -44,14 +44,16 @@ TEST(Normalisation, KatakanaBecomeHalfWidthVoicedOnesAsTwoCharacters) {
 
 TEST(Scanner, ComparisonBlankRules) {
     const Tokens comparison = {etNumber, etAddop, etNumber, etNewLine};
-    for (const char16_t* text : {u"1 < 2", u"1< 2", u"1<=2", u"1 <= 2", u"2 > 1", u"2 >1", u"2 >= 1"})
+    for (const char16_t* text :
+         {u"1 < 2", u"1< 2", u"1<=2", u"1 <= 2", u"2 > 1", u"2 >1", u"2 >= 1"})
         EXPECT_EQ(TTokenProbe().Tokens(QString::fromUtf16(text)), comparison)
             << QString::fromUtf16(text).toStdString();
     const Tokens unrecognised = {etNumber, etOthers, etNumber, etNewLine};
     for (const char16_t* text : {u"1<2", u"2>1", u"2> 1"})
         EXPECT_EQ(TTokenProbe().Tokens(QString::fromUtf16(text)), unrecognised)
             << QString::fromUtf16(text).toStdString();
-    EXPECT_EQ(TTokenProbe().Tokens(u"2>=1"_qs), (Tokens{etNumber, etOthers, etAddop, etNumber, etNewLine}));
+    EXPECT_EQ(TTokenProbe().Tokens(u"2>=1"_qs),
+              (Tokens{etNumber, etOthers, etAddop, etNumber, etNewLine}));
 }
 
 TEST(Scanner, OperatorCodes) {
@@ -75,6 +77,7 @@ TEST(Scanner, NamesRunOnThroughNumberCharacters) {
         const char16_t* Text;
         Tokens Expected;
     };
+    // clang-format off
     const Case cases[] = {
         {u"SIN30", {etOthers, etNewLine}},
         {u"PI2", {etOthers, etNewLine}},
@@ -95,6 +98,7 @@ TEST(Scanner, NamesRunOnThroughNumberCharacters) {
         {u"ans x", {etOthers, etOthers, etNewLine}},
         {u"degtograd gradtorad not fact", {etDegToGrad, etGradToRad, etNot, etFactorial, etNewLine}},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(TTokenProbe().Tokens(QString::fromUtf16(c.Text)), c.Expected)
             << QString::fromUtf16(c.Text).toStdString();
@@ -104,6 +108,7 @@ TEST(Scanner, NamesRunOnThroughNumberCharacters) {
     EXPECT_EQ(probe.LastName(), u"DER"_qs);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Literals, FormulaValue,
     testing::Values(TValueCase{"HexLower", u"0x1f", 31}, TValueCase{"HexAllOnes", u"0XFFFFFFFF", -1},
@@ -140,3 +145,5 @@ TEST(NumberLiteral, MalformedLiteralsAreSyntaxErrorsAfterTheLiteral) {
 }
 
 } // namespace
+
+// clang-format on

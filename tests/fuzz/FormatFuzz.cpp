@@ -18,8 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto selector = TRoundSelector(data[11] % 3);
     const bool isPercent = data[12] & 1;
     const bool isGrouped = data[12] & 2;
-    const TNumberSeparators separators = (data[12] & 4) ? TNumberSeparators{QStringLiteral(","), QStringLiteral(".")}
-                                                        : TNumberSeparators{};
+    const TNumberSeparators separators =
+        (data[12] & 4) ? TNumberSeparators{QStringLiteral(","), QStringLiteral(".")}
+                       : TNumberSeparators{};
     try {
         FormatResultValue(isPercent, roundDecimal, value, selector, isGrouped, separators);
     } catch (const EResultRangeError&) {

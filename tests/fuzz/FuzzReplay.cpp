@@ -23,7 +23,8 @@ std::vector<std::string> readCorpus(int argc, char** argv) {
         if (!std::filesystem::exists(root)) continue;
         auto add = [&](const std::filesystem::path& p) {
             std::ifstream in(p, std::ios::binary);
-            inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            inputs.emplace_back(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
         };
         if (std::filesystem::is_directory(root)) {
             for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
@@ -62,7 +63,8 @@ int main(int argc, char** argv) {
         if (!corpus.empty() && round % 3 == 0) {
             input = corpus[static_cast<std::size_t>(round) % corpus.size()];
             for (int edit = 0; edit < 4 && !input.empty(); ++edit)
-                input[static_cast<std::size_t>(rng()) % input.size()] = static_cast<char>(byte(rng));
+                input[static_cast<std::size_t>(rng()) % input.size()] =
+                    static_cast<char>(byte(rng));
         } else if (round % 3 == 1) {
             for (int i = 0; i < length; ++i) input.push_back(alphabet[pick(rng)]);
         } else {

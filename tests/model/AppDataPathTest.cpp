@@ -52,6 +52,7 @@ struct TProgramFolderCase {
     bool IsBesideProgram;
 };
 
+// clang-format off
 const TProgramFolderCase ProgramFolderCases[] = {
     {"WritableFolderWithoutFile", 0777, 0, true},
     {"WritableFolderWithWritableFile", 0777, 0666, true},
@@ -61,6 +62,7 @@ const TProgramFolderCase ProgramFolderCases[] = {
     {"WritableFolderWithReadOnlyFile", 0777, 0444, false},
     {"DirectoryInPlaceOfTheFile", 0777, -1, false},
 };
+// clang-format on
 
 } // namespace
 
@@ -151,6 +153,7 @@ TEST(AppDataFolderSwitchTest, CountsOnlyAPrefixedSwitchInAnyCase) {
         QStringList Arguments;
         bool Expected;
     };
+    // clang-format off
     const TCase Cases[] = {
         {"NoArguments", {}, false},
         {"Dash", {"-APPDATAFOLDER"}, true},
@@ -165,6 +168,7 @@ TEST(AppDataFolderSwitchTest, CountsOnlyAPrefixedSwitchInAnyCase) {
         {"BlankInside", {"-APPDATA FOLDER"}, false},
         {"FullWidthLetter", {QString::fromUtf8("-ＡPPDATAFOLDER")}, false},
     };
+    // clang-format on
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         EXPECT_EQ(HasAppDataFolderSwitch(Case.Arguments), Case.Expected);

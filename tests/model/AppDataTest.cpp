@@ -49,37 +49,20 @@ struct TScalarCase {
     std::int32_t Expected;
 };
 
-std::int32_t LeftOf(const TAppData& D) {
-    return D.Left;
-}
-std::int32_t TopOf(const TAppData& D) {
-    return D.Top;
-}
-std::int32_t TopMostOf(const TAppData& D) {
-    return D.IsTopMost;
-}
-std::int32_t ScientificOf(const TAppData& D) {
-    return D.IsScientificKey;
-}
-std::int32_t RoundDecimalOf(const TAppData& D) {
-    return D.RoundDecimal;
-}
-std::int32_t RoundSelectorOf(const TAppData& D) {
-    return D.RoundSelector;
-}
-std::int32_t PanelNumberOf(const TAppData& D) {
-    return D.PanelNumber;
-}
-std::int32_t AnimateNumericOf(const TAppData& D) {
-    return D.AnimateNumericPanelStyle;
-}
-std::int32_t ScaleOf(const TAppData& D) {
-    return D.WindowScaleNumber;
-}
+std::int32_t LeftOf(const TAppData& D) { return D.Left; }
+std::int32_t TopOf(const TAppData& D) { return D.Top; }
+std::int32_t TopMostOf(const TAppData& D) { return D.IsTopMost; }
+std::int32_t ScientificOf(const TAppData& D) { return D.IsScientificKey; }
+std::int32_t RoundDecimalOf(const TAppData& D) { return D.RoundDecimal; }
+std::int32_t RoundSelectorOf(const TAppData& D) { return D.RoundSelector; }
+std::int32_t PanelNumberOf(const TAppData& D) { return D.PanelNumber; }
+std::int32_t AnimateNumericOf(const TAppData& D) { return D.AnimateNumericPanelStyle; }
+std::int32_t ScaleOf(const TAppData& D) { return D.WindowScaleNumber; }
 
 constexpr std::int32_t Int32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t Int32Min = std::numeric_limits<std::int32_t>::min();
 
+// clang-format off
 const TScalarCase ScalarCases[] = {
     {"NegativeLeftKept", "Left=-5", "Program", LeftOf, -5},
     {"TopAsStored", "Top=100", "Program", TopOf, 100},
@@ -122,6 +105,7 @@ const TScalarCase ScalarCases[] = {
     {"ScaleBelowLowestStep", "WindowScaleNumber=-13", "Panel", ScaleOf, 0},
     {"ScaleLarge", "WindowScaleNumber=40", "Panel", ScaleOf, 40},
 };
+// clang-format on
 
 class AppDataScalarTest : public testing::TestWithParam<TScalarCase> {};
 
@@ -135,6 +119,7 @@ TEST_P(AppDataScalarTest, ReadsTheStoredValueOrTheDefault) {
     EXPECT_EQ(Case.Field(Data), Case.Expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, AppDataScalarTest, testing::ValuesIn(ScalarCases),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
@@ -169,6 +154,7 @@ TEST_F(AppDataFileTest, WidthsAreWrittenAsWholePixelsRoundingHalvesToEven) {
         float Width;
         const char* Written;
     };
+    // clang-format off
     const TCase Cases[] = {
         {57.5f, "58"},
         {56.5f, "56"},
@@ -180,6 +166,7 @@ TEST_F(AppDataFileTest, WidthsAreWrittenAsWholePixelsRoundingHalvesToEven) {
         {std::numeric_limits<float>::quiet_NaN(), "57"},
         {std::numeric_limits<float>::infinity(), "2147483647"},
     };
+    // clang-format on
     for (int N = 1; N <= static_cast<int>(std::size(Cases)); ++N)
         Data.OptionButtonData().SetWidth(N, Cases[N - 1].Width);
     Data.Write();
@@ -304,6 +291,7 @@ TEST_F(AppDataFileTest, HostileFilesGiveDefaultsOrTheReadableKeys) {
         QByteArray Bytes;
         std::int32_t Left;
     };
+    // clang-format off
     const TCase Cases[] = {
         {"Empty", QByteArray(), -1},
         {"BinaryGarbage", Bytes("\x00\xFF\xFE\x01[\x80]=\x00=\n"), -1},
@@ -312,6 +300,7 @@ TEST_F(AppDataFileTest, HostileFilesGiveDefaultsOrTheReadableKeys) {
         {"LoneCarriageReturns", "[Program]\rLeft=4\r", -1},
         {"ByteOrderMark", "\xEF\xBB\xBF[Program]\r\nLeft=5\r\n", 5},
     };
+    // clang-format on
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         WriteBytes(ProgramFile(), Case.Bytes);
@@ -344,3 +333,5 @@ TEST_F(AppDataFileTest, AFailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(QDir(ProgramFolder()).entryList(QDir::Files | QDir::Hidden),
               QStringList{"Zemtrix.ini"});
 }
+
+// clang-format on

@@ -53,6 +53,7 @@ TEST(CalcEvaluation, VariablesReadTheUserDecimalSeparatorAndAlwaysThePoint) {
         const char16_t* Text;
         std::optional<long double> Value;
     };
+    // clang-format off
     const Case cases[] = {
         {u",", u"2,5", 2.5L},
         {u",", u"2.5", 2.5L},
@@ -69,6 +70,7 @@ TEST(CalcEvaluation, VariablesReadTheUserDecimalSeparatorAndAlwaysThePoint) {
         {u"e", u"2e5", 2e5L},
         {u"e", u"2.5", 2.5L},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const QString text = QString::fromUtf16(c.Text);
         SCOPED_TRACE(QString::fromUtf16(c.Separator).toStdString() + " " + text.toStdString());
@@ -76,7 +78,8 @@ TEST(CalcEvaluation, VariablesReadTheUserDecimalSeparatorAndAlwaysThePoint) {
         variables.SetValue(4, text);
         if (c.Value) {
             EXPECT_EQ(ReadCalcVariables(variables, c.Separator).Values[3], *c.Value);
-            EXPECT_EQ(CalculateFormula(u"V4*2"_qs, variables, std::nullopt, c.Separator), *c.Value * 2);
+            EXPECT_EQ(CalculateFormula(u"V4*2"_qs, variables, std::nullopt, c.Separator),
+                      *c.Value * 2);
         } else {
             EXPECT_THROW(ReadCalcVariables(variables, c.Separator), EVariableError);
         }
@@ -87,7 +90,8 @@ TEST(CalcEvaluation, AnyUnreadableValueFailsEveryEvaluation) {
     for (const QString& bad : {u""_qs, u"1,000"_qs, u"abc"_qs, u"1 2"_qs, u"0x10"_qs}) {
         TVariableButtonData variables;
         variables.SetValue(6, bad);
-        EXPECT_THROW(Calculate(u"1+1"_qs, std::nullopt, variables), EVariableError) << bad.toStdString();
+        EXPECT_THROW(Calculate(u"1+1"_qs, std::nullopt, variables), EVariableError)
+            << bad.toStdString();
     }
 }
 

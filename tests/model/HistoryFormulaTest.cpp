@@ -17,6 +17,7 @@ struct THistoryFormulaRow {
     const char* Copy;    // with the "." decimal separator
 };
 
+// clang-format off
 const THistoryFormulaRow HistoryFormulaRows[] = {
     {"MixedSigns",
      {12, -3, 4.5L},
@@ -43,6 +44,7 @@ const THistoryFormulaRow HistoryFormulaRows[] = {
      "0.333333333333333\r\n-123456789012345"},
     {"Nothing", {}, "", "", ""},
 };
+// clang-format on
 
 class HistoryFormulaTest : public testing::TestWithParam<THistoryFormulaRow> {};
 
@@ -61,7 +63,8 @@ TEST_P(HistoryFormulaTest, FormulasEvaluateToSumAndAverage) {
     long double sum = 0;
     for (const long double value : row.Values) {
         long double rounded = 0;
-        ASSERT_TRUE(TryReadNumber(GeneralText(value, 15, MachineNumberSeparators()), rounded, u"."));
+        ASSERT_TRUE(
+            TryReadNumber(GeneralText(value, 15, MachineNumberSeparators()), rounded, u"."));
         sum += rounded;
     }
     const auto evaluate = [](const QString& AFormula) {
@@ -72,6 +75,7 @@ TEST_P(HistoryFormulaTest, FormulasEvaluateToSumAndAverage) {
     EXPECT_EQ(evaluate(HistoryAverageFormula(row.Values)), RoundToFifteenDigits(sum / count));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, HistoryFormulaTest, testing::ValuesIn(HistoryFormulaRows),
                          [](const auto& AInfo) { return std::string(AInfo.param.Name); });
 
@@ -89,3 +93,5 @@ TEST(HistoryFormula, NonFiniteValueIsRefused) {
 }
 
 } // namespace
+
+// clang-format on

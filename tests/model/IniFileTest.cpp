@@ -15,9 +15,7 @@ namespace {
 
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
 
-TIniFile Parse(const char* Utf8) {
-    return TIniFile::FromBytes(QByteArray(Utf8));
-}
+TIniFile Parse(const char* Utf8) { return TIniFile::FromBytes(QByteArray(Utf8)); }
 
 QByteArray Utf16WithMark(const QString& Text, bool IsBigEndian) {
     QByteArray Bytes;
@@ -38,6 +36,7 @@ struct TLookupCase {
     std::optional<const char*> Expected;
 };
 
+// clang-format off
 const TLookupCase LookupCases[] = {
     {"ExactMatch", "[Program]\nLeft=5\n", "Program", "Left", "5"},
     {"CaseInsensitiveNames", "[PROGRAM]\nlEFT=5\n", "Program", "Left", "5"},
@@ -61,6 +60,7 @@ const TLookupCase LookupCases[] = {
     {"SectionWithoutClosingBracket", "[S\nK=5\n", "S", "K", "5"},
     {"Utf8Value", "[S]\nK=税込\n", "S", "K", "税込"},
 };
+// clang-format on
 
 class IniLookupTest : public testing::TestWithParam<TLookupCase> {};
 
@@ -76,6 +76,7 @@ TEST_P(IniLookupTest, FindsTheValueAClassicProfileReaderWould) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, IniLookupTest, testing::ValuesIn(LookupCases),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
@@ -192,6 +193,7 @@ TEST(IniFileTest, AddedLinesKeepTheirPlacesWhateverTheWritingOrder) {
 }
 
 TEST(IniFileTest, NamesThatWouldNotReadBackAreNotWritten) {
+    // clang-format off
     const std::pair<QString, QString> Names[] = {
         {"S", ""},
         {"S", "a=b"},
@@ -205,6 +207,7 @@ TEST(IniFileTest, NamesThatWouldNotReadBackAreNotWritten) {
         {"S\n[T", "K"},
         {"S", QString(QChar(0xD800))},
     };
+    // clang-format on
     for (const auto& [Section, Key] : Names) {
         TIniFile Ini = Parse("[S]\nK=1\n");
         Ini.WriteString(Section, Key, "2");
@@ -219,6 +222,7 @@ TEST(IniFileTest, WrittenValuesReadBackUnchangedExceptLineBreaks) {
         const char* Written;
         const char* ReadBack;
     };
+    // clang-format off
     const TCase Cases[] = {
         {"Empty", "", ""},
         {"LeadingAndTrailingBlanks", " a\t", " a\t"},
@@ -231,6 +235,7 @@ TEST(IniFileTest, WrittenValuesReadBackUnchangedExceptLineBreaks) {
         {"LineBreaksBecomeBlanks", "a\r\nb\nc\r", "a  b c "},
         {"ByteOrderMarksFirst", "\xEF\xBB\xBF\xEF\xBB\xBFx", "\xEF\xBB\xBF\xEF\xBB\xBFx"},
     };
+    // clang-format on
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         TIniFile Ini;
@@ -342,3 +347,5 @@ TEST_F(IniSaveTest, AFullDiskWhileRewritingInPlaceLeavesTheOldFile) {
     EXPECT_EQ(ReadBytes(FileName()), Old);
     EXPECT_EQ(FolderEntries(), QStringList{"Zemtrix.ini"});
 }
+
+// clang-format on

@@ -16,6 +16,7 @@ TEST(SplitTextTest, SplitsAtEveryDelimiterAndKeepsEmptyParts) {
         QString Delimiter;
         QStringList Parts;
     };
+    // clang-format off
     const Case cases[] = {
         {u"a:b"_qs, u":"_qs, {u"a"_qs, u"b"_qs}},
         {u"a::b"_qs, u":"_qs, {u"a"_qs, {}, u"b"_qs}},
@@ -26,6 +27,7 @@ TEST(SplitTextTest, SplitsAtEveryDelimiterAndKeepsEmptyParts) {
         {u"1<>2<>"_qs, u"<>"_qs, {u"1"_qs, u"2"_qs, {}}},
         {u"a:b"_qs, {}, {u"a:b"_qs}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::array<QString, 8> parts;
         const int count = SplitText(c.Text, c.Delimiter, parts);
@@ -53,6 +55,7 @@ TEST(OptionEditLineTest, ReadsTitleAndExpressionWithEitherColon) {
         QString Expression;
         QString Caption;
     };
+    // clang-format off
     const Case cases[] = {
         {u"税込：[]*1.08@DP0="_qs, u"税込"_qs, u"[]*1.08@DP0="_qs, u"税込"_qs},
         {u"a:b:c"_qs, u"a"_qs, u"b"_qs, u"a"_qs},
@@ -63,6 +66,7 @@ TEST(OptionEditLineTest, ReadsTitleAndExpressionWithEitherColon) {
         {u"x：y:z"_qs, u"x：y"_qs, u"z"_qs, u"x：y"_qs}, // the half-width colon wins
         {u"：："_qs, {}, {}, {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const TOptionEditLine line = ReadOptionEditText(c.Line);
         EXPECT_EQ(line.Title, c.Title) << c.Line.toStdString();
@@ -85,6 +89,7 @@ TEST(OptionButtonRowTest, WidthCyclesOneColumnAtATimeAndResetsAtTheEdge) {
         int Width;
         std::vector<int> Widths; // after each double-click; the last one is the reset
     };
+    // clang-format off
     const Case cases[] = {
         {"column 0", 16, 57, {121, 185, 249, 313, 57}},
         {"column 1", 80, 57, {121, 185, 249, 57}},
@@ -92,6 +97,7 @@ TEST(OptionButtonRowTest, WidthCyclesOneColumnAtATimeAndResetsAtTheEdge) {
         {"a hand-edited width stops short of the edge", 16, 100, {164, 228, 292, 57}},
         {"a width already past the edge", 80, 313, {57}},
     };
+    // clang-format on
     EXPECT_EQ(kRightEdge, 329);
     for (const Case& c : cases) {
         int width = c.Width;
@@ -116,8 +122,7 @@ TRow RowOfWidths(std::initializer_list<int> AWidths) {
 
 std::string Shown(const TRow& ARow) {
     std::string text;
-    for (const TCell& cell : ARow)
-        text += cell.IsVisible ? std::to_string(cell.Width) + " " : "- ";
+    for (const TCell& cell : ARow) text += cell.IsVisible ? std::to_string(cell.Width) + " " : "- ";
     return text;
 }
 
@@ -130,6 +135,7 @@ TEST(OptionButtonRowTest, AWiderButtonHidesTheButtonsItCovers) {
     };
     TRow hiddenChanged = RowOfWidths({57, 121, 57, 57, 57});
     hiddenChanged[1].IsVisible = false;
+    // clang-format off
     const Case cases[] = {
         {"one more column", RowOfWidths({121, 57, 57, 57, 57}), 0, "121 - 57 57 57 "},
         {"the whole row", RowOfWidths({313, 57, 57, 57, 57}), 0, "313 - - - - "},
@@ -141,6 +147,7 @@ TEST(OptionButtonRowTest, AWiderButtonHidesTheButtonsItCovers) {
          "57 57 57 57 121 "},
         {"a hidden button changes nothing", hiddenChanged, 1, "57 - 57 57 57 "},
     };
+    // clang-format on
     for (const Case& c : cases) {
         TRow row = c.Row;
         ArrangeOptionButtonRow(row, c.Changed);

@@ -23,6 +23,7 @@ struct TFormatRow {
     const char* Text; // with "." decimal and "," thousands
 };
 
+// clang-format off
 const TFormatRow FormatRows[] = {
     {"FixedGrouped", 1234.5L, false, 2, rs54, true, "1,234.50"},
     {"FixedPlain", 1234.5L, false, 2, rs54, false, "1234.50"},
@@ -93,10 +94,10 @@ const TFormatRow FormatRows[] = {
     {"HexNegativeTieToEven", -2.5L, false, -16, rs54, false, "0xFFFFFFFFFFFFFFFE"},
     {"HexBelowHalfRoundsDown", 0.49L, false, -16, rs54, false, "0x0"},
 };
+// clang-format on
 
 // A table text ("." decimal, "," thousands) written with other separators.
-QString WithSeparators(const char* Text, const TNumberSeparators& Separators)
-{
+QString WithSeparators(const char* Text, const TNumberSeparators& Separators) {
     QString Result;
     for (const QChar Character : QString::fromLatin1(Text)) {
         if (Character == u'.')
@@ -109,28 +110,27 @@ QString WithSeparators(const char* Text, const TNumberSeparators& Separators)
     return Result;
 }
 
-QString Format(const TFormatRow& Row, const TNumberSeparators& Separators)
-{
-    return FormatResultValue(Row.IsPercent, Row.RoundDecimal, Row.Value, Row.Selector,
-                             Row.Grouped, Separators);
+QString Format(const TFormatRow& Row, const TNumberSeparators& Separators) {
+    return FormatResultValue(Row.IsPercent, Row.RoundDecimal, Row.Value, Row.Selector, Row.Grouped,
+                             Separators);
 }
 
 class FormatResultValueTest : public testing::TestWithParam<TFormatRow> {};
 
-TEST_P(FormatResultValueTest, MachineSeparators)
-{
+TEST_P(FormatResultValueTest, MachineSeparators) {
     EXPECT_EQ(Format(GetParam(), MachineNumberSeparators()).toStdString(), GetParam().Text);
 }
 
-TEST_P(FormatResultValueTest, OtherSeparators)
-{
+TEST_P(FormatResultValueTest, OtherSeparators) {
     const TFormatRow& Row = GetParam();
+    // clang-format off
     const TNumberSeparators Others[] = {
         {QStringLiteral(","), QStringLiteral(".")},
         {QStringLiteral(","), QStringLiteral("\u00A0")},
         {QStringLiteral(","), QStringLiteral("\u202F")},
         {QStringLiteral("."), QString()},
     };
+    // clang-format on
     for (const TNumberSeparators& Separators : Others) {
         EXPECT_EQ(Format(Row, Separators), WithSeparators(Row.Text, Separators))
             << "decimal " << Separators.Decimal.toStdString() << ", thousands "
@@ -138,6 +138,7 @@ TEST_P(FormatResultValueTest, OtherSeparators)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, FormatResultValueTest, testing::ValuesIn(FormatRows),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
@@ -149,6 +150,7 @@ struct TRangeRow {
     TRoundSelector Selector;
 };
 
+// clang-format off
 const TRangeRow RangeRows[] = {
     {"HexAbove64Bits", 1E19L, false, -16, rs54},
     {"HexAt2Pow63", 9223372036854775808.0L, false, -16, rs54},
@@ -167,22 +169,21 @@ const TRangeRow RangeRows[] = {
     {"NaN", std::numeric_limits<long double>::quiet_NaN(), false, -1, rs54},
     {"NaNBin", std::numeric_limits<long double>::quiet_NaN(), false, -2, rs54},
 };
+// clang-format on
 
 class FormatRangeErrorTest : public testing::TestWithParam<TRangeRow> {};
 
-TEST_P(FormatRangeErrorTest, Throws)
-{
+TEST_P(FormatRangeErrorTest, Throws) {
     const TRangeRow& Row = GetParam();
-    EXPECT_THROW(FormatResultValue(Row.IsPercent, Row.RoundDecimal, Row.Value, Row.Selector,
-                                   false, MachineNumberSeparators()),
+    EXPECT_THROW(FormatResultValue(Row.IsPercent, Row.RoundDecimal, Row.Value, Row.Selector, false,
+                                   MachineNumberSeparators()),
                  EResultRangeError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FormatRangeErrorTest, testing::ValuesIn(RangeRows),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
-TEST(FormatResultValue, HexReachesBothInt64Limits)
-{
+TEST(FormatResultValue, HexReachesBothInt64Limits) {
     const TNumberSeparators Machine = MachineNumberSeparators();
     EXPECT_EQ(FormatResultValue(false, -16, 9223372036854775807.0L, rs54, false, Machine),
               QStringLiteral("0x7FFFFFFFFFFFFFFF"));
@@ -197,6 +198,7 @@ struct TGeneralRow {
     const char* Text;
 };
 
+// clang-format off
 const TGeneralRow GeneralRows[] = {
     {"OneThird", 1.0L / 3, 15, "0.333333333333333"},
     {"TwoThirdsRoundsUp", 2.0L / 3, 15, "0.666666666666667"},
@@ -217,11 +219,11 @@ const TGeneralRow GeneralRows[] = {
     {"PrecisionAbove18IsClamped", 1.0L / 3, 40, "0.333333333333333333"},
     {"PrecisionBelow1IsClamped", 2.5L, 0, "3"},
 };
+// clang-format on
 
 class GeneralTextTest : public testing::TestWithParam<TGeneralRow> {};
 
-TEST_P(GeneralTextTest, Text)
-{
+TEST_P(GeneralTextTest, Text) {
     const TGeneralRow& Row = GetParam();
     EXPECT_EQ(GeneralText(Row.Value, Row.P, MachineNumberSeparators()).toStdString(), Row.Text);
 }
@@ -229,16 +231,14 @@ TEST_P(GeneralTextTest, Text)
 INSTANTIATE_TEST_SUITE_P(Rows, GeneralTextTest, testing::ValuesIn(GeneralRows),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
-TEST(GeneralText, UsesDecimalSeparatorButNeverGroups)
-{
+TEST(GeneralText, UsesDecimalSeparatorButNeverGroups) {
     const TNumberSeparators Separators{QStringLiteral("\u066B"), QStringLiteral(",")};
     EXPECT_EQ(GeneralText(-1234567.25L, 15, Separators), QStringLiteral("-1234567\u066B25"));
     EXPECT_EQ(GeneralText(1.5E-7L, 15, Separators), QStringLiteral("1\u066B5E-7"));
 }
 
 // The 15-digit text must read back to the same value it was made from.
-TEST(GeneralText, FifteenDigitRoundTripIsStable)
-{
+TEST(GeneralText, FifteenDigitRoundTripIsStable) {
     const TNumberSeparators Machine = MachineNumberSeparators();
     for (long double Value : {1.0L / 3, 0.1L, 1E-300L, 123.456L, -9.87654321E100L, 1E15L}) {
         const QString Once = GeneralText(Value, 15, Machine);
@@ -247,16 +247,14 @@ TEST(GeneralText, FifteenDigitRoundTripIsStable)
     }
 }
 
-TEST(FixedText, DecimalsOutsideRange)
-{
+TEST(FixedText, DecimalsOutsideRange) {
     const TNumberSeparators Machine = MachineNumberSeparators();
     EXPECT_EQ(FixedText(1.005L, 19, false, Machine), QStringLiteral("1.01"));
     EXPECT_EQ(FixedText(0.5L, 18, false, Machine), QStringLiteral("0.500000000000000000"));
     EXPECT_EQ(FixedText(2.5L, -4, false, Machine), QStringLiteral("3"));
 }
 
-TEST(TextBuilders, RejectNonFiniteValues)
-{
+TEST(TextBuilders, RejectNonFiniteValues) {
     const TNumberSeparators Machine = MachineNumberSeparators();
     const long double Infinity = std::numeric_limits<long double>::infinity();
     const long double NaN = std::numeric_limits<long double>::quiet_NaN();
@@ -266,8 +264,7 @@ TEST(TextBuilders, RejectNonFiniteValues)
     EXPECT_THROW(GroupedText(NaN, Machine), EResultRangeError);
 }
 
-TEST(IntToBin, Digits)
-{
+TEST(IntToBin, Digits) {
     EXPECT_EQ(IntToBin(0), QStringLiteral("0"));
     EXPECT_EQ(IntToBin(5), QStringLiteral("101"));
     EXPECT_EQ(IntToBin(6), QStringLiteral("110"));
@@ -277,15 +274,13 @@ TEST(IntToBin, Digits)
               QStringLiteral("1") + QString(63, u'0'));
 }
 
-TEST(NumberSeparators, MachineSeparatorsArePointAndComma)
-{
+TEST(NumberSeparators, MachineSeparatorsArePointAndComma) {
     const TNumberSeparators Machine = MachineNumberSeparators();
     EXPECT_EQ(Machine.Decimal, QStringLiteral("."));
     EXPECT_EQ(Machine.Thousands, QStringLiteral(","));
 }
 
-TEST(NumberSeparators, SystemSeparatorsFollowQtSystemLocale)
-{
+TEST(NumberSeparators, SystemSeparatorsFollowQtSystemLocale) {
     const QLocale System = QLocale::system();
     const TNumberSeparators Separators = SystemNumberSeparators();
     EXPECT_EQ(Separators.Decimal, System.decimalPoint());
@@ -293,3 +288,5 @@ TEST(NumberSeparators, SystemSeparatorsFollowQtSystemLocale)
 }
 
 } // namespace
+
+// clang-format on

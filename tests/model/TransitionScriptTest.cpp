@@ -12,6 +12,7 @@ TEST(TransitionScriptTest, ClientHeightBeforeAShow) {
         bool IsPageVisible, IsKeypadVisible;
         int Height;
     };
+    // clang-format off
     const TRow rows[] = {
         {"keypad under the page, step 0", 1.0f, TKeyArea::Keypad, true, false, 448},
         {"keypad alone, step 0", 1.0f, TKeyArea::Keypad, false, false, 320},
@@ -30,6 +31,7 @@ TEST(TransitionScriptTest, ClientHeightBeforeAShow) {
         {"page over the keypad, halves", 0.03125f, TKeyArea::Page, false, true, 14},
         {"page alone, half", 0.03125f, TKeyArea::Page, false, false, 8},
     };
+    // clang-format on
     for (const TRow& row : rows)
         EXPECT_EQ(
             KeyAreaShowClientHeight(row.Scale, row.Area, row.IsPageVisible, row.IsKeypadVisible),

@@ -1,8 +1,8 @@
 // The layout arithmetic of the window: client sizes per zoom step, with and without the history
 // beside the calculator, and the style sheet's lengths scaled with the keys.
+#include "model/WindowLayout.h"
 #include "QtPrinters.h"
 #include "model/StyleSheetScale.h"
-#include "model/WindowLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +16,9 @@ TEST(WindowLayout, ClientWidthPerStep) {
         int Width;
         int WidthWithHistory;
     };
-    for (const Case c : {Case{0, 344, 688}, Case{1, 361, 722}, Case{2, 378, 757}, Case{3, 396, 791}, Case{5, 430, 860},
-                         Case{10, 516, 1032}, Case{-1, 327, 654}, Case{-10, 172, 344}, Case{-11, 155, 310},
-                         Case{-12, 138, 275}}) {
+    for (const Case c : {Case{0, 344, 688}, Case{1, 361, 722}, Case{2, 378, 757}, Case{3, 396, 791},
+                         Case{5, 430, 860}, Case{10, 516, 1032}, Case{-1, 327, 654},
+                         Case{-10, 172, 344}, Case{-11, 155, 310}, Case{-12, 138, 275}}) {
         EXPECT_EQ(ClientWidth(ScaleOf(c.Step), false), c.Width) << c.Step;
         EXPECT_EQ(ClientWidth(ScaleOf(c.Step), true), c.WidthWithHistory) << c.Step;
     }
@@ -30,8 +30,8 @@ TEST(WindowLayout, AreasStackWithOnePixelOverlap) {
         int Height;
         double KeypadTop;
     };
-    for (const Case c : {Case{true, true, 448, 240}, Case{true, false, 240, 240}, Case{false, true, 320, 112},
-                         Case{false, false, 112, 112}}) {
+    for (const Case c : {Case{true, true, 448, 240}, Case{true, false, 240, 240},
+                         Case{false, true, 320, 112}, Case{false, false, 112, 112}}) {
         const TAreaStack stack = StackAreas(1.0, c.Scientific, c.Numeric);
         EXPECT_EQ(stack.ClientHeight, c.Height);
         EXPECT_EQ(stack.PageTop, 112);
@@ -50,9 +50,10 @@ TEST(WindowLayout, HalvesRoundToEven) {
 }
 
 TEST(StyleSheetScale, LengthsInPixelsScaleAndNothingElse) {
-    const QString sheet = u"A { border: 1px solid #9A9A9A; border-radius: 3px; padding: 0px 2px; }\n"
-                          "B { min-height: 19px; background: rgba(42, 138, 223, 128); width: 12.5px; }\n"
-                          "C[styleName=\"X1px\"] { stop: 0.49 #EFEFEF; }"_qs;
+    const QString sheet =
+        u"A { border: 1px solid #9A9A9A; border-radius: 3px; padding: 0px 2px; }\n"
+        "B { min-height: 19px; background: rgba(42, 138, 223, 128); width: 12.5px; }\n"
+        "C[styleName=\"X1px\"] { stop: 0.49 #EFEFEF; }"_qs;
     EXPECT_EQ(ScaledStyleSheet(sheet, 1.0), QString(sheet).replace(u"12.5px"_qs, u"13px"_qs));
     EXPECT_EQ(ScaledStyleSheet(sheet, 2.0),
               u"A { border: 2px solid #9A9A9A; border-radius: 6px; padding: 0px 4px; }\n"

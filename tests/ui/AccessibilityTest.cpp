@@ -39,6 +39,7 @@ TEST_F(AccessibilityTest, NamesAndShortcutTooltips) {
         QString Spoken;
         const char* Shortcut; // named by the tooltip; nullptr: no tooltip
     };
+    // clang-format off
     const Row rows[] = {
         {"ScientificKeyBtn", u"scientific keys"_qs, "F1"},
         {"NumericKeyBtn", u"numeric keys"_qs, "F2"},
@@ -77,6 +78,7 @@ TEST_F(AccessibilityTest, NamesAndShortcutTooltips) {
         {"HistoryPanelSumBtn", u"sum of selected results"_qs, nullptr},
         {"HistoryPanelCloseBtn", u"close history"_qs, "F3"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         QWidget* control = Find<QWidget>(row.Name);
         ASSERT_NE(control, nullptr);
@@ -105,12 +107,9 @@ TEST_F(AccessibilityTest, EveryControlHasAName) {
         EXPECT_EQ(Interface(key)->role(), QAccessible::Button);
     }
     std::vector<QWidget*> others;
-    for (auto* widget : Form->findChildren<QToolButton*>())
-        others.push_back(widget);
-    for (auto* widget : Form->findChildren<QComboBox*>())
-        others.push_back(widget);
-    for (auto* widget : Form->findChildren<QLineEdit*>())
-        others.push_back(widget);
+    for (auto* widget : Form->findChildren<QToolButton*>()) others.push_back(widget);
+    for (auto* widget : Form->findChildren<QComboBox*>()) others.push_back(widget);
+    for (auto* widget : Form->findChildren<QLineEdit*>()) others.push_back(widget);
     for (auto* widget : Find<QWidget>("HistoryButtonPanel")->findChildren<QPushButton*>())
         others.push_back(widget);
     for (QWidget* widget : others) {
@@ -143,14 +142,17 @@ TEST_F(AccessibilityTest, NamesFollowChangingCaptions) {
 
 TEST_F(AccessibilityTest, PressActionActsLikeAPointer) {
     auto press = [this](const char* AName) {
-        Interface(Find<QWidget>(AName))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        Interface(Find<QWidget>(AName))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
     };
     SetLine(u"12"_qs, 1);
     press("Digit7Btn");
     EXPECT_EQ(Line(), u"172"_qs) << "at the line's caret";
     press("PlusBtn");
     press("Digit1Btn");
-    EXPECT_EQ(Line(), u"17 ＋ 12"_qs) << "each press continues where the previous one left the caret";
+    EXPECT_EQ(Line(), u"17 ＋ 12"_qs)
+        << "each press continues where the previous one left the caret";
     press("EnterBtn");
     EXPECT_EQ(ResultText(), u"29"_qs) << "＝ evaluates on the press itself";
 }
@@ -161,13 +163,14 @@ TEST_F(AccessibilityTest, PressActionActsLikeAPointer) {
 bool SwitchAccessibility(bool AIsOn) {
     using TAccessibilityOf = void* (*)(const void* AIntegration);
     using TSetActive = void (*)(void* AAccessibility, bool AIsActive);
-    auto* const* integration =
-        static_cast<void* const*>(dlsym(RTLD_DEFAULT, "_ZN22QGuiApplicationPrivate20platform_integrationE"));
-    const auto accessibilityOf =
-        reinterpret_cast<TAccessibilityOf>(dlsym(RTLD_DEFAULT, "_ZNK20QPlatformIntegration13accessibilityEv"));
-    const auto setActive = reinterpret_cast<TSetActive>(dlsym(RTLD_DEFAULT, "_ZN22QPlatformAccessibility9setActiveEb"));
-    if (QGuiApplication::platformName() != u"offscreen" || !integration || !*integration || !accessibilityOf ||
-        !setActive)
+    auto* const* integration = static_cast<void* const*>(
+        dlsym(RTLD_DEFAULT, "_ZN22QGuiApplicationPrivate20platform_integrationE"));
+    const auto accessibilityOf = reinterpret_cast<TAccessibilityOf>(
+        dlsym(RTLD_DEFAULT, "_ZNK20QPlatformIntegration13accessibilityEv"));
+    const auto setActive = reinterpret_cast<TSetActive>(
+        dlsym(RTLD_DEFAULT, "_ZN22QPlatformAccessibility9setActiveEb"));
+    if (QGuiApplication::platformName() != u"offscreen" || !integration || !*integration ||
+        !accessibilityOf || !setActive)
         return false;
     setActive(accessibilityOf(*integration), AIsOn);
     return QAccessible::isActive() == AIsOn;
@@ -182,13 +185,16 @@ std::vector<TAnnouncement> Announcements;
 void RecordAnnouncement(QAccessibleEvent* AEvent) {
     if (AEvent->type() == QAccessible::ValueChanged)
         Announcements.push_back(
-            {AEvent->object()->objectName(), static_cast<QAccessibleValueChangeEvent*>(AEvent)->value().toString()});
+            {AEvent->object()->objectName(),
+             static_cast<QAccessibleValueChangeEvent*>(AEvent)->value().toString()});
 }
 
 TEST_F(AccessibilityTest, EveryNewResultIsAnnounced) {
-    if (!SwitchAccessibility(true)) GTEST_SKIP() << "cannot switch accessibility on for this platform";
+    if (!SwitchAccessibility(true))
+        GTEST_SKIP() << "cannot switch accessibility on for this platform";
     Announcements.clear();
-    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(RecordAnnouncement);
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler(RecordAnnouncement);
 
     Type(u"1+2"_qs);
     Enter();

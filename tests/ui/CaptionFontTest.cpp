@@ -24,15 +24,15 @@ protected:
         QStringList texts{AWindow->windowTitle(), AWindow->toolTip()};
         for (const QWidget* widget : AWindow->findChildren<QWidget*>()) {
             texts << widget->windowTitle() << widget->toolTip();
-            if (auto* button = qobject_cast<const QAbstractButton*>(widget)) texts << button->text();
+            if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+                texts << button->text();
             if (auto* label = qobject_cast<const QLabel*>(widget)) texts << label->text();
             if (auto* edit = qobject_cast<const QLineEdit*>(widget)) texts << edit->text();
             if (auto* combo = qobject_cast<const QComboBox*>(widget))
                 for (int index = 0; index < combo->count(); ++index)
                     texts << combo->itemText(index);
             if (auto* menu = qobject_cast<const QMenu*>(widget))
-                for (const QAction* action : menu->actions())
-                    texts << action->text();
+                for (const QAction* action : menu->actions()) texts << action->text();
         }
         return texts;
     }
@@ -61,8 +61,9 @@ TEST_F(CaptionFontTest, HoldsEveryNonAsciiCharacterTheWindowShows) {
         ASSERT_TRUE(font.isValid()) << file.toStdString();
         EXPECT_EQ(font.familyName(), QString::fromLatin1(CaptionFontFamily));
         for (char32_t c : characters)
-            EXPECT_TRUE(font.supportsCharacter(c)) << file.toStdString() << " lacks U+" << std::hex << std::uppercase
-                                                   << unsigned(c) << ": run scripts/subset-caption-font.py";
+            EXPECT_TRUE(font.supportsCharacter(c))
+                << file.toStdString() << " lacks U+" << std::hex << std::uppercase << unsigned(c)
+                << ": run scripts/subset-caption-font.py";
     }
 }
 

@@ -8,7 +8,9 @@ namespace {
 class CommandStringTest : public MainWinFixture {
 protected:
     // Sets the display to fixed decimals through the decimals list, as a user would.
-    void ChooseDecimals(int ADecimals) { Find<QComboBox>("RoundCombo")->setCurrentIndex(ADecimals + 1); }
+    void ChooseDecimals(int ADecimals) {
+        Find<QComboBox>("RoundCombo")->setCurrentIndex(ADecimals + 1);
+    }
     QAction* Action(const char* AName) { return Find<QAction>(AName); }
 };
 
@@ -26,7 +28,8 @@ struct CommandCase {
     QString Result;
 };
 
-class CommandStringTable : public CommandStringTest, public testing::WithParamInterface<CommandCase> {};
+class CommandStringTable : public CommandStringTest,
+                           public testing::WithParamInterface<CommandCase> {};
 
 TEST_P(CommandStringTable, SubstitutesAppliesDirectivesAndEvaluates) {
     const CommandCase& c = GetParam();
@@ -38,10 +41,12 @@ TEST_P(CommandStringTable, SubstitutesAppliesDirectivesAndEvaluates) {
     EXPECT_EQ(Form->CurrentRoundDecimal(), c.RoundDecimalAfter);
     EXPECT_EQ(Form->CurrentRoundSelector(), c.SelectorAfter);
     EXPECT_EQ(Form->DigitGroupingSeparator(), c.GroupingAfter);
-    EXPECT_TRUE(Find<QWidget>("EnterBtn")->hasFocus()) << "a successful command leaves the focus on the = key";
+    EXPECT_TRUE(Find<QWidget>("EnterBtn")->hasFocus())
+        << "a successful command leaves the focus on the = key";
     EXPECT_TRUE(Form->AfterEvaluation());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Examples, CommandStringTable,
     testing::Values(
@@ -124,3 +129,5 @@ TEST_F(CommandStringTest, RoundingButtonsReevaluate) {
 }
 
 } // namespace
+
+// clang-format on

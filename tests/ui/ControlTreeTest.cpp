@@ -31,6 +31,7 @@ TEST_F(ControlTreeTest, KeyCaptionsAndStyles) {
         QString Caption;
         const char* Style;
     };
+    // clang-format off
     const Row rows[] = {
         {"InvBtn", u"inv"_qs, "InvBtnStyle"},       {"HypBtn", u"hyp"_qs, "InvBtnStyle"},
         {"SinBtn", u"sin"_qs, "KeyBtnStyle"},       {"CosBtn", u"cos"_qs, "KeyBtnStyle"},
@@ -53,6 +54,7 @@ TEST_F(ControlTreeTest, KeyCaptionsAndStyles) {
         {"HistoryPanelAverageBtn", u"Ave"_qs, "HistoryPanelBtnStyle"},
         {"HistoryPanelCloseBtn", u"Close"_qs, "HistoryPanelBtnStyle"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         EXPECT_EQ(Caption(row.Name), row.Caption) << row.Name;
         EXPECT_EQ(Style(row.Name), QString::fromLatin1(row.Style)) << row.Name;
@@ -65,6 +67,7 @@ TEST_F(ControlTreeTest, ControlsSitInTheirParentsAtTheirDesignPlaces) {
         const char* Parent;
         QRect Design;
     };
+    // clang-format off
     const Row rows[] = {
         {"ExpressionPanel", "MainForm", {0, 0, 344, 113}},
         {"RoundCombo", "ExpressionPanel", {259, 6, 70, 18}},
@@ -90,20 +93,24 @@ TEST_F(ControlTreeTest, ControlsSitInTheirParentsAtTheirDesignPlaces) {
         {"AnsBtn", "ButtonPanel", {144, 168, 57, 33}},
         {"HistoryPanelEditBtn", "HistoryButtonPanel", {263, 3, 36, 18}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         const QWidget* widget = Find<QWidget>(row.Name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromLatin1(row.Parent)) << row.Name;
+        EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromLatin1(row.Parent))
+            << row.Name;
         EXPECT_EQ(DesignGeometry(widget), row.Design) << row.Name;
     }
 }
 
 TEST_F(ControlTreeTest, PanelsAreStackedInDrawingOrder) {
     QStringList panels = NamesOf(Form->children());
-    panels.removeIf([](const QString& AName) { return !AName.endsWith(u"Panel"_qs) && !AName.endsWith(u"Viewport"_qs); });
-    EXPECT_EQ(panels, QStringList({u"ButtonPanel"_qs, u"ScientificPanel"_qs, u"Option1Panel"_qs, u"VariablePanel"_qs,
-                                   u"HistoryPanel"_qs, u"NumericViewport"_qs, u"ScientificViewport"_qs,
-                                   u"ExpressionPanel"_qs}));
+    panels.removeIf([](const QString& AName) {
+        return !AName.endsWith(u"Panel"_qs) && !AName.endsWith(u"Viewport"_qs);
+    });
+    EXPECT_EQ(panels, QStringList({u"ButtonPanel"_qs, u"ScientificPanel"_qs, u"Option1Panel"_qs,
+                                   u"VariablePanel"_qs, u"HistoryPanel"_qs, u"NumericViewport"_qs,
+                                   u"ScientificViewport"_qs, u"ExpressionPanel"_qs}));
 }
 
 // The option page's row re-flow walks the page's children in this order.
@@ -116,10 +123,12 @@ TEST_F(ControlTreeTest, OptionPageChildOrder) {
 }
 
 TEST_F(ControlTreeTest, VisibilityAtStart) {
-    for (const char* name : {"Option1Panel", "VariablePanel", "HistoryPanel", "Option1Edit", "Option14Edit",
-                             "VariableBtn1Edit", "VariableBtn6Edit", "NumericViewport", "ScientificViewport"})
+    for (const char* name :
+         {"Option1Panel", "VariablePanel", "HistoryPanel", "Option1Edit", "Option14Edit",
+          "VariableBtn1Edit", "VariableBtn6Edit", "NumericViewport", "ScientificViewport"})
         EXPECT_FALSE(Find<QWidget>(name)->isVisibleTo(Form.get())) << name;
-    for (const char* name : {"ExpressionPanel", "ScientificPanel", "ButtonPanel", "ExpressionEdit", "ResultLabel"})
+    for (const char* name :
+         {"ExpressionPanel", "ScientificPanel", "ButtonPanel", "ExpressionEdit", "ResultLabel"})
         EXPECT_TRUE(Find<QWidget>(name)->isVisibleTo(Form.get())) << name;
     for (const char* name : {"VariableData1Edit", "Variable6Btn", "Label5", "Option2Btn"})
         EXPECT_TRUE(Find<QWidget>(name)->isVisibleTo(Find<QWidget>(name)->parentWidget())) << name;
@@ -132,11 +141,12 @@ TEST_F(ControlTreeTest, FontsOfTheLinesAndLists) {
         int PixelSize;
         bool IsBold;
     };
-    for (const Row& row : {Row{"ExpressionEdit", 14, true}, Row{"ResultLabel", 20, true},
-                           Row{"RoundSelectorLabel", 9, true}, Row{"DegCombo", 14, true}, Row{"EnterBtn", 28, true},
-                           Row{"MultiplyBtn", 22, true}, Row{"Digit7Btn", 20, true}, Row{"AnsBtn", 15, true},
-                           Row{"SinBtn", 16, true}, Row{"Option3Btn", 14, true}, Row{"Variable2Btn", 14, true},
-                           Row{"ScientificKeyBtn", 10, true}, Row{"HistoryPanelSumBtn", 10, true}}) {
+    for (const Row& row :
+         {Row{"ExpressionEdit", 14, true}, Row{"ResultLabel", 20, true},
+          Row{"RoundSelectorLabel", 9, true}, Row{"DegCombo", 14, true}, Row{"EnterBtn", 28, true},
+          Row{"MultiplyBtn", 22, true}, Row{"Digit7Btn", 20, true}, Row{"AnsBtn", 15, true},
+          Row{"SinBtn", 16, true}, Row{"Option3Btn", 14, true}, Row{"Variable2Btn", 14, true},
+          Row{"ScientificKeyBtn", 10, true}, Row{"HistoryPanelSumBtn", 10, true}}) {
         const QFont font = Find<QWidget>(row.Name)->font();
         EXPECT_EQ(font.pixelSize(), row.PixelSize) << row.Name;
         EXPECT_EQ(font.bold(), row.IsBold) << row.Name;
@@ -151,12 +161,13 @@ TEST_F(ControlTreeTest, FontsOfTheLinesAndLists) {
 
 TEST_F(ControlTreeTest, RoundComboEntriesWithTagsAndNames) {
     auto* combo = Find<QComboBox>("RoundCombo");
-    const QStringList captions{u"Normal"_qs, u"0"_qs,      u"0.0"_qs,     u"0.00"_qs,
+    const QStringList captions{u"Normal"_qs, u"0"_qs,      u"0.0"_qs,    u"0.00"_qs,
                                u"0.000"_qs,  u"0.0000"_qs, u"0.00000"_qs};
     ASSERT_GE(combo->count(), captions.size());
     for (int index = 0; index < captions.size(); ++index) {
         EXPECT_EQ(combo->itemText(index), captions[index]);
-        EXPECT_EQ(combo->itemData(index, Qt::UserRole).toInt(), index - 1) << "tag = number of decimals";
+        EXPECT_EQ(combo->itemData(index, Qt::UserRole).toInt(), index - 1)
+            << "tag = number of decimals";
     }
     EXPECT_EQ(combo->itemData(0, Qt::UserRole + 1).toString(), u"RoundItemNorm"_qs);
     EXPECT_EQ(combo->itemData(6, Qt::UserRole + 1).toString(), u"RoundItemD5"_qs);
@@ -173,7 +184,8 @@ TEST_F(ControlTreeTest, DegComboEntries) {
     const QStringList captions{u"Deg"_qs, u"Rad"_qs, u"Gra"_qs};
     for (int index = 0; index < 3; ++index) {
         EXPECT_EQ(combo->itemText(index), captions[index]);
-        EXPECT_EQ(combo->itemData(index, Qt::UserRole + 1).toString(), QString::fromLatin1(names[index]));
+        EXPECT_EQ(combo->itemData(index, Qt::UserRole + 1).toString(),
+                  QString::fromLatin1(names[index]));
     }
     EXPECT_EQ(combo->currentIndex(), 0);
 }
@@ -186,6 +198,7 @@ TEST_F(ControlTreeTest, PopupMenuEntriesInOrder) {
         bool IsChecked;
         bool IsRadio;
     };
+    // clang-format off
     const Row rows[] = {
         {"CopyItem", u"Copy"_qs, false, false, false},
         {"MenuItem2", {}, false, false, false},
@@ -201,6 +214,7 @@ TEST_F(ControlTreeTest, PopupMenuEntriesInOrder) {
         {"HomepageItem", u"Homepage"_qs, false, false, false},
         {"About", u"Version"_qs, false, false, false},
     };
+    // clang-format on
     auto* menu = Find<QMenu>("ExpressionPanelPopupMenu");
     const QList<QAction*> actions = menu->actions();
     ASSERT_EQ(actions.size(), qsizetype(std::size(rows)));
@@ -221,20 +235,24 @@ TEST_F(ControlTreeTest, PopupMenuEntriesInOrder) {
 
 TEST_F(ControlTreeTest, RadioEntriesExcludeEachOther) {
     auto* menu = Find<QMenu>("ExpressionPanelPopupMenu");
-    auto action = [menu](const char* AName) { return menu->findChild<QAction*>(QString::fromLatin1(AName)); };
+    auto action = [menu](const char* AName) {
+        return menu->findChild<QAction*>(QString::fromLatin1(AName));
+    };
     action("RoundUpItem")->trigger();
     EXPECT_TRUE(action("RoundUpItem")->isChecked());
     EXPECT_FALSE(action("RoundOffItem")->isChecked());
     EXPECT_FALSE(action("RoundCutOffItem")->isChecked());
     action("DigitGroupingSeparatorItem")->trigger();
-    EXPECT_TRUE(action("DigitGroupingSeparatorItem")->isChecked()) << "the menu flips a toggle itself";
+    EXPECT_TRUE(action("DigitGroupingSeparatorItem")->isChecked())
+        << "the menu flips a toggle itself";
 }
 
 TEST_F(ControlTreeTest, RightClickOpensThePopupMenuEverywhereItIsOffered) {
     auto* menu = Find<QMenu>("ExpressionPanelPopupMenu");
     for (const char* name : {"ExpressionPanel", "Panel3", "ResultLabel", "RoundSelectorLabel"}) {
         QWidget* widget = Find<QWidget>(name);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(0, 0), widget->mapToGlobal(QPoint(0, 0)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(0, 0),
+                                widget->mapToGlobal(QPoint(0, 0)));
         QApplication::sendEvent(widget, &event);
         EXPECT_TRUE(menu->isVisible()) << name;
         menu->hide();
@@ -242,8 +260,9 @@ TEST_F(ControlTreeTest, RightClickOpensThePopupMenuEverywhereItIsOffered) {
 }
 
 TEST_F(ControlTreeTest, OptionButtonsTakeTheirCaptionsAndTagsAtStart) {
-    const QStringList captions{u"00"_qs,   u"000"_qs, {},        {},       u"税込"_qs, u"税抜"_qs, u"税額"_qs,
-                               {},         {},        u"5/4"_qs, u"CUT"_qs, u"UP"_qs,  {},         {}};
+    const QStringList captions{u"00"_qs,   u"000"_qs,  {}, {}, u"税込"_qs,
+                               u"税抜"_qs, u"税額"_qs, {}, {}, u"5/4"_qs,
+                               u"CUT"_qs,  u"UP"_qs,   {}, {}};
     for (int number = 1; number <= 14; ++number) {
         const QByteArray name = "Option" + QByteArray::number(number);
         const auto* button = Find<TKeyButton>((name + "Btn").constData());
@@ -262,7 +281,9 @@ TEST_F(ControlTreeTest, VariableKeysAndFieldsAtStart) {
         const auto* value = Find<QLineEdit>(("VariableData" + n + "Edit").constData());
         EXPECT_EQ(value->text(), u"0"_qs);
         EXPECT_EQ(value->property("tag").toInt(), number);
-        EXPECT_EQ(Find<QLineEdit>(("VariableBtn" + n + "Edit").constData())->property("tag").toInt(), number);
+        EXPECT_EQ(
+            Find<QLineEdit>(("VariableBtn" + n + "Edit").constData())->property("tag").toInt(),
+            number);
     }
 }
 
@@ -298,8 +319,9 @@ TEST_F(ControlTreeTest, StyleSwitchRepolishesTheKey) {
     EXPECT_EQ(key->Superscript(), u"y"_qs);
     EXPECT_EQ(Find<TKeyButton>("ExpBtn")->Superscript(), u"x"_qs);
     EXPECT_EQ(Find<TKeyButton>("Power2Btn")->Superscript(), u"2"_qs);
-    for (const Row& row : {Row{"TrigInvBtnStyle", u"-1"_qs}, Row{"KeyBtnStyle", {}}, Row{"Power2BtnStyle", u"2"_qs},
-                           Row{"CalcBtnStyle", {}}, Row{"ExpBtnStyle", u"x"_qs}}) {
+    for (const Row& row :
+         {Row{"TrigInvBtnStyle", u"-1"_qs}, Row{"KeyBtnStyle", {}}, Row{"Power2BtnStyle", u"2"_qs},
+          Row{"CalcBtnStyle", {}}, Row{"ExpBtnStyle", u"x"_qs}}) {
         SetStyleName(key, QString::fromLatin1(row.Style));
         EXPECT_EQ(key->Superscript(), row.Superscript) << row.Style;
     }

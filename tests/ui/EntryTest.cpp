@@ -40,12 +40,14 @@ TEST_F(EntryTest, EveryTextKeyInsertsItsText) {
         const char* Key;
         QString Text;
     };
-    for (const Case& c : {Case{"DotBtn", u"."_qs}, Case{"AnsBtn", u"ANS"_qs}, Case{"BeginParenthesisBtn", u"("_qs},
-                          Case{"EndParenthesisBtn", u")"_qs}, Case{"SqrtBtn", u"sqrt("_qs}, Case{"ExpBtn", u"exp("_qs},
-                          Case{"LogBtn", u"log("_qs}, Case{"LnBtn", u"ln("_qs}, Case{"FactBtn", u"fact("_qs},
-                          Case{"PowerBtn", u"^"_qs}, Case{"Power2Btn", u"^2"_qs}, Case{"EBtn", u"E"_qs},
-                          Case{"PiBtn", u"pi"_qs}, Case{"MinusBtn", u" － "_qs}, Case{"dividBtn", u" ÷ "_qs},
-                          Case{"Variable1Btn", u"V1"_qs}, Case{"Option1Btn", u"00"_qs}, Case{"Option2Btn", u"000"_qs}}) {
+    for (const Case& c :
+         {Case{"DotBtn", u"."_qs}, Case{"AnsBtn", u"ANS"_qs}, Case{"BeginParenthesisBtn", u"("_qs},
+          Case{"EndParenthesisBtn", u")"_qs}, Case{"SqrtBtn", u"sqrt("_qs},
+          Case{"ExpBtn", u"exp("_qs}, Case{"LogBtn", u"log("_qs}, Case{"LnBtn", u"ln("_qs},
+          Case{"FactBtn", u"fact("_qs}, Case{"PowerBtn", u"^"_qs}, Case{"Power2Btn", u"^2"_qs},
+          Case{"EBtn", u"E"_qs}, Case{"PiBtn", u"pi"_qs}, Case{"MinusBtn", u" － "_qs},
+          Case{"dividBtn", u" ÷ "_qs}, Case{"Variable1Btn", u"V1"_qs}, Case{"Option1Btn", u"00"_qs},
+          Case{"Option2Btn", u"000"_qs}}) {
         SetLine(QString());
         Click(c.Key);
         EXPECT_EQ(Line(), c.Text) << c.Key;
@@ -59,12 +61,18 @@ TEST_F(EntryTest, TrigonometricKeysFollowInvHypAndTheAngleUnit) {
         QString Sin, Cos;
     };
     auto* unit = Find<QComboBox>("DegCombo");
-    for (const Case& c : {Case{false, false, 0, u"sin("_qs, u"cos("_qs}, Case{false, false, 1, u"sinr("_qs, u"cosr("_qs},
-                          Case{false, false, 2, u"sing("_qs, u"cosg("_qs}, Case{true, false, 0, u"asin("_qs, u"acos("_qs},
-                          Case{true, false, 1, u"asinr("_qs, u"acosr("_qs}, Case{true, false, 2, u"asing("_qs, u"acosg("_qs},
-                          Case{false, true, 1, u"sinh("_qs, u"cosh("_qs}, Case{true, true, 2, u"asinh("_qs, u"acosh("_qs}}) {
-        if (Form->findChild<QAbstractButton*>(u"SinBtn"_qs)->text().endsWith(u'h') != c.Hyp) Click("HypBtn");
-        const bool isInvOn = Find<QAbstractButton>("SinBtn")->property("styleName").toString() == u"TrigInvBtnStyle";
+    for (const Case& c : {Case{false, false, 0, u"sin("_qs, u"cos("_qs},
+                          Case{false, false, 1, u"sinr("_qs, u"cosr("_qs},
+                          Case{false, false, 2, u"sing("_qs, u"cosg("_qs},
+                          Case{true, false, 0, u"asin("_qs, u"acos("_qs},
+                          Case{true, false, 1, u"asinr("_qs, u"acosr("_qs},
+                          Case{true, false, 2, u"asing("_qs, u"acosg("_qs},
+                          Case{false, true, 1, u"sinh("_qs, u"cosh("_qs},
+                          Case{true, true, 2, u"asinh("_qs, u"acosh("_qs}}) {
+        if (Form->findChild<QAbstractButton*>(u"SinBtn"_qs)->text().endsWith(u'h') != c.Hyp)
+            Click("HypBtn");
+        const bool isInvOn =
+            Find<QAbstractButton>("SinBtn")->property("styleName").toString() == u"TrigInvBtnStyle";
         if (isInvOn != c.Inv) Click("InvBtn");
         unit->setCurrentIndex(c.Unit);
         SetLine(QString());
@@ -252,7 +260,8 @@ namespace {
 // A key that takes no focus leaves the line focused, so the line never reports losing it; the
 // key still works from the caret where the user left it.
 TEST_F(EntryTest, KeysThatTakeNoFocusUseTheCurrentCaret) {
-    for (const char* key : {"Digit9Btn", "Digit0Btn"}) Find<QWidget>(key)->setFocusPolicy(Qt::NoFocus);
+    for (const char* key : {"Digit9Btn", "Digit0Btn"})
+        Find<QWidget>(key)->setFocusPolicy(Qt::NoFocus);
     SetLine(u"1234"_qs, 2);
     Click("Digit9Btn");
     EXPECT_EQ(Line(), u"12934"_qs);

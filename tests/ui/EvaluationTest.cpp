@@ -48,8 +48,9 @@ TEST_F(EvaluationTest, EngineErrorPutsTheCaretAtTheErrorAndRecordsNothing) {
         QString Formula;
         int Caret;
     };
-    for (const Case& c : {Case{u"1+*2"_qs, 3}, Case{u"(2)3"_qs, 4}, Case{u"1/0+5"_qs, 4}, Case{u"0X"_qs, 2},
-                          Case{u"1E4000*1E4000"_qs, 13}, Case{u"7 MOD 0 + 1"_qs, 11}, Case{u"ATANH 1"_qs, 7}}) {
+    for (const Case& c :
+         {Case{u"1+*2"_qs, 3}, Case{u"(2)3"_qs, 4}, Case{u"1/0+5"_qs, 4}, Case{u"0X"_qs, 2},
+          Case{u"1E4000*1E4000"_qs, 13}, Case{u"7 MOD 0 + 1"_qs, 11}, Case{u"ATANH 1"_qs, 7}}) {
         Evaluate(c.Formula);
         EXPECT_EQ(ResultText(), u"Error"_qs) << c.Formula.toStdString();
         EXPECT_EQ(Caret(), c.Caret) << c.Formula.toStdString();
@@ -104,7 +105,8 @@ TEST_F(EvaluationTest, RoundingModeEntriesReevaluateAndMarkTheLabel) {
     EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->text(), u"UP"_qs);
     EXPECT_FALSE(Find<QAction>("RoundCutOffItem")->isChecked());
     Decimals()->setCurrentIndex(0);
-    EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->text(), QString()) << "no mark without fixed decimals";
+    EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->text(), QString())
+        << "no mark without fixed decimals";
     EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->width(), 0);
     Find<QAction>("RoundOffItem")->trigger();
     EXPECT_EQ(Form->CurrentRoundSelector(), rs54);
@@ -141,7 +143,8 @@ TEST_F(EvaluationTest, RightClickAddsHexAndBinThenToggles) {
     EXPECT_EQ(ResultText(), u"0xFF"_qs);
     Decimals()->setCurrentIndex(2);
     RightClickDecimals();
-    EXPECT_EQ(Decimals()->currentText(), u"HEX"_qs) << "from anything else a right-click goes to HEX";
+    EXPECT_EQ(Decimals()->currentText(), u"HEX"_qs)
+        << "from anything else a right-click goes to HEX";
     EXPECT_EQ(Decimals()->count(), 9);
 }
 

@@ -32,6 +32,7 @@ struct TFormulaCase {
 };
 
 TEST_F(HistoryButtonsTest, SumAndAveEvaluateTheSelectedResults) {
+    // clang-format off
     const TFormulaCase cases[] = {
         {"SumOfARange",
          {0, 2},
@@ -65,6 +66,7 @@ TEST_F(HistoryButtonsTest, SumAndAveEvaluateTheSelectedResults) {
          u"(12 + 1.5E20) \u00F7 2",
          u"7.5E19"},
     };
+    // clang-format on
     for (const TFormulaCase& c : cases) {
         StartForm();
         FillHistory();

@@ -38,14 +38,12 @@ protected:
     // A vector: QList compares long double by its bytes, padding included.
     std::vector<long double> Results() const {
         std::vector<long double> values;
-        for (const auto& entry : History())
-            values.push_back(entry->ResultValue());
+        for (const auto& entry : History()) values.push_back(entry->ResultValue());
         return values;
     }
     QStringList Expressions() const {
         QStringList texts;
-        for (const auto& entry : History())
-            texts << entry->Expression();
+        for (const auto& entry : History()) texts << entry->Expression();
         return texts;
     }
 

@@ -13,7 +13,7 @@ constexpr const char* kPages[] = {"ScientificPanel", "Option1Panel", "VariablePa
 constexpr Qt::KeyboardModifiers kShiftAlt = Qt::ShiftModifier | Qt::AltModifier;
 
 class KeypadPagesTest : public MainWinFixture {
-  protected:
+protected:
     // The names of the pages not hidden, in page order.
     QString ShownPages() const {
         QStringList shown;
@@ -81,12 +81,14 @@ TEST_F(KeypadPagesTest, HidingAndShowingAreasSetsTheClientHeight) {
         int HeightStep2; // at step 2, scale 1.1
         int KeypadTopStep2;
     };
+    // clang-format off
     const Case cases[] = {
         {"both areas", true, true, 448, 240, 493, 264},
         {"page only", true, false, 240, -1, 264, -1},
         {"keypad only", false, true, 320, 112, 352, 123},
         {"neither", false, false, 112, -1, 123, -1},
     };
+    // clang-format on
     auto* keypad = Find<QWidget>("ButtonPanel");
     auto check = [&](const Case& c, int AHeight, int AKeypadTop, const char* AStep) {
         EXPECT_EQ(Form->ScientificKey(), c.IsScientific) << c.Name << AStep;

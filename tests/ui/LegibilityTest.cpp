@@ -18,7 +18,8 @@ protected:
             key->ensurePolished();
             const int room = key->CaptionRect().width();
             EXPECT_LE(key->CaptionWidth(key->CaptionFont()), room)
-                << key->objectName().toStdString() << " \"" << key->text().toStdString() << "\" at step " << AStep;
+                << key->objectName().toStdString() << " \"" << key->text().toStdString()
+                << "\" at step " << AStep;
             EXPECT_GE(key->CaptionFont().pixelSize(), key->font().pixelSize() * 3 / 4)
                 << key->objectName().toStdString() << " keeps most of its size at step " << AStep;
         }
@@ -33,7 +34,8 @@ TEST_F(LegibilityTest, CaptionsThatFitKeepTheKeysFont) {
     auto* key = Find<TKeyButton>("Digit7Btn");
     EXPECT_EQ(key->CaptionFont(), key->font());
     key->setText(u"[]*1.08@DP0=[]*1.08@DP0="_qs);
-    EXPECT_LT(key->CaptionFont().pixelSize(), key->font().pixelSize()) << "a long caption is drawn smaller";
+    EXPECT_LT(key->CaptionFont().pixelSize(), key->font().pixelSize())
+        << "a long caption is drawn smaller";
 }
 
 // The current entry of an open list is white on the focus blue, not dark on black.

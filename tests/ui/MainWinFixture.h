@@ -13,9 +13,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,8 +62,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    template <typename T>
-    T* Find(const char* AName) const {
+    template <typename T> T* Find(const char* AName) const {
         T* widget = Form->findChild<T*>(QString::fromLatin1(AName));
         EXPECT_NE(widget, nullptr) << AName;
         return widget;
@@ -78,7 +77,9 @@ protected:
     }
     // Types into the expression line as the keyboard would.
     void Type(const QString& AText) { QTest::keyClicks(Edit, AText); }
-    void Key(Qt::Key AKey, Qt::KeyboardModifiers AModifiers = {}) { QTest::keyClick(Edit, AKey, AModifiers); }
+    void Key(Qt::Key AKey, Qt::KeyboardModifiers AModifiers = {}) {
+        QTest::keyClick(Edit, AKey, AModifiers);
+    }
     void Enter(Qt::KeyboardModifiers AModifiers = {}) { Key(Qt::Key_Return, AModifiers); }
 
     // A line with the caret (and optionally a selection) placed in it by the user.

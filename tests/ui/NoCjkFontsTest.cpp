@@ -37,7 +37,8 @@ QList<TCaption> NonAsciiCaptions(const QWidget* AWindow) {
         QString text;
         if (auto* button = qobject_cast<const QAbstractButton*>(widget)) text = button->text();
         if (auto* label = qobject_cast<const QLabel*>(widget)) text = label->text();
-        if (!NonAscii(text).isEmpty()) captions.append({widget->objectName(), NonAscii(text), widget->font()});
+        if (!NonAscii(text).isEmpty())
+            captions.append({widget->objectName(), NonAscii(text), widget->font()});
     }
     return captions;
 }
@@ -73,7 +74,8 @@ int main(int argc, char** argv) {
     if (!file.open(QIODevice::WriteOnly)) return 1;
     file.write(QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig><dir>%1</dir><dir>%2</dir>"
                               "<cachedir>%3</cachedir></fontconfig>\n")
-                   .arg(QStringLiteral("/usr/share/fonts/truetype/dejavu"), folder.filePath(QStringLiteral("fonts")),
+                   .arg(QStringLiteral("/usr/share/fonts/truetype/dejavu"),
+                        folder.filePath(QStringLiteral("fonts")),
                         folder.filePath(QStringLiteral("cache")))
                    .toUtf8());
     file.close();

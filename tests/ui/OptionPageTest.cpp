@@ -8,7 +8,7 @@
 namespace {
 
 class OptionPageTest : public MainWinFixture {
-  protected:
+protected:
     void SetUp() override {
         MainWinFixture::SetUp();
         PressKey(Qt::Key_F10);
@@ -63,6 +63,7 @@ TEST_F(OptionPageTest, LeavingEditModeReadsTheFieldsBack) {
         QString Caption;
         QString Reread; // the field's text on entering edit mode again
     };
+    // clang-format off
     const Case cases[] = {
         {u"税込：[]*1.08@DP0="_qs, u"税込"_qs, u"[]*1.08@DP0="_qs, u"税込"_qs,
          u"税込:[]*1.08@DP0="_qs},
@@ -71,6 +72,7 @@ TEST_F(OptionPageTest, LeavingEditModeReadsTheFieldsBack) {
         {u"abc:"_qs, u"abc"_qs, {}, u"abc"_qs, u"abc:"_qs},
         {{}, {}, {}, {}, {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         Click("ButtonEditBtn");
         Field(3)->setText(c.Line);

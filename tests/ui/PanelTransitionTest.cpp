@@ -34,7 +34,8 @@ QString Describe(const TMotionRecord& ARecord) {
 // The values of a view's layouts and layers that are not zero, e.g. "NumericLayer3D y 129".
 QString Placement(const TViewport3D* AView) {
     QStringList parts;
-    auto describe = [&parts](const QObject* AObject, std::initializer_list<const char*> AProperties) {
+    auto describe = [&parts](const QObject* AObject,
+                             std::initializer_list<const char*> AProperties) {
         QString text;
         for (const char* property : AProperties)
             if (const double value = AObject->property(property).toDouble(); value != 0)
@@ -92,13 +93,13 @@ protected:
         ScientificViewport->setObjectName(u"ScientificViewport"_qs);
         for (QWidget* view : {NumericViewport, ScientificViewport})
             view->stackUnder(Find<QWidget>("ExpressionPanel"));
-        Transition = new TPanelTransition(
-            {ScientificViewport, NumericViewport, Keypad, [this] { return double(WindowLayout::ScaleOf(Step)); },
-             [this](int AHeight) {
-                 Log << QStringLiteral("height %1").arg(AHeight);
-                 Form->setFixedHeight(AHeight);
-             }},
-            Form.get());
+        Transition = new TPanelTransition({ScientificViewport, NumericViewport, Keypad,
+                                           [this] { return double(WindowLayout::ScaleOf(Step)); },
+                                           [this](int AHeight) {
+                                               Log << QStringLiteral("height %1").arg(AHeight);
+                                               Form->setFixedHeight(AHeight);
+                                           }},
+                                          Form.get());
         Transition->Stage().SetTimeFactor(0.02);
         Transition->Stage().SetRecorder([this](const TMotionRecord& ARecord) {
             if (Log.filter(u"->"_qs).isEmpty()) Setup = Placement(ViewOf(ARecord.Target));
@@ -108,7 +109,8 @@ protected:
     }
 
     const TViewport3D* ViewOf(const QString& ATarget) const {
-        return ScientificViewport->findChild<QObject*>(ATarget) ? ScientificViewport : NumericViewport;
+        return ScientificViewport->findChild<QObject*>(ATarget) ? ScientificViewport
+                                                                : NumericViewport;
     }
 
     void SetStep(int AStep) {
@@ -172,6 +174,7 @@ protected:
 };
 
 TEST_F(PanelTransitionTest, KeyAreaSlideMoves) {
+    // clang-format off
     const TKeyAreaCase cases[] = {
         {"keypad hide, page visible", true, 2, true, true, u"NumericLayer3D y 129"_qs,
          {u"NumericLayer3D.depth 0 -> 10 80ms Linear blocking"_qs,
@@ -199,10 +202,12 @@ TEST_F(PanelTransitionTest, KeyAreaSlideMoves) {
           u"ScientificLayer3D.y -129 -> 0 400ms InQuad blocking"_qs,
           u"ScientificLayer3D.depth 10 -> 0 80ms Linear blocking"_qs}},
     };
+    // clang-format on
     RunKeyAreaCases(&TPanelTransition::AnimateKeyAreaSlide, cases);
 }
 
 TEST_F(PanelTransitionTest, KeyAreaFlipMoves) {
+    // clang-format off
     const TKeyAreaCase cases[] = {
         {"keypad hide, page visible", true, 2, true, true, u"NumericLayer3D y 129"_qs,
          {u"NumericLayer3D.angleX 0 -> 90 400ms Linear blocking"_qs}},
@@ -219,6 +224,7 @@ TEST_F(PanelTransitionTest, KeyAreaFlipMoves) {
          {u"height 448"_qs, u"ScientificLayer3D.angleX 90 -> 0 400ms Linear parallel"_qs,
           u"NumericLayer3D.y 0 -> 129 400ms InQuad blocking"_qs}},
     };
+    // clang-format on
     RunKeyAreaCases(&TPanelTransition::AnimateKeyAreaFlip, cases);
 }
 
@@ -232,6 +238,7 @@ TEST_F(PanelTransitionTest, PageMovesInBothDirections) {
         QString Setup;
         QStringList Log;
     };
+    // clang-format off
     const TCase cases[] = {
         {"cube right", &TPanelTransition::AnimatePanelCube, 1, u"BottomLayer3D x -172 depth 172 angleY 90"_qs,
          {u"ScientificViewLayout3D.angleY 0 -> -90 400ms InQuad blocking"_qs}},
@@ -244,6 +251,7 @@ TEST_F(PanelTransitionTest, PageMovesInBothDirections) {
          {u"TopLayer3D.x 0 -> -344 400ms InQuad blocking"_qs,
           u"BottomLayer3D.depth 10 -> 0 40ms InQuad blocking"_qs}},
     };
+    // clang-format on
     for (const TCase& c : cases) {
         StartRecording();
         std::invoke(c.Operation, Transition, Scientific, Option, c.Direction);
@@ -258,11 +266,13 @@ TEST_F(PanelTransitionTest, WindowGrowsBeforeAShowAtEveryScale) {
         bool IsKeypad, IsPageVisible, IsKeypadVisible;
         int Height;
     };
+    // clang-format off
     const TCase cases[] = {
         {10, true, true, false, 672},   {10, true, false, false, 480}, {10, false, false, true, 672},
         {10, false, false, false, 360}, {-12, true, true, false, 179}, {-12, true, false, false, 128},
         {-12, false, false, true, 179}, {-12, false, false, false, 96},
     };
+    // clang-format on
     for (const TCase& c : cases) {
         SetStep(c.Step);
         for (TKeyAreaOperation operation :

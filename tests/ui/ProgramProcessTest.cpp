@@ -50,7 +50,8 @@ protected:
         ::kill(pid_t(program.processId()), ASignal);
         EXPECT_TRUE(program.waitForFinished(30000));
         const bool isNormalExit = program.exitStatus() == QProcess::NormalExit;
-        return {isNormalExit ? program.exitCode() : -1, QString::fromUtf8(program.readAllStandardError())};
+        return {isNormalExit ? program.exitCode() : -1,
+                QString::fromUtf8(program.readAllStandardError())};
     }
 
     // The program installs its handlers first thing; until then a signal would kill it outright.
@@ -79,11 +80,28 @@ TEST_F(ProgramProcessTest, EachQuitSignalWritesEveryKey) {
         const TExit exit = RunUntil(signal, Dir.path());
         EXPECT_EQ(exit.Status, 0) << signal << exit.Error.toStdString();
         const QByteArray written = ReadUserFile();
-        for (const char* key :
-             {"; kept as it is", "[Program]", "Left=", "Top=", "[Panel]", "Number=0", "Scientific=1", "Numeric=1",
-              "WindowScaleNumber=0", "[AnimateStyle]", "TopMost=1", "Transparency=0", "AlwaysDisplayHistoryPanel=0",
-              "GroupingSeparator=0", "RoundDecimal=-1", "RoundSelector=0", "Title1=", "Expression1=00", "Width14=57",
-              "Title6=V6", "Value3=2.5", "Value6=0"})
+        for (const char* key : {"; kept as it is",
+                                "[Program]",
+                                "Left=",
+                                "Top=",
+                                "[Panel]",
+                                "Number=0",
+                                "Scientific=1",
+                                "Numeric=1",
+                                "WindowScaleNumber=0",
+                                "[AnimateStyle]",
+                                "TopMost=1",
+                                "Transparency=0",
+                                "AlwaysDisplayHistoryPanel=0",
+                                "GroupingSeparator=0",
+                                "RoundDecimal=-1",
+                                "RoundSelector=0",
+                                "Title1=",
+                                "Expression1=00",
+                                "Width14=57",
+                                "Title6=V6",
+                                "Value3=2.5",
+                                "Value6=0"})
             EXPECT_TRUE(written.contains(key)) << signal << ": " << key;
     }
 }
@@ -94,7 +112,8 @@ TEST_F(ProgramProcessTest, FailedWriteIsReportedAndEndsWithStatusOne) {
     blocker.close();
     const TExit exit = RunUntil(SIGTERM, blocker.fileName());
     EXPECT_EQ(exit.Status, 1);
-    EXPECT_TRUE(exit.Error.contains(u"/not-a-folder/Orvelmont/Zemtrix/Zemtrix.ini に書き込めません"_qs))
+    EXPECT_TRUE(
+        exit.Error.contains(u"/not-a-folder/Orvelmont/Zemtrix/Zemtrix.ini に書き込めません"_qs))
         << exit.Error.toStdString();
 }
 

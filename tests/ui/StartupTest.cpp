@@ -26,7 +26,8 @@ protected:
 TEST_F(StartupTest, StoredSettingsReachTheirControls) {
     StartForm("[Panel]\nNumber=2\nNumeric=0\nWindowScaleNumber=2\n"
               "[AnimateStyle]\nNumeric=2\nScientific=0\n"
-              "[Display]\nTopMost=1\nTransparency=1\nGroupingSeparator=1\nRoundDecimal=2\nRoundSelector=1\n"
+              "[Display]\nTopMost=1\nTransparency=1\nGroupingSeparator=1\nRoundDecimal="
+              "2\nRoundSelector=1\n"
               "[OptionButton]\nTitle5=\nExpression5=abc\nTitle14=T\nExpression14=1+1=\n"
               "[VariableButton]\nTitle1=r\nValue1=4\n");
     EXPECT_EQ(Form->PanelNumber(), 2);
@@ -51,9 +52,11 @@ TEST_F(StartupTest, StoredSettingsReachTheirControls) {
     EXPECT_EQ(Form->CurrentRoundSelector(), rsCut);
     EXPECT_TRUE(Action("RoundCutOffItem")->isChecked());
     EXPECT_EQ(Find<QLabel>("RoundSelectorLabel")->text(), u"CUT"_qs);
-    EXPECT_EQ(Find<QAbstractButton>("Option5Btn")->text(), u"abc"_qs) << "an empty title shows the command";
+    EXPECT_EQ(Find<QAbstractButton>("Option5Btn")->text(), u"abc"_qs)
+        << "an empty title shows the command";
     EXPECT_EQ(Find<QAbstractButton>("Option14Btn")->text(), u"T"_qs);
-    EXPECT_EQ(Find<QAbstractButton>("Option6Btn")->text(), u"税抜"_qs) << "missing keys keep their defaults";
+    EXPECT_EQ(Find<QAbstractButton>("Option6Btn")->text(), u"税抜"_qs)
+        << "missing keys keep their defaults";
     EXPECT_EQ(Find<QAbstractButton>("Variable1Btn")->text(), u"r"_qs);
     EXPECT_EQ(Find<QLineEdit>("VariableData1Edit")->text(), u"4"_qs);
     EXPECT_EQ(Find<QLineEdit>("VariableData2Edit")->text(), u"0"_qs);
@@ -77,11 +80,29 @@ TEST_F(StartupTest, NoFileGivesTheDefaultsAndTheFirstExitWritesEveryKey) {
     EXPECT_EQ(Form->CurrentRoundDecimal(), -1);
     Form.reset();
     const QByteArray written = ReadSettings();
-    for (const char* key : {"[Program]", "Left=", "Top=", "[Panel]", "Number=0", "Scientific=1", "Numeric=1",
-                            "[AnimateStyle]", "WindowScaleNumber=0", "[Display]", "TopMost=0", "Transparency=0",
-                            "AlwaysDisplayHistoryPanel=0", "GroupingSeparator=0", "RoundDecimal=-1",
-                            "RoundSelector=0", "[OptionButton]", "Title5=税込", "Expression5=[]*1.08@DP0=",
-                            "Width14=57", "[VariableButton]", "Title6=V6", "Value6=0"})
+    for (const char* key : {"[Program]",
+                            "Left=",
+                            "Top=",
+                            "[Panel]",
+                            "Number=0",
+                            "Scientific=1",
+                            "Numeric=1",
+                            "[AnimateStyle]",
+                            "WindowScaleNumber=0",
+                            "[Display]",
+                            "TopMost=0",
+                            "Transparency=0",
+                            "AlwaysDisplayHistoryPanel=0",
+                            "GroupingSeparator=0",
+                            "RoundDecimal=-1",
+                            "RoundSelector=0",
+                            "[OptionButton]",
+                            "Title5=税込",
+                            "Expression5=[]*1.08@DP0=",
+                            "Width14=57",
+                            "[VariableButton]",
+                            "Title6=V6",
+                            "Value6=0"})
         EXPECT_TRUE(written.contains(key)) << key;
 }
 
@@ -123,10 +144,15 @@ TEST_F(StartupTest, StoredPositionIsUsedOnlyWhereAScreenShowsTheWindow) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     StartForm("[Program]\nLeft=0\nTop=0\n");
     EXPECT_EQ(Form->pos(), QPoint(0, 0));
-    StartForm(QStringLiteral("[Program]\nLeft=%1\nTop=%2\n").arg(screen.right() + 500).arg(screen.bottom() + 500).toUtf8());
-    EXPECT_TRUE(Form->geometry().intersects(screen)) << "a window nobody could reach is placed by the system";
+    StartForm(QStringLiteral("[Program]\nLeft=%1\nTop=%2\n")
+                  .arg(screen.right() + 500)
+                  .arg(screen.bottom() + 500)
+                  .toUtf8());
+    EXPECT_TRUE(Form->geometry().intersects(screen))
+        << "a window nobody could reach is placed by the system";
     StartForm("[Program]\nLeft=-5\nTop=100\n");
-    EXPECT_FALSE(Form->testAttribute(Qt::WA_Moved)) << "a negative left edge means no stored position";
+    EXPECT_FALSE(Form->testAttribute(Qt::WA_Moved))
+        << "a negative left edge means no stored position";
 }
 
 TEST_F(StartupTest, SwitchMovesTheFileToThePerUserFolder) {
@@ -144,13 +170,15 @@ TEST_F(StartupTest, UnusableOptionWidthsFallBackToTheDesignWidth) {
     StartForm("[OptionButton]\nWidth1=-40\nWidth2=5000\nWidth3=80\n");
     EXPECT_EQ(Find<QWidget>("Option1Btn")->width(), 57);
     EXPECT_EQ(Find<QWidget>("Option2Btn")->width(), 57);
-    EXPECT_EQ(Find<QWidget>("Option3Btn")->width(), 80) << "a width a user could have stored is kept";
+    EXPECT_EQ(Find<QWidget>("Option3Btn")->width(), 80)
+        << "a width a user could have stored is kept";
 }
 
 TEST_F(StartupTest, FailedWriteIsRaisedOnce) {
     StartForm();
     QFile::remove(SettingsPath());
-    ASSERT_TRUE(QDir(SettingsDir.path()).mkdir(u"Zemtrix.ini"_qs)) << "a folder where the file should be";
+    ASSERT_TRUE(QDir(SettingsDir.path()).mkdir(u"Zemtrix.ini"_qs))
+        << "a folder where the file should be";
     EXPECT_THROW(Form->FormDestroy(), EIniFileWriteError);
     EXPECT_NO_THROW(Form->FormDestroy()) << "shutdown runs once";
 }

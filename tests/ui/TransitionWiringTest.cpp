@@ -16,7 +16,8 @@ constexpr Qt::KeyboardModifiers kShiftAlt = Qt::ShiftModifier | Qt::AltModifier;
 class TransitionWiringTest : public MainWinFixture {
 protected:
     // Runs AWhileMoving at the first move of the next transition, then triggers it with AStart.
-    void DuringTransition(const std::function<void()>& AWhileMoving, const std::function<void()>& AStart) {
+    void DuringTransition(const std::function<void()>& AWhileMoving,
+                          const std::function<void()>& AStart) {
         bool isSeen = false;
         Form->Transitions().Stage().SetRecorder([&](const TMotionRecord&) {
             if (std::exchange(isSeen, true)) return;
@@ -36,8 +37,10 @@ TEST_F(TransitionWiringTest, PageSwitchPlaysInTheScientificStageThenShowsTheNewP
         DuringTransition(
             [this] {
                 EXPECT_TRUE(IsStageShown("ScientificViewport"));
-                EXPECT_EQ(Find<QWidget>("ScientificViewport")->geometry(), Find<QWidget>("ScientificPanel")->geometry());
-                EXPECT_EQ(Form->PanelNumber(), 0) << "the page number changes when the transition is over";
+                EXPECT_EQ(Find<QWidget>("ScientificViewport")->geometry(),
+                          Find<QWidget>("ScientificPanel")->geometry());
+                EXPECT_EQ(Form->PanelNumber(), 0)
+                    << "the page number changes when the transition is over";
             },
             [] { PressKey(Qt::Key_F10); });
         EXPECT_EQ(Form->PanelNumber(), 1) << ini;
@@ -78,7 +81,8 @@ TEST_F(TransitionWiringTest, WhatComesDuringATransitionWaitsOrIsIgnored) {
     EXPECT_EQ(Form->PanelNumber(), 1);
     EXPECT_TRUE(Form->ScientificKey());
     EXPECT_EQ(Form->WindowScale(), 1);
-    EXPECT_EQ(Form->size(), QSize(361, 470)) << "the zoom step is laid out once the transition is over";
+    EXPECT_EQ(Form->size(), QSize(361, 470))
+        << "the zoom step is laid out once the transition is over";
     EXPECT_EQ(Find<QWidget>("Digit7Btn")->width(), 60);
 }
 

@@ -5,7 +5,7 @@
 namespace {
 
 class VariablePageTest : public MainWinFixture {
-  protected:
+protected:
     void SetUp() override {
         MainWinFixture::SetUp();
         PressKey(Qt::Key_F9);
@@ -62,8 +62,7 @@ TEST_F(VariablePageTest, RenamedVariableIsInsertedAndEvaluatedByItsNewName) {
 TEST_F(VariablePageTest, RenameModeTwiceWithoutChangesKeepsTheNames) {
     ToggleRename();
     ToggleRename(6);
-    for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(Caption(n), u"V"_qs + QString::number(n));
+    for (int n = 1; n <= 6; ++n) EXPECT_EQ(Caption(n), u"V"_qs + QString::number(n));
     ToggleRename();
     Title(2)->setText(QString());
     ToggleRename();

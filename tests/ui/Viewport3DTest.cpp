@@ -15,7 +15,7 @@
 namespace {
 
 class Viewport3DTest : public testing::Test {
-  protected:
+protected:
     // A view of the key-area stage's size at scale AScale, with one layout of AView's width.
     void SetUp() override { SetScale(1); }
 

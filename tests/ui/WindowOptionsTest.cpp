@@ -31,11 +31,13 @@ protected:
     void ScaleKey(Qt::Key AKey) { Key(AKey, Qt::ShiftModifier | Qt::AltModifier); }
     QAction* Action(const char* AName) { return Find<QAction>(AName); }
     qreal OpacityOf(const char* AName) {
-        auto* effect = qobject_cast<QGraphicsOpacityEffect*>(Find<QWidget>(AName)->graphicsEffect());
+        auto* effect =
+            qobject_cast<QGraphicsOpacityEffect*>(Find<QWidget>(AName)->graphicsEffect());
         return effect ? effect->opacity() : 1.0;
     }
     // Runs AWhileOpen once the next modal dialog is up, then lets ATrigger open it.
-    void WithModalDialog(const std::function<void(QWidget*)>& AWhileOpen, const std::function<void()>& ATrigger) {
+    void WithModalDialog(const std::function<void(QWidget*)>& AWhileOpen,
+                         const std::function<void()>& ATrigger) {
         bool isSeen = false;
         QTimer::singleShot(0, Form.get(), [&] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -85,7 +87,8 @@ TEST_F(WindowOptionsTest, HistoryBesideDoublesTheWidth) {
     ScaleKey(Qt::Key_Up);
     ScaleKey(Qt::Key_Up);
     EXPECT_EQ(Form->size(), QSize(757, 493));
-    EXPECT_EQ(history->geometry(), QRect(378, 0, 379, 493)) << "the panel ends where the window does";
+    EXPECT_EQ(history->geometry(), QRect(378, 0, 379, 493))
+        << "the panel ends where the window does";
 }
 
 TEST_F(WindowOptionsTest, StyleSheetLengthsFollowTheScale) {
@@ -111,8 +114,9 @@ TEST_F(WindowOptionsTest, TopMostTwiceReturnsToANormalWindow) {
 }
 
 TEST_F(WindowOptionsTest, TransparencyOnAndOff) {
-    const char* const halved[] = {"ButtonPanel",  "ScientificPanel", "Option1Panel", "VariablePanel",
-                                  "HistoryPanel", "ExpressionPanel", "DegCombo",     "RoundCombo"};
+    const char* const halved[] = {"ButtonPanel",   "ScientificPanel", "Option1Panel",
+                                  "VariablePanel", "HistoryPanel",    "ExpressionPanel",
+                                  "DegCombo",      "RoundCombo"};
     const char* const hidden[] = {"ScientificKeyBtn", "NumericKeyBtn", "MemoryButton"};
     Action("TransparencyMenuItem")->trigger();
     EXPECT_TRUE(Form->Transparency());
@@ -180,8 +184,11 @@ TEST_F(WindowOptionsTest, AboutBoxIsFreshEachTimeAndClosesWithEscapeOrItsButton)
     EXPECT_TRUE(Form->findChildren<TAboutForm*>().isEmpty()) << "the box is freed when it closes";
     WithModalDialog([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); },
                     [this] { Action("About")->trigger(); });
-    WithModalDialog([](QWidget* dialog) { QTest::mouseClick(dialog->findChild<QPushButton*>(u"Button1"_qs), Qt::LeftButton); },
-                    [this] { Action("About")->trigger(); });
+    WithModalDialog(
+        [](QWidget* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(u"Button1"_qs), Qt::LeftButton);
+        },
+        [this] { Action("About")->trigger(); });
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
