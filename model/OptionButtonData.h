@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/WindowLayout.h"
+
 #include <QString>
 
 #include <array>
@@ -11,7 +13,7 @@
 class TOptionButtonData {
 public:
     static constexpr int Count = 14;
-    static constexpr float DesignWidth = 57.0f;
+    static constexpr float DesignWidth = WindowLayout::KeyWidth;
 
     TOptionButtonData();
 

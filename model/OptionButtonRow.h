@@ -4,12 +4,14 @@
 // the buttons whose left edge lies inside a wider neighbour are hidden. Lengths are design
 // pixels at scale 1.
 
+#include "model/WindowLayout.h"
+
 #include <cstddef>
 #include <vector>
 
 namespace OptionButtonRow {
 
-inline constexpr int KeyWidth = 57;
+using WindowLayout::KeyWidth;
 inline constexpr int ColumnPitch = 64; // a key and the gap after it
 inline constexpr int ColumnCount = 5;
 

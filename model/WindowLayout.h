@@ -11,6 +11,8 @@ namespace WindowLayout {
 inline constexpr int ExpressionPanelHeight = 113;
 inline constexpr int PageHeight = 129;   // each page of the scientific area
 inline constexpr int KeypadHeight = 209; // the numeric keypad
+inline constexpr int KeyWidth =
+    57; // every key of the pages and the keypad, and a one-column option button
 inline constexpr int DesignClientWidth = 344;
 inline constexpr int DesignClientHeight = 451;
 inline constexpr int LowestScaleStep = -12; // the keyboard goes no lower

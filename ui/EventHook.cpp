@@ -1,6 +1,5 @@
 #include "ui/EventHook.h"
 
-#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -29,16 +28,33 @@ private:
 
 } // namespace
 
+void OnEvent(QWidget* AWidget, QEvent::Type AType, std::function<bool(QEvent*)> AHandler) {
+    new TEventHook(AWidget, AType, std::move(AHandler));
+}
+
 void OnDoubleClick(QWidget* AWidget, std::function<void()> AHandler) {
-    new TEventHook(AWidget, QEvent::MouseButtonDblClick,
-                   [handler = std::move(AHandler)](QEvent* AEvent) {
-                       if (static_cast<QMouseEvent*>(AEvent)->button() == Qt::LeftButton) handler();
-                       return false;
-                   });
+    OnEvent(AWidget, QEvent::MouseButtonDblClick, [handler = std::move(AHandler)](QEvent* AEvent) {
+        if (static_cast<QMouseEvent*>(AEvent)->button() == Qt::LeftButton) handler();
+        return false;
+    });
 }
 
 void OnKeyDown(QWidget* AWidget, std::function<bool(QKeyEvent*)> AHandler) {
-    new TEventHook(AWidget, QEvent::KeyPress, [handler = std::move(AHandler)](QEvent* AEvent) {
+    OnEvent(AWidget, QEvent::KeyPress, [handler = std::move(AHandler)](QEvent* AEvent) {
         return handler(static_cast<QKeyEvent*>(AEvent));
+    });
+}
+
+void OnMouseUp(QWidget* AWidget, std::function<void(QMouseEvent*)> AHandler) {
+    OnEvent(AWidget, QEvent::MouseButtonRelease, [handler = std::move(AHandler)](QEvent* AEvent) {
+        handler(static_cast<QMouseEvent*>(AEvent));
+        return false;
+    });
+}
+
+void OnFocusOut(QWidget* AWidget, std::function<void()> AHandler) {
+    OnEvent(AWidget, QEvent::FocusOut, [handler = std::move(AHandler)](QEvent*) {
+        handler();
+        return false;
     });
 }

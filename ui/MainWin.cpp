@@ -76,39 +76,27 @@ void TMainForm::BuildControls() {
     ConnectPages();
 }
 
+// Only what concerns the whole window: its shortcuts, at the first receiver of a key (the focus
+// widget), and dragging the window by its panels. Widgets take their own keys through hooks.
 bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
+    auto* widget = qobject_cast<QWidget*>(AWatched);
+    if (!widget || widget->window() != this) return QWidget::eventFilter(AWatched, AEvent);
     switch (AEvent->type()) {
     case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(AEvent);
-        if (AWatched == RoundCombo->view()) return RoundComboListKeyDown(key);
-        auto* widget = qobject_cast<QWidget*>(AWatched);
-        if (!widget || widget->window() != this) break;
-        // Window shortcuts first, once per key press: at its first receiver (the focus widget).
         QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (widget == receiver && FormKeyDown(key)) return true;
-        if (AWatched == ExpressionEdit) return ExpressionEditKeyDown(key);
-        if (AWatched == RoundCombo) return RoundComboKeyDown(key);
-        if (AWatched == HistoryListBox) return HistoryListBoxKeyDown(key);
+        if (widget == receiver && FormKeyDown(static_cast<QKeyEvent*>(AEvent))) return true;
         break;
     }
-    case QEvent::FocusOut:
-        if (AWatched == ExpressionEdit) ExpressionEditExit();
-        break;
     case QEvent::MouseButtonPress:
         if (MoveWindowByDrag(AWatched, AEvent)) return true;
         // A key that does not take the focus (hidden, or in a window that is not active) would
         // leave the line's caret unsaved; save it before the key acts.
-        if (qobject_cast<QAbstractButton*>(AWatched) && focusWidget() == ExpressionEdit &&
-            static_cast<QWidget*>(AWatched)->window() == this)
+        if (qobject_cast<QAbstractButton*>(AWatched) && focusWidget() == ExpressionEdit)
             SaveExpressionCaret();
         break;
     case QEvent::MouseMove:
-        if (MoveWindowByDrag(AWatched, AEvent)) return true;
-        break;
     case QEvent::MouseButtonRelease:
         if (MoveWindowByDrag(AWatched, AEvent)) return true;
-        if (AWatched == ExpressionEdit) ExpressionEditClick();
-        if (AWatched == RoundCombo) RoundComboMouseUp(static_cast<QMouseEvent*>(AEvent)->button());
         break;
     default: break;
     }

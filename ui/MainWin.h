@@ -1,12 +1,26 @@
 #pragma once
 
 // The calculator's main window: the expression panel on top, one keypad page of the scientific
-// area below it, the numeric keypad below that, and the history panel. The window is built in
-// MainWinBuild*.cpp (one file per panel); its behaviour is spread over MainWinSettings.cpp
-// (start-up and shutdown), MainWinEntry.cpp (keys and keyboard), MainWinCommands.cpp
-// (option-button command strings), MainWinEvaluation.cpp (evaluation and result display),
-// MainWinLayout.cpp (pages and layout), MainWinOptions.cpp (scale, stay-on-top,
-// transparency, home page and about box) and MainWinHistory.cpp (the history panel).
+// area below it, the numeric keypad below that, and the history panel. TMainForm keeps the
+// window's state and coordinates its panels; its methods live in these files, and each group of
+// declarations below names its file:
+//   MainWin.cpp                 construction, destruction and the window-wide event filter
+//   MainWinBuildExpression.cpp  the expression panel and its popup menu
+//   MainWinBuildPages.cpp       the three pages of the scientific area
+//   MainWinBuildKeypad.cpp      the numeric keypad
+//   MainWinSettings.cpp         start-up and shutdown: reading and writing the settings
+//   MainWinEntry.cpp            keys and the keyboard: editing the expression line
+//   MainWinCommands.cpp         option-button command strings
+//   MainWinEvaluation.cpp       evaluation, the result line and the display settings
+//   MainWinLayout.cpp           key styles and the stacking of the panels
+//   MainWinOptions.cpp          scale, stay-on-top, transparency, home page and about box
+//   MainWinHistory.cpp          the window's side of the history panel: docking, F3, Memory
+//   MainWinKeypadPages.cpp      turning pages and showing or hiding the two key areas
+//   MainWinTransitions.cpp      the page and key-area transitions
+//   MainWinOptionPage.cpp       editing and widening the option buttons
+//   MainWinVariablePage.cpp     renaming the variables
+// Panels with controls and state of their own are classes of their own: THistoryPanel
+// (HistoryPanel.h) and the transitions' TPanelTransition (PanelTransition.h).
 
 #include "model/ExpressionHistory.h"
 #include "model/OptionButtonData.h"
@@ -30,14 +44,12 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QMenu;
 class QPushButton;
 class TAppData;
-class THistoryListModel;
+class THistoryPanel;
 class TPanelTransition;
 class TViewport3D;
-class THistorySlide;
 class TKeyButton;
 class TPanel;
 
@@ -56,45 +68,30 @@ class TMainForm : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int OptionButtonCount = TOptionButtonData::Count;
-    static constexpr int VariableCount = TVariableButtonData::Count;
-
-    // Builds the window, reads the settings file once and applies it; the expression line has
-    // the focus. The first form reads the running program's settings.
+    // MainWin.cpp. Builds the window, reads the settings file once and applies it; the
+    // expression line has the focus. The first form reads the running program's settings.
     explicit TMainForm(QWidget* AParent = nullptr);
     explicit TMainForm(const TSettingsLocation& ALocation, QWidget* AParent = nullptr);
     // Runs FormDestroy if nobody has; a failed write is then only reported on standard error.
     ~TMainForm() override;
 
-    // Shutdown: frees the history and writes the window's state to the settings file. Runs once;
-    // later calls do nothing. Throws EIniFileWriteError when the file cannot be written.
+    // MainWinSettings.cpp. Shutdown: frees the history and writes the window's state to the
+    // settings file. Runs once; later calls do nothing. Throws EIniFileWriteError when the file
+    // cannot be written.
     void FormDestroy();
-
-    // Text from any key: command strings (ending in "=") run, other text is inserted at the
-    // saved caret; right after an evaluation the line starts afresh.
-    void InputExpression(const QString& Text);
-    // Evaluates the expression line, shows and records the result; false on failure
-    // ("Error" shown, caret at the error). Sets the after-evaluation flag either way.
-    bool CalcExpression(bool IsPercent);
-    // Shows Value in the result line under the current display settings; throws
-    // EResultRangeError when the value cannot be shown that way.
-    void DisplayResult(bool IsPercent, long double Value);
-    // Every change of the result line goes through here, so that it is also announced.
-    void SetResultText(const QString& AText);
-    QString FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const;
-    void CollectVariableButtonData();
-    void SelectRoundComboItem();
-    void UpdateRoundSelectorLabel();
-    void ArrangePanels();
-    void SetWindowScale(int Step);
-    // Sizes HistoryPanel to the visible areas and places it at X, above the window's top edge
-    // when AVertical is negative (where the slide-in starts), else at the top; brings it to front.
-    void PlaceHistoryPanel(float X, float AVertical);
-    void ApplyTransparency();
     // The settings file this window reads and writes.
     QString SettingsFileName() const;
 
-    // Read-only views of the state, for the history panel and for tests.
+    // MainWinEntry.cpp. Text from any key: command strings (ending in "=") run, other text is
+    // inserted at the saved caret; right after an evaluation the line starts afresh.
+    void InputExpression(const QString& Text);
+    // MainWinEvaluation.cpp. Evaluates the expression line, shows and records the result; false
+    // on failure ("Error" shown, caret at the error). Sets the after-evaluation flag either way.
+    bool CalcExpression(bool IsPercent);
+    // MainWinOptions.cpp. Scales the whole window by 1 + 0.05 × Step and lays it out again.
+    void SetWindowScale(int Step);
+
+    // Read-only views of the state, for tests.
     const std::vector<std::unique_ptr<TExpressionHistory>>& ExpressionHistory() const {
         return ExpressionHistoryList;
     }
@@ -120,31 +117,38 @@ public:
     static const char* const HomepageUrl;
 
 protected:
+    // MainWin.cpp: window shortcuts and dragging the window by its panels.
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+    // MainWinSettings.cpp.
     void showEvent(QShowEvent* AEvent) override;
+    // MainWinTransitions.cpp: a running transition ends first.
     void closeEvent(QCloseEvent* AEvent) override;
 
 private:
+    static constexpr int OptionButtonCount = TOptionButtonData::Count;
+    static constexpr int VariableCount = TVariableButtonData::Count;
+
+    // Construction (MainWin.cpp), in drawing order.
+    void BuildControls();
+
+    // The expression panel and its popup menu (MainWinBuildExpression.cpp).
+    void BuildExpressionPanel();
+    void HookExpressionPanelEvents();
+    void BuildPopupMenu();
+
+    // The pages of the scientific area (MainWinBuildPages.cpp) and the keypad
+    // (MainWinBuildKeypad.cpp).
+    void BuildScientificPanel();
+    void BuildOptionPanel();
+    void BuildVariablePanel();
+    void BuildButtonPanel();
+
     // Start-up and shutdown (MainWinSettings.cpp).
     void FormCreate(const TSettingsLocation& ALocation);
     void ApplySettings(const TSettingsLocation& ALocation);
     void ApplyWindowPosition();
     void FormShow();
     void CollectSettings();
-    void ClearExpressionHistory();
-
-    // Construction, one function per panel (MainWinBuild*.cpp).
-    void BuildControls();
-    void BuildExpressionPanel();
-    void BuildScientificPanel();
-    void BuildOptionPanel();
-    void BuildVariablePanel();
-    void BuildButtonPanel();
-    void BuildHistoryPanel();
-    void BuildPopupMenu();
-    void ApplyOptionButtonData();
-    void ApplyVariableButtonData();
-    void ConnectHistoryPanel();
 
     // Expression entry (MainWinEntry.cpp).
     void SaveExpressionCaret();
@@ -180,68 +184,80 @@ private:
 
     // Evaluation and result display (MainWinEvaluation.cpp).
     long double GetCalcResult(const QString& Text);
+    void CollectVariableButtonData();
     void AddExpressionHistory(long double Value, bool IsPercent);
     void ShowEvaluationFailure(std::exception_ptr AFailure);
+    // Every change of the result line goes through here, so that it is also announced.
+    void SetResultText(const QString& AText);
+    // Shows Value in the result line under the current display settings; throws
+    // EResultRangeError when the value cannot be shown that way.
+    void DisplayResult(bool IsPercent, long double Value);
+    QString FormatResultValue(bool IsPercent, int ARoundDecimal, long double Value) const;
     // DisplayResult outside an evaluation: a value that cannot be shown leaves the result line as
     // it is and tells the user why, and changes nothing else.
     void RedisplayResult(bool IsPercent, long double Value);
     void RedisplayLatestResult();
+    void SelectRoundComboItem();
+    void UpdateRoundSelectorLabel();
     void RoundComboChange();
     bool RoundComboKeyDown(QKeyEvent* AEvent);
     bool RoundComboListKeyDown(QKeyEvent* AEvent); // a key in the open list
     void RoundComboMouseUp(Qt::MouseButton AButton);
+    void SetRoundSelector(TRoundSelector ASelector);
     void RoundOffItemClick();
     void RoundCutOffItemClick();
     void RoundUpItemClick();
     void DigitGroupingSeparatorItemClick();
-    void SetRoundSelector(TRoundSelector ASelector);
 
-    // Window options (MainWinOptions.cpp).
-    void AlignKeypadPages();
-    void ApplyScaledStyleSheet(double AScale);
-    bool IsStayOnTop() const;
-    void SetStayOnTop(bool AIsOn);
-    void ReplaceWindowFlags(Qt::WindowFlags AFlags);
-    bool MoveWindowByDrag(QObject* AWatched, QEvent* AEvent);
-    void TopMostMenuItemClick();
-    void TransparencyMenuItemClick();
-    void HomepageItemClick();
-    void AboutClick();
-    void ExpressionPanelDblClick();
-
-    // History panel (MainWinHistory.cpp).
-    void UpdateHistoryListBox();
-    void MemoryButtonClick();
-    void MemoryButtonMouseDown(Qt::MouseButton AButton);
-    void ToggleAlwaysDisplayHistoryPanel();
-    void F3KeyDown(bool AIsShift);
-    void HistoryPanelCloseBtnClick();
-    void HistoryPanelAnimationFinish(bool AIsInverse);
-    void HistoryPanelEditBtnClick();
-    bool HistoryListBoxKeyDown(QKeyEvent* AEvent); // true: the key is consumed
-    void HistoryPanelCopyBtnClick();
-    void HistoryPanelDelBtnClick();
-    void HistoryPanelSelectAllBtnClick();
-    void HistoryPanelSumBtnClick();
-    void HistoryPanelAverageBtnClick();
-    void HistoryPanelClearBtnClick();
-    void EvaluateHistoryFormula(const QString& AFormula);
-    void PlaceVisibleHistoryPanel(QPoint APosition);
-    void FocusExpressionEnd();
-    std::vector<int> SelectedHistoryRows() const;
-    std::vector<long double> SelectedHistoryValues() const;
-
-    // Pages and layout (MainWinLayout.cpp).
+    // Key styles and the stacking of the panels (MainWinLayout.cpp).
+    void ArrangePanels();
+    void ApplyOptionButtonData();
+    void ApplyVariableButtonData();
     void InvBtnClick();
     void HypBtnClick();
     void UpdateScientificKeyStyles();
     void UpdateOptionEditBtnStyle();
     void UpdateCopyBtnStyles();
     void ApplyPanelKeyStyles(QWidget* Page);
+
+    // Window options (MainWinOptions.cpp).
     double ScaleFactor() const;
     void SetClientSize(int AWidth, int AHeight);
+    void AlignKeypadPages();
+    // Sizes HistoryPanel to the visible areas and places it at X, above the window's top edge
+    // when AVertical is negative (where the slide-in starts), else at the top; brings it to front.
+    void PlaceHistoryPanel(float X, float AVertical);
+    void ApplyScaledStyleSheet(double AScale);
+    bool IsStayOnTop() const;
+    void SetStayOnTop(bool AIsOn);
+    void ReplaceWindowFlags(Qt::WindowFlags AFlags);
+    void TopMostMenuItemClick();
+    void TransparencyMenuItemClick();
+    void ApplyTransparency();
+    bool MoveWindowByDrag(QObject* AWatched, QEvent* AEvent);
+    void HomepageItemClick();
+    void AboutClick();
+    void ExpressionPanelDblClick();
 
-    // Page switching and the two key areas (KeypadPages.cpp).
+    // The window's side of the history panel (MainWinHistory.cpp).
+    void BuildHistoryPanel();
+    void ConnectHistoryPanel();
+    // Shared operations: the list shows the newest entry (and takes the focus unless docked);
+    // every entry destroyed.
+    void UpdateHistoryListBox();
+    void ClearExpressionHistory();
+    void MemoryButtonClick();
+    void MemoryButtonMouseDown(Qt::MouseButton AButton);
+    void ToggleAlwaysDisplayHistoryPanel();
+    void F3KeyDown(bool AIsShift);
+    void HistoryPanelCloseBtnClick();
+    // The panel's intents: an entry back in the line, a Sum or Ave formula evaluated.
+    void HistoryEntryChosen(int ARow);
+    void EvaluateHistoryFormula(const QString& AFormula);
+    void PlaceVisibleHistoryPanel(QPoint APosition);
+    void FocusExpressionEnd();
+
+    // Page switching and the two key areas (MainWinKeypadPages.cpp).
     void ConnectPages();
     void ScientificPanelLeftBtnClick();
     void ScientificPanelRightBtnClick();
@@ -263,22 +279,21 @@ private:
     void ScientificPanelDblClick();
 
     // Page and key-area transitions (MainWinTransitions.cpp); each returns when it is over.
-    // Direction 0 is left, 1 right; Area is ButtonPanel or nullptr for the pages; Kind 2 hides,
-    // 3 shows.
+    // Direction 0 is left, 1 right; Area is ButtonPanel or nullptr for the pages; Kind is
+    // TPanelTransition::KindHide or KindShow.
+    void BuildTransitionStages();
     void AnimatePanelSlide(QWidget* OldPage, QWidget* NewPage, int Direction);
     void AnimatePanelCube(QWidget* OldPage, QWidget* NewPage, int Direction);
     void AnimateKeyAreaSlide(QWidget* Area, int Kind);
     void AnimateKeyAreaFlip(QWidget* Area, int Kind);
     // True while a transition waits for its animation; input that would start another is ignored.
     bool IsTransitionRunning() const;
-    // The two stages of the transitions, above the pages and below the expression panel.
-    void BuildTransitionStages();
     // The page a key-area transition pictures: the visible one, else the page to come.
     QWidget* PicturedPage() const;
     // A layout asked for during a transition, run once it is over.
     void RunPendingLayout();
 
-    // Option page (OptionPage.cpp).
+    // Option page (MainWinOptionPage.cpp).
     void ConnectOptionPage();
     void OptionButtonEditBtnClick();
     void Option1EditDblClick(QLineEdit* Edit);
@@ -296,7 +311,7 @@ private:
     void ReadOptionEdits();
     void ReadOptionEdit(int N, const QString& Text, TKeyButton* Button);
 
-    // Variables page (VariablePage.cpp).
+    // Variables page (MainWinVariablePage.cpp).
     void ConnectVariablePage();
     void VariableData1EditDblClick();
     // Enter re-evaluates the line; true when the key is consumed.
@@ -305,7 +320,7 @@ private:
     void WriteVariableTitleEdits();
 
     // State, in the order of the design.
-    // Changed only through HistoryListModel, so that the history list's rows follow it.
+    // Changed only through the history panel's model, so that the list's rows follow it.
     std::vector<std::unique_ptr<TExpressionHistory>> ExpressionHistoryList;
     TScientificPanelList ScientificPanelList;
     TOptionButtonData OptionButtonData;
@@ -390,12 +405,8 @@ private:
     TPanelTransition* PanelTransition = nullptr;
     bool IsLayoutPending = false;
 
-    // History panel.
-    TPanel* HistoryPanel = nullptr;
-    QListView* HistoryListBox = nullptr;
-    THistoryListModel* HistoryListModel = nullptr;
-    TPanel* HistoryButtonPanel = nullptr;
-    THistorySlide* HistoryPanelAnimation = nullptr;
+    // History panel: its list, buttons and slide are its own.
+    THistoryPanel* HistoryPanel = nullptr;
 
     // Popup menu of the expression panel.
     QMenu* ExpressionPanelPopupMenu = nullptr;

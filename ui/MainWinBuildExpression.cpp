@@ -1,11 +1,14 @@
 #include "ui/Controls.h"
+#include "ui/EventHook.h"
 #include "ui/MainWin.h"
 
 #include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace {
@@ -92,6 +95,19 @@ void TMainForm::BuildExpressionPanel() {
     RoundSelectorLabel =
         CreateLabel(ResultLabel, "RoundSelectorLabel", QString(), QRect(0, 0, 0, 33), 9);
     RoundSelectorLabel->setWordWrap(false);
+    HookExpressionPanelEvents();
+}
+
+// The line's and the decimals list's own keys, clicks and focus; window shortcuts come first,
+// through the window's filter.
+void TMainForm::HookExpressionPanelEvents() {
+    OnKeyDown(ExpressionEdit, [this](QKeyEvent* AEvent) { return ExpressionEditKeyDown(AEvent); });
+    OnMouseUp(ExpressionEdit, [this](QMouseEvent*) { ExpressionEditClick(); });
+    OnFocusOut(ExpressionEdit, [this] { ExpressionEditExit(); });
+    OnKeyDown(RoundCombo, [this](QKeyEvent* AEvent) { return RoundComboKeyDown(AEvent); });
+    OnMouseUp(RoundCombo, [this](QMouseEvent* AEvent) { RoundComboMouseUp(AEvent->button()); });
+    OnKeyDown(RoundCombo->view(),
+              [this](QKeyEvent* AEvent) { return RoundComboListKeyDown(AEvent); });
 }
 
 void TMainForm::BuildPopupMenu() {

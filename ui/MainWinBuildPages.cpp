@@ -1,3 +1,4 @@
+#include "model/WindowLayout.h"
 #include "ui/Controls.h"
 #include "ui/MainWin.h"
 
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr int kKeyWidth = 57;
+constexpr int kKeyWidth = WindowLayout::KeyWidth;
 constexpr int kKeyHeight = 33;
 constexpr int kColumnX[] = {16, 80, 144, 208, 272};
 constexpr int kRowY[] = {8, 48, 88};

@@ -7,7 +7,7 @@
 #include "model/ResultFormat.h"
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
-#include "ui/HistoryList.h"
+#include "ui/HistoryPanel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -87,7 +87,7 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
     entry->SetResultValue(Value);
     entry->SetRoundDecimal(RoundDecimal);
     entry->SetIsPercent(IsPercent);
-    HistoryListModel->InsertFirst(std::move(entry));
+    HistoryPanel->Model().InsertFirst(std::move(entry));
 }
 
 void TMainForm::SetResultText(const QString& AText) {

@@ -1,31 +1,45 @@
-// The history panel: the overlay that slides down over the calculator and the docked panel
-// beside it, the list of entries, and its eight buttons.
+// The window's side of the history panel: building and wiring it, the Memory button and F3,
+// docking beside the calculator, and what the panel's intents do to the expression line.
 
 #include "ui/MainWin.h"
 
-#include "model/HistoryFormula.h"
-#include "model/ResultFormat.h"
 #include "model/WindowLayout.h"
 #include "ui/Controls.h"
-#include "ui/HistoryList.h"
+#include "ui/HistoryPanel.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QListView>
 
 #include <algorithm>
 
-void TMainForm::UpdateHistoryListBox() {
-    HistoryListModel->Refresh();
-    if (HistoryListModel->rowCount() > 0) {
-        HistoryListBox->selectionModel()->setCurrentIndex(HistoryListModel->index(0),
-                                                          QItemSelectionModel::ClearAndSelect);
-        HistoryListBox->scrollToTop();
-    }
-    if (!IsAlwaysDisplayHistoryPanel) HistoryListBox->setFocus();
+void TMainForm::BuildHistoryPanel() {
+    HistoryPanel = new THistoryPanel(
+        ExpressionHistoryList,
+        [this](const TExpressionHistory& AEntry) {
+            return FormatResultValue(AEntry.IsPercent(), AEntry.RoundDecimal(),
+                                     AEntry.ResultValue());
+        },
+        this);
 }
+
+// The memory button belongs to the expression panel, built after the history panel.
+void TMainForm::ConnectHistoryPanel() {
+    connect(MemoryButton, &QPushButton::clicked, this, &TMainForm::MemoryButtonClick);
+    connect(
+        MemoryButton, &TKeyButton::MouseDown, this,
+        [this](Qt::MouseButton AButton, Qt::KeyboardModifiers) { MemoryButtonMouseDown(AButton); });
+    connect(HistoryPanel, &THistoryPanel::EntryChosen, this, &TMainForm::HistoryEntryChosen);
+    connect(HistoryPanel, &THistoryPanel::FormulaChosen, this, &TMainForm::EvaluateHistoryFormula);
+    connect(HistoryPanel, &THistoryPanel::CloseRequested, this,
+            &TMainForm::HistoryPanelCloseBtnClick);
+    connect(HistoryPanel, &THistoryPanel::FocusLeaving, this,
+            [this] { ExpressionEdit->setFocus(); });
+}
+
+void TMainForm::UpdateHistoryListBox() {
+    HistoryPanel->ShowNewestEntry(!IsAlwaysDisplayHistoryPanel);
+}
+
+void TMainForm::ClearExpressionHistory() { HistoryPanel->Model().Clear(); }
 
 // A visible panel (sliding, open, or left beside a narrowed window) turns round from where it is.
 void TMainForm::MemoryButtonClick() {
@@ -41,13 +55,13 @@ void TMainForm::MemoryButtonClick() {
     IsExpressionAllSelectionAfterEnter = false;
     if (isOpen) {
         UpdateHistoryListBox();
-        HistoryPanelAnimation->Close(-HistoryPanel->height());
+        HistoryPanel->Slide().Close(-HistoryPanel->height());
         return;
     }
     // Shown before the rows are rebuilt, so that the list can take the focus.
     HistoryPanel->setVisible(true);
     UpdateHistoryListBox();
-    HistoryPanelAnimation->Open(-HistoryPanel->height());
+    HistoryPanel->Slide().Open(-HistoryPanel->height());
 }
 
 void TMainForm::MemoryButtonMouseDown(Qt::MouseButton AButton) {
@@ -60,7 +74,7 @@ void TMainForm::ToggleAlwaysDisplayHistoryPanel() {
         IsAlwaysDisplayHistoryPanel = false;
     } else {
         IsAlwaysDisplayHistoryPanel = true;
-        HistoryPanelAnimation->Stop(); // a closing slide must not hide the docked panel
+        HistoryPanel->Slide().Stop(); // a closing slide must not hide the docked panel
         UpdateHistoryListBox();
         HistoryPanel->setVisible(true);
     }
@@ -79,7 +93,7 @@ void TMainForm::F3KeyDown(bool AIsShift) {
 }
 
 void TMainForm::HistoryPanelCloseBtnClick() {
-    HistoryPanelAnimation->Close(-HistoryPanel->height());
+    HistoryPanel->Slide().Close(-HistoryPanel->height());
     if (IsAlwaysDisplayHistoryPanel) {
         IsAlwaysDisplayHistoryPanel = false;
         SetWindowScale(WindowScaleNumber);
@@ -87,22 +101,11 @@ void TMainForm::HistoryPanelCloseBtnClick() {
     FocusExpressionEnd();
 }
 
-// Hiding a widget that has the focus would pass the focus on to the next key in the window; the
-// expression line takes it instead.
-void TMainForm::HistoryPanelAnimationFinish(bool AIsInverse) {
-    if (!AIsInverse) return;
-    const bool hadFocus = HistoryPanel->isAncestorOf(QApplication::focusWidget());
-    if (hadFocus) ExpressionEdit->setFocus();
-    HistoryPanel->setVisible(false);
-}
-
-void TMainForm::HistoryPanelEditBtnClick() {
-    const int row = HistoryListBox->currentIndex().row();
-    if (HistoryListModel->rowCount() == 0 || row < 0) return;
-    const TExpressionHistory& entry = HistoryListModel->Entry(row);
+void TMainForm::HistoryEntryChosen(int ARow) {
+    const TExpressionHistory& entry = HistoryPanel->Model().Entry(ARow);
     ExpressionEdit->setText(entry.Expression());
     RedisplayResult(entry.IsPercent(), entry.ResultValue());
-    HistoryListModel->MoveToFirst(row);
+    HistoryPanel->Model().MoveToFirst(ARow);
     if (IsAlwaysDisplayHistoryPanel) {
         FocusExpressionEnd();
         UpdateHistoryListBox();
@@ -111,42 +114,9 @@ void TMainForm::HistoryPanelEditBtnClick() {
     }
 }
 
-bool TMainForm::HistoryListBoxKeyDown(QKeyEvent* AEvent) {
-    if (AEvent->key() != Qt::Key_Return && AEvent->key() != Qt::Key_Enter) return false;
-    HistoryPanelEditBtnClick();
-    return true;
-}
-
-void TMainForm::HistoryPanelCopyBtnClick() {
-    QClipboard* clipboard = QApplication::clipboard();
-    const std::vector<long double> values = SelectedHistoryValues();
-    if (values.empty() || !clipboard) return;
-    clipboard->setText(HistoryCopyText(values, SystemNumberSeparators()));
-}
-
-void TMainForm::HistoryPanelDelBtnClick() {
-    HistoryListModel->RemoveEntries(SelectedHistoryRows());
-    HistoryListBox->clearSelection();
-}
-
-void TMainForm::HistoryPanelSelectAllBtnClick() { HistoryListBox->selectAll(); }
-
-void TMainForm::HistoryPanelSumBtnClick() {
-    EvaluateHistoryFormula(HistorySumFormula(SelectedHistoryValues()));
-}
-
-void TMainForm::HistoryPanelAverageBtnClick() {
-    EvaluateHistoryFormula(HistoryAverageFormula(SelectedHistoryValues()));
-}
-
-void TMainForm::HistoryPanelClearBtnClick() {
-    if (HistoryListModel->rowCount() > 0) ClearExpressionHistory();
-}
-
 // The formula goes into the expression line and is evaluated like a typed one; an error shows
 // "Error" there, and the overlay closes either way.
 void TMainForm::EvaluateHistoryFormula(const QString& AFormula) {
-    if (AFormula.isEmpty()) return;
     ExpressionEdit->setText(AFormula);
     CalcExpression(false);
     if (!IsAlwaysDisplayHistoryPanel) HistoryPanelCloseBtnClick();
@@ -159,26 +129,10 @@ void TMainForm::PlaceVisibleHistoryPanel(QPoint APosition) {
     const bool isOverlay = APosition.x() == 0;
     PlaceHistoryPanel(isOverlay ? 0 : float(ScaleFactor()) * WindowLayout::DesignClientWidth, 0);
     HistoryPanel->move(HistoryPanel->x(), std::min(APosition.y(), 0));
-    HistoryPanelAnimation->SetStartY(-HistoryPanel->height());
+    HistoryPanel->Slide().SetStartY(-HistoryPanel->height());
 }
 
 void TMainForm::FocusExpressionEnd() {
     ExpressionEdit->setFocus();
     SetExpressionCaret(int(ExpressionEdit->text().size()));
-}
-
-std::vector<int> TMainForm::SelectedHistoryRows() const {
-    std::vector<int> rows;
-    for (const QModelIndex& index : HistoryListBox->selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-// The selected rows' results, from row 0 down.
-std::vector<long double> TMainForm::SelectedHistoryValues() const {
-    std::vector<long double> values;
-    for (const int row : SelectedHistoryRows())
-        values.push_back(HistoryListModel->Entry(row).ResultValue());
-    return values;
 }

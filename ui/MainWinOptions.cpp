@@ -7,6 +7,7 @@
 #include "model/WindowLayout.h"
 #include "ui/AboutWin.h"
 #include "ui/Controls.h"
+#include "ui/HistoryPanel.h"
 #include "ui/Viewport3D.h"
 
 #include <QAction>

@@ -6,8 +6,9 @@
 
 #include "model/AppData.h"
 #include "model/OptionButtonRow.h"
+#include "model/WindowLayout.h"
 #include "ui/Controls.h"
-#include "ui/HistoryList.h"
+#include "ui/HistoryPanel.h"
 #include "ui/PanelTransition.h"
 
 #include <QAction>
@@ -38,7 +39,7 @@ bool IsOnAnyScreen(const QRect& AWindow) {
 
 void TMainForm::FormCreate(const TSettingsLocation& ALocation) {
     RoundDecimal = -1;
-    ExpressionHistoryList.clear();
+    ClearExpressionHistory();
     ScientificPanelList.clear();
     ScientificPanelList << ScientificPanel << Option1Panel << VariablePanel;
     AppData = std::make_unique<TAppData>();
@@ -52,8 +53,8 @@ void TMainForm::FormCreate(const TSettingsLocation& ALocation) {
 QString TMainForm::SettingsFileName() const { return AppData->SettingsFileName(); }
 
 void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
-    DesignClientWidth = 344;
-    DesignClientHeight = 451;
+    DesignClientWidth = WindowLayout::DesignClientWidth;
+    DesignClientHeight = WindowLayout::DesignClientHeight;
     AppData->SetIsAppDataFolder(HasAppDataFolderSwitch(ALocation.Arguments));
     AppData->Read();
     ApplyWindowPosition();
@@ -110,8 +111,6 @@ void TMainForm::FormDestroy() {
     ClearExpressionHistory();
     CollectSettings();
 }
-
-void TMainForm::ClearExpressionHistory() { HistoryListModel->Clear(); }
 
 void TMainForm::CollectSettings() {
     AppData->Left = pos().x();

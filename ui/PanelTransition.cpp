@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int KindHide = 2;
-constexpr int KindShow = 3;
-
 const char* PropertyName(TStageProperty AProperty) {
     switch (AProperty) {
     case TStageProperty::X: return "x";

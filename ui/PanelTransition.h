@@ -33,6 +33,10 @@ public:
         std::function<void(int)> SetClientHeight;
     };
 
+    // What a key-area transition does with its area.
+    static constexpr int KindHide = 2;
+    static constexpr int KindShow = 3;
+
     // Builds the layouts and layers of both views (named as the window's design names them).
     explicit TPanelTransition(const TWindowParts& AParts, QObject* AParent = nullptr);
 
@@ -41,7 +45,7 @@ public:
     void AnimatePanelSlide(QWidget* OldPage, QWidget* NewPage, int Direction);
     void AnimatePanelCube(QWidget* OldPage, QWidget* NewPage, int Direction);
     // Area: the numeric keypad (any non-null widget stands for ButtonPanel) or nullptr for the
-    // scientific area; Kind 2 hides, 3 shows, any other value does nothing. Page is the page
+    // scientific area; Kind is KindHide or KindShow, any other value does nothing. Page is the page
     // pictured; "page visible" means it is not hidden when the transition starts.
     void AnimateKeyAreaSlide(QWidget* Area, int Kind, QWidget* Page);
     void AnimateKeyAreaFlip(QWidget* Area, int Kind, QWidget* Page);

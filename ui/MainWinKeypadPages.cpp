@@ -5,6 +5,7 @@
 #include "ui/MainWin.h"
 
 #include "ui/Controls.h"
+#include "ui/PanelTransition.h"
 
 #include <QToolButton>
 
@@ -12,19 +13,8 @@ namespace {
 
 constexpr int kLeft = 0;
 constexpr int kRight = 1;
-constexpr int kHideArea = 2;
-constexpr int kShowArea = 3;
 constexpr int kSlideStyle = 1;
 constexpr int kTurnStyle = 2; // the cube for pages, the flip for key areas
-
-// The arrows of pages 0, 1 and 2, left then right.
-// clang-format off
-constexpr const char* kPageArrowNames[3][2] = {
-    {"ScientificPanelLeftBtn", "ScientificPanelRightBtn"},
-    {"Option1PanelLeftBtn", "Option1PanelRightBtn"},
-    {"VariablePanelLeftBtn", "VariablePanelRightBtn"},
-};
-// clang-format on
 
 // Where the arrows of pages 0, 1 and 2 lead, left then right: right runs 0 → 1 → 2 → 0, left
 // the other way round.
@@ -36,13 +26,27 @@ int NextTransitionStyle(int AStyle) { return AStyle >= 0 && AStyle < kTurnStyle 
 } // namespace
 
 void TMainForm::ConnectPages() {
+    struct TPageArrow {
+        const char* Name;
+        void (TMainForm::*Click)();
+    };
+    // The arrows of pages 0, 1 and 2, left then right.
+    // clang-format off
+    static const TPageArrow arrows[3][2] = {
+        {{"ScientificPanelLeftBtn", &TMainForm::ScientificPanelLeftBtnClick},
+         {"ScientificPanelRightBtn", &TMainForm::ScientificPanelRightBtnClick}},
+        {{"Option1PanelLeftBtn", &TMainForm::Option1PanelLeftBtnClick},
+         {"Option1PanelRightBtn", &TMainForm::Option1PanelRightBtnClick}},
+        {{"VariablePanelLeftBtn", &TMainForm::VariablePanelLeftBtnClick},
+         {"VariablePanelRightBtn", &TMainForm::VariablePanelRightBtnClick}},
+    };
+    // clang-format on
     const TPanel* pages[] = {ScientificPanel, Option1Panel, VariablePanel}; // in page order
     for (int page = 0; page < int(std::size(pages)); ++page)
-        for (int direction : {kLeft, kRight}) {
-            const QString name = QString::fromLatin1(kPageArrowNames[page][direction]);
-            auto* arrow = pages[page]->findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly);
-            connect(arrow, &QToolButton::clicked, this,
-                    [this, page, direction] { RunPageArrow(page, direction); });
+        for (const TPageArrow& arrow : arrows[page]) {
+            const QString name = QString::fromLatin1(arrow.Name);
+            auto* button = pages[page]->findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly);
+            connect(button, &QToolButton::clicked, this, arrow.Click);
         }
     connect(ScientificKeyBtn, &QPushButton::clicked, this, &TMainForm::ScientificKeyBtnClick);
     connect(NumericKeyBtn, &QPushButton::clicked, this, &TMainForm::NumericKeyBtnClick);
@@ -102,7 +106,7 @@ void TMainForm::NumericKeyBtnClick() {
 // that it takes the new height.
 void TMainForm::ToggleKeyArea(QWidget* AArea, bool& AIsShown) {
     if (IsTransitionRunning()) return;
-    const int kind = AIsShown ? kHideArea : kShowArea;
+    const int kind = AIsShown ? TPanelTransition::KindHide : TPanelTransition::KindShow;
     if (AnimateNumericPanelStyle == kSlideStyle) {
         AnimateKeyAreaSlide(AArea, kind);
     } else if (AnimateNumericPanelStyle == kTurnStyle) {
