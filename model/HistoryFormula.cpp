@@ -6,6 +6,14 @@ namespace {
 
 constexpr int kResultDigits = 15;
 
+// Plain text on the clipboard ends its lines as the platform's editors expect: a CR before the LF
+// shows up as "^M" in Linux editors.
+#ifdef Q_OS_WIN
+constexpr char16_t kLineEnd[] = u"\r\n";
+#else
+constexpr char16_t kLineEnd[] = u"\n";
+#endif
+
 QString NumberText(long double AValue, const TNumberSeparators& ASeparators) {
     return GeneralText(AValue, kResultDigits, ASeparators);
 }
@@ -37,5 +45,5 @@ QString HistoryCopyText(std::span<const long double> AValues,
     QStringList lines;
     lines.reserve(qsizetype(AValues.size()));
     for (const long double value : AValues) lines << NumberText(value, ASeparators);
-    return lines.join(QStringLiteral("\r\n"));
+    return lines.join(QStringView(kLineEnd));
 }

@@ -18,6 +18,7 @@ QString HistorySumFormula(std::span<const long double> AValues);
 // values. Throws as HistorySumFormula.
 QString HistoryAverageFormula(std::span<const long double> AValues);
 
-// The values one per line, joined by CR LF, with ASeparators' decimal separator (the user's, for
-// pasting elsewhere). Empty for no values. Throws as HistorySumFormula.
+// The values one per line, joined by the platform's line end (LF; CR LF on Windows), with
+// ASeparators' decimal separator (the user's, for pasting elsewhere). Empty for no values. Throws
+// as HistorySumFormula.
 QString HistoryCopyText(std::span<const long double> AValues, const TNumberSeparators& ASeparators);

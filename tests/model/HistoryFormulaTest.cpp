@@ -23,25 +23,25 @@ const THistoryFormulaRow HistoryFormulaRows[] = {
      {12, -3, 4.5L},
      "12 + (-3) + 4.5",
      "(12 + (-3) + 4.5) \u00F7 3",
-     "12\r\n-3\r\n4.5"},
+     "12\n-3\n4.5"},
     {"OneNegative", {-3}, "(-3)", "((-3)) \u00F7 1", "-3"},
     {"OnePositive", {7}, "7", "(7) \u00F7 1", "7"},
-    {"ZeroHasNoParentheses", {0, -0.0L, 5}, "0 + 0 + 5", "(0 + 0 + 5) \u00F7 3", "0\r\n0\r\n5"},
+    {"ZeroHasNoParentheses", {0, -0.0L, 5}, "0 + 0 + 5", "(0 + 0 + 5) \u00F7 3", "0\n0\n5"},
     {"LargeInScientificNotation",
      {1.5E20L, 2},
      "1.5E20 + 2",
      "(1.5E20 + 2) \u00F7 2",
-     "1.5E20\r\n2"},
+     "1.5E20\n2"},
     {"SmallInScientificNotation",
      {1E-6L, -2.5E-7L},
      "1E-6 + (-2.5E-7)",
      "(1E-6 + (-2.5E-7)) \u00F7 2",
-     "1E-6\r\n-2.5E-7"},
+     "1E-6\n-2.5E-7"},
     {"FifteenDigitsAtMost",
      {1.0L / 3, -123456789012345.0L},
      "0.333333333333333 + (-123456789012345)",
      "(0.333333333333333 + (-123456789012345)) \u00F7 2",
-     "0.333333333333333\r\n-123456789012345"},
+     "0.333333333333333\n-123456789012345"},
     {"Nothing", {}, "", "", ""},
 };
 // clang-format on
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, HistoryFormulaTest, testing::ValuesIn(HistoryForm
 TEST(HistoryFormula, CopyUsesTheGivenDecimalSeparatorAndFormulasDoNot) {
     const std::vector<long double> values = {4.5L, -0.25L, 1.5E-20L};
     EXPECT_EQ(HistoryCopyText(values, {QStringLiteral(","), QStringLiteral(".")}),
-              u"4,5\r\n-0,25\r\n1,5E-20"_qs);
+              u"4,5\n-0,25\n1,5E-20"_qs);
     EXPECT_EQ(HistorySumFormula(values), u"4.5 + (-0.25) + 1.5E-20"_qs);
 }
 

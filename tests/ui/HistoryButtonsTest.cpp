@@ -113,11 +113,11 @@ TEST_F(HistoryButtonsTest, CopyPutsTheSelectedResultsOnTheClipboard) {
     Click("HistoryPanelSelectAllBtn");
     EXPECT_EQ(SelectedRows(), (QList<int>{0, 1, 2, 3, 4}));
     Click("HistoryPanelCopyBtn");
-    EXPECT_EQ(clipboard->text(), u"12\r\n-3\r\n4.5\r\n0\r\n1.5E20"_qs);
+    EXPECT_EQ(clipboard->text(), u"12\n-3\n4.5\n0\n1.5E20"_qs);
     ClickRow(2);
     ClickRow(1, Qt::ControlModifier);
     Click("HistoryPanelCopyBtn");
-    EXPECT_EQ(clipboard->text(), u"-3\r\n4.5"_qs)
+    EXPECT_EQ(clipboard->text(), u"-3\n4.5"_qs)
         << "in list order, whatever the order of the clicks";
     EXPECT_FALSE(IsSliding()) << "the overlay stays open";
     EXPECT_EQ(History().size(), 5u);

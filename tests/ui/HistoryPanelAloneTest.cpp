@@ -97,7 +97,7 @@ TEST_F(HistoryPanelAloneTest, DelCopyClearAndCloseActOnTheListOrAsk) {
     QSignalSpy closing(Panel, &THistoryPanel::CloseRequested);
     SelectRows({1, 3});
     Click("HistoryPanelCopyBtn");
-    EXPECT_EQ(QApplication::clipboard()->text(), u"-3\r\n0"_qs);
+    EXPECT_EQ(QApplication::clipboard()->text(), u"-3\n0"_qs);
     Click("HistoryPanelDelBtn");
     EXPECT_EQ(Formulas(), (QStringList{u"10+2"_qs, u"9/2"_qs}));
     EXPECT_EQ(List()->model()->rowCount(), 2);
