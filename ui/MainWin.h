@@ -172,6 +172,7 @@ private:
     void EnterBtnMouseDown(Qt::MouseButton AButton, Qt::KeyboardModifiers AModifiers);
     void ExpressionEditClick();
     void ExpressionEditExit();
+    void ExpressionEditEnter();
     bool ExpressionEditKeyDown(QKeyEvent* AEvent); // true: the key is consumed
     bool FormKeyDown(QKeyEvent* AEvent);           // true: the key is consumed
     void ToggleRoundComboDropDown();
@@ -349,6 +350,8 @@ private:
     bool IsOptionButtonEdit = false;
     bool IsVariableButtonEdit = false;
     bool IsExpressionAllSelectionAfterEnter = false;
+    // The line's whole text was selected when it last lost the focus.
+    bool IsExpressionAllSelectedAtExit = false;
     bool IsTransparency = false;
     bool IsAlwaysDisplayHistoryPanel = false;
     bool IsScientificKey = true;

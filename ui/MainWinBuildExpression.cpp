@@ -104,6 +104,10 @@ void TMainForm::HookExpressionPanelEvents() {
     OnKeyDown(ExpressionEdit, [this](QKeyEvent* AEvent) { return ExpressionEditKeyDown(AEvent); });
     OnMouseUp(ExpressionEdit, [this](QMouseEvent*) { ExpressionEditClick(); });
     OnFocusOut(ExpressionEdit, [this] { ExpressionEditExit(); });
+    OnEvent(ExpressionEdit, QEvent::FocusIn, [this](QEvent*) {
+        ExpressionEditEnter();
+        return false;
+    });
     OnKeyDown(RoundCombo, [this](QKeyEvent* AEvent) { return RoundComboKeyDown(AEvent); });
     OnMouseUp(RoundCombo, [this](QMouseEvent* AEvent) { RoundComboMouseUp(AEvent->button()); });
     OnKeyDown(RoundCombo->view(),

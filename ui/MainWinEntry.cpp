@@ -172,7 +172,20 @@ void TMainForm::EnterBtnMouseDown(Qt::MouseButton AButton, Qt::KeyboardModifiers
 
 void TMainForm::ExpressionEditClick() { IsExpressionAllSelectionAfterEnter = false; }
 
-void TMainForm::ExpressionEditExit() { SaveExpressionCaret(); }
+void TMainForm::ExpressionEditExit() {
+    SaveExpressionCaret();
+    IsExpressionAllSelectedAtExit =
+        ExpressionEdit->hasSelectedText() &&
+        ExpressionEdit->selectedText().size() == ExpressionEdit->text().size();
+}
+
+// The line drops its selection whenever the focus leaves it (to the decimals list, a key, another
+// field); right after an evaluation the whole-line selection is what makes the next typed key
+// start a new formula, so it comes back with the focus.
+void TMainForm::ExpressionEditEnter() {
+    if (IsExpressionAllSelectionAfterEnter && IsExpressionAllSelectedAtExit)
+        ExpressionEdit->selectAll();
+}
 
 bool TMainForm::ExpressionEditKeyDown(QKeyEvent* AEvent) {
     const int key = AEvent->key();

@@ -185,7 +185,7 @@ TEST_F(EvaluationTest, EnterInTheOpenListAppliesTheEntryAndReturnsToTheLine) {
     EXPECT_FALSE(list->isVisible());
     EXPECT_TRUE(Edit->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
-    EXPECT_EQ(Line(), u"1234.57"_qs) << "typing goes on in the expression line";
+    EXPECT_EQ(Line(), u"7"_qs) << "typing goes on in the expression line, with a new formula";
 
     Key(Qt::Key_F8);
     EXPECT_EQ(ResultText(), u"0"_qs);
@@ -196,6 +196,40 @@ TEST_F(EvaluationTest, EnterInTheOpenListAppliesTheEntryAndReturnsToTheLine) {
     EXPECT_FALSE(list->isVisible());
     EXPECT_TRUE(Edit->hasFocus());
     EXPECT_EQ(Form->CurrentRoundDecimal(), 0);
+}
+
+// Showing another number of decimals evaluates nothing: the next key after an evaluation still
+// starts a new formula, the first time after start as every later time.
+TEST_F(EvaluationTest, ChangingTheDecimalsKeepsTheNewFormulaState) {
+    for (const int time : {1, 2}) {
+        Evaluate(u"2*3"_qs);
+        Key(Qt::Key_F4);
+        ASSERT_TRUE(Decimals()->view()->isVisible()) << time;
+        QTest::keyClick(Decimals()->view(), Qt::Key_Down);
+        QTest::keyClick(Decimals()->view(), Qt::Key_Return);
+        ASSERT_TRUE(Edit->hasFocus()) << time;
+        QTest::keyClick(Edit, Qt::Key_7);
+        EXPECT_EQ(Line(), u"7"_qs) << "time " << time;
+        EXPECT_FALSE(Form->AfterEvaluation()) << time;
+    }
+}
+
+// A line left with its whole text selected by Enter gets it back with the focus, while the
+// evaluation's state lasts; a line left otherwise keeps its caret.
+TEST_F(EvaluationTest, TheLineGetsItsSelectionBackWithTheFocus) {
+    Evaluate(u"2*3"_qs);
+    Decimals()->setFocus();
+    Edit->setFocus();
+    EXPECT_EQ(Edit->selectedText(), u"2*3"_qs);
+    Type(u"7"_qs);
+    EXPECT_EQ(Line(), u"7"_qs);
+
+    Evaluate(u"1+*2"_qs); // fails: the caret stands at the error, nothing selected
+    const int caret = Caret();
+    Decimals()->setFocus();
+    Edit->setFocus();
+    EXPECT_FALSE(Edit->hasSelectedText());
+    EXPECT_EQ(Caret(), caret);
 }
 
 } // namespace
