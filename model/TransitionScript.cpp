@@ -42,8 +42,11 @@ TTransitionScript KeypadSlide(bool IsShow, bool IsPageVisible) {
     if (!IsShow)
         return {{{P::Page, Q::Y, -S}, {P::Keypad, Q::Depth, BackDepth}},
                 {MoveY(P::Keypad, -B), MoveDepth(P::Keypad, 0)}};
-    if (IsPageVisible) // it comes down from behind the page
-        return {{{P::Keypad, Q::Depth, BackDepth}}, {MoveY(P::Keypad, S), MoveDepth(P::Keypad, 0)}};
+    // It comes down from behind the page, from where the hide leaves it: started at Y 0, its lower
+    // rows would stand below the page from the first frame.
+    if (IsPageVisible)
+        return {{{P::Keypad, Q::Y, S - B}, {P::Keypad, Q::Depth, BackDepth}},
+                {MoveY(P::Keypad, S), MoveDepth(P::Keypad, 0)}};
     return {{{P::Page, Q::Y, -S}, {P::Keypad, Q::Y, -B}, {P::Keypad, Q::Depth, BackDepth}},
             {MoveY(P::Keypad, 0), MoveDepth(P::Keypad, 0)}};
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <utility>
+
 // The window must have room for the area before it is shown: the expression panel and every
 // area that will be visible, one pixel of overlap each, at the window's scale.
 TEST(TransitionScriptTest, ClientHeightBeforeAShow) {
@@ -37,4 +40,59 @@ TEST(TransitionScriptTest, ClientHeightBeforeAShow) {
             KeyAreaShowClientHeight(row.Scale, row.Area, row.IsPageVisible, row.IsKeypadVisible),
             row.Height)
             << row.Name;
+}
+
+namespace {
+
+using TPlaces = std::map<std::pair<TStagePart, TStageProperty>, double>;
+
+// Where the pictures stand (their top edges and turns) before the first move.
+TPlaces StartPlaces(const TTransitionScript& AScript) {
+    TPlaces places;
+    for (const TStagePart part : {TStagePart::Page, TStagePart::Keypad})
+        for (const TStageProperty property : {TStageProperty::Y, TStageProperty::AngleX})
+            places[{part, property}] = 0;
+    for (const TStageValue& value : AScript.Setup)
+        if (places.contains({value.Part, value.Property}))
+            places[{value.Part, value.Property}] = value.Value;
+    return places;
+}
+
+// Where they stand after the last move.
+TPlaces EndPlaces(const TTransitionScript& AScript) {
+    TPlaces places = StartPlaces(AScript);
+    for (const TStageMove& move : AScript.Moves)
+        if (places.contains({move.Part, move.Property}))
+            places[{move.Part, move.Property}] = move.Target;
+    return places;
+}
+
+} // namespace
+
+// Showing an area plays its hiding backwards: a show starts where the hide ends, and ends where
+// the hide starts. (A keypad starting its show anywhere else pops part of itself in first.)
+TEST(TransitionScriptTest, ShowAndHideMirrorEachOther) {
+    using TScriptOf = TTransitionScript (*)(TKeyArea, bool, bool);
+    struct TRow {
+        const char* Name;
+        TScriptOf Script;
+        TKeyArea Area;
+        bool IsPageVisible;
+    };
+    const TRow rows[] = {
+        {"keypad slide under the page", KeyAreaSlideScript, TKeyArea::Keypad, true},
+        {"keypad slide alone", KeyAreaSlideScript, TKeyArea::Keypad, false},
+        {"page slide", KeyAreaSlideScript, TKeyArea::Page, true},
+        {"keypad flip under the page", KeyAreaFlipScript, TKeyArea::Keypad, true},
+        {"keypad flip alone", KeyAreaFlipScript, TKeyArea::Keypad, false},
+        {"page flip", KeyAreaFlipScript, TKeyArea::Page, true},
+    };
+    for (const TRow& row : rows) {
+        const TTransitionScript hide = row.Script(row.Area, false, row.IsPageVisible);
+        // The page's own show starts with the page not visible yet.
+        const bool isPageVisibleAtShow = row.Area == TKeyArea::Keypad && row.IsPageVisible;
+        const TTransitionScript show = row.Script(row.Area, true, isPageVisibleAtShow);
+        EXPECT_EQ(StartPlaces(show), EndPlaces(hide)) << row.Name;
+        EXPECT_EQ(EndPlaces(show), StartPlaces(hide)) << row.Name;
+    }
 }
