@@ -5,6 +5,7 @@
 #include "ui/MainWin.h"
 
 #include "ui/Controls.h"
+#include "ui/HistoryPanel.h"
 #include "ui/PanelTransition.h"
 
 #include <QToolButton>
@@ -102,8 +103,8 @@ void TMainForm::NumericKeyBtnClick() {
     if (!NumericKeyBtn->isHidden()) ToggleKeyArea(ButtonPanel, IsNumericKey);
 }
 
-// One style serves both areas. A history standing beside the calculator is laid out again so
-// that it takes the new height.
+// One style serves both areas. A history panel standing beside the calculator or open over it is
+// laid out again so that it takes the new height, its buttons inside the window.
 void TMainForm::ToggleKeyArea(QWidget* AArea, bool& AIsShown) {
     if (IsTransitionRunning()) return;
     const int kind = AIsShown ? TPanelTransition::KindHide : TPanelTransition::KindShow;
@@ -114,7 +115,7 @@ void TMainForm::ToggleKeyArea(QWidget* AArea, bool& AIsShown) {
     }
     AIsShown = !AIsShown;
     ArrangePanels();
-    if (IsAlwaysDisplayHistoryPanel) SetWindowScale(WindowScaleNumber);
+    if (IsAlwaysDisplayHistoryPanel || !HistoryPanel->isHidden()) SetWindowScale(WindowScaleNumber);
 }
 
 void TMainForm::ButtonPanelDblClick() {

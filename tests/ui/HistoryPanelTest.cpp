@@ -2,6 +2,10 @@
 // transparency mode, right presses on the header buttons, and the panel at every scale.
 #include "HistoryPanelFixture.h"
 
+#include <QTimer>
+
+#include <vector>
+
 namespace {
 
 using HistoryPanelTest = HistoryPanelFixture;
@@ -233,6 +237,53 @@ TEST_F(HistoryPanelTest, PanelCoversItsAreaAtEveryScaleStep) {
         EXPECT_EQ(Form->width(), WindowLayout::ClientWidth(WindowLayout::ScaleOf(step), true))
             << step;
     }
+}
+
+// An open overlay covers the client area as it is after a key area is hidden or shown, its
+// buttons inside the window, also when the overlay is opened while the area is on its way.
+TEST_F(HistoryPanelTest, OpenOverlayFollowsTheKeyAreas) {
+    struct TCase {
+        const char* Name;
+        std::vector<Qt::Key> Keys;
+        int Height;
+    };
+    const TCase cases[] = {
+        {"keypad hidden", {Qt::Key_F2}, 240},
+        {"page hidden", {Qt::Key_F1}, 320},
+        {"both hidden", {Qt::Key_F1, Qt::Key_F2}, 112},
+        {"keypad hidden and shown again", {Qt::Key_F2, Qt::Key_F2}, 448},
+    };
+    const auto expectOverlayCovers = [this](const char* AName, int AHeight) {
+        EXPECT_EQ(Form->size(), QSize(344, AHeight)) << AName;
+        EXPECT_EQ(Panel()->geometry(), QRect(0, 0, 344, AHeight)) << AName;
+        for (QAbstractButton* button : Panel()->findChildren<QAbstractButton*>()) {
+            const QRect inWindow(button->mapTo(Form.get(), QPoint()), button->size());
+            EXPECT_TRUE(Form->rect().contains(inWindow))
+                << AName << ": " << button->objectName().toStdString();
+        }
+    };
+    const QByteArray bothShown("[Panel]\nScientific=1\nNumeric=1\n");
+    for (const TCase& c : cases) {
+        StartForm(bothShown);
+        FillHistory();
+        KeyOnFocus(Qt::Key_F3);
+        WaitForSlide();
+        for (const Qt::Key key : c.Keys) KeyOnFocus(key);
+        expectOverlayCovers(c.Name, c.Height);
+    }
+
+    // F2, then F3 while the keypad is still sliding away.
+    StartForm(bothShown);
+    FillHistory();
+    bool isOpenedDuringTheSlide = false;
+    QTimer::singleShot(0, Form.get(), [&] {
+        isOpenedDuringTheSlide = Form->Transitions().IsRunning();
+        KeyOnFocus(Qt::Key_F3);
+    });
+    KeyOnFocus(Qt::Key_F2);
+    EXPECT_TRUE(isOpenedDuringTheSlide);
+    WaitForSlide();
+    expectOverlayCovers("opened during the slide", 240);
 }
 
 } // namespace
