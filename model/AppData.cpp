@@ -25,7 +25,10 @@ using TScalarField =
 
 bool AnyValue(std::int32_t) { return true; }
 bool IsZeroToTwo(std::int32_t Value) { return Value >= 0 && Value <= 2; }
-bool IsScaleStep(std::int32_t Value) { return Value >= -12; }
+// Positions and zoom steps the window system can hold: a hand-edited value near the ends of 32
+// bits would overflow the window's geometry.
+bool IsWindowPosition(std::int32_t Value) { return WindowLayout::IsWindowPosition(Value); }
+bool IsScaleStep(std::int32_t Value) { return WindowLayout::IsScaleStep(Value); }
 bool IsRoundDecimal(std::int32_t Value) {
     return Value == -16 || Value == -2 || Value == -1 || (Value >= 0 && Value <= 5);
 }
@@ -44,8 +47,8 @@ struct TScalarKey {
 // visited again, so a new file ends "Panel" with "WindowScaleNumber".
 // clang-format off
 const TScalarKey ScalarKeys[] = {
-    {"Program", "Left", &TAppData::Left, -1, AnyValue},
-    {"Program", "Top", &TAppData::Top, -1, AnyValue},
+    {"Program", "Left", &TAppData::Left, -1, IsWindowPosition},
+    {"Program", "Top", &TAppData::Top, -1, IsWindowPosition},
     {"Panel", "Number", &TAppData::PanelNumber, 0, IsZeroToTwo},
     {"Panel", "Scientific", &TAppData::IsScientificKey, 1, AnyValue},
     {"Panel", "Numeric", &TAppData::IsNumericKey, 1, AnyValue},

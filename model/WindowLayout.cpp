@@ -1,14 +1,52 @@
 #include "model/WindowLayout.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace WindowLayout {
 
 float ScaleOf(int AStep) { return static_cast<float>(1.0L + 0.05L * AStep); }
 
+namespace {
+
+bool FitsTheWindowSystem(int AStep) {
+    const float scale = ScaleOf(AStep);
+    return ClientWidth(scale, true) <= LargestWindowCoordinate &&
+           StackAreas(scale, true, true).ClientHeight <= LargestWindowCoordinate;
+}
+
+int FindHighestScaleStep() {
+    // The widest window is twice the design width; start there and settle the rounding.
+    int step =
+        static_cast<int>((double(LargestWindowCoordinate) / (2 * DesignClientWidth) - 1) / 0.05);
+    while (!FitsTheWindowSystem(step)) --step;
+    while (FitsTheWindowSystem(step + 1)) ++step;
+    return step;
+}
+
+} // namespace
+
+int HighestScaleStep() {
+    static const int highest = FindHighestScaleStep();
+    return highest;
+}
+
+bool IsScaleStep(int AStep) { return AStep >= LowestScaleStep && AStep <= HighestScaleStep(); }
+
+bool IsWindowPosition(int ACoordinate) {
+    return ACoordinate >= SmallestWindowCoordinate && ACoordinate <= LargestWindowCoordinate;
+}
+
 // Done by hand rather than with nearbyint, which follows the floating-point rounding mode: a
-// changed mode must not alter the layout or the widths written to the settings file.
+// changed mode must not alter the layout or the widths written to the settings file. Converting a
+// double that int cannot hold would be undefined: such values are held at the ends.
 int RoundHalfEven(double AValue) {
+    if (std::isnan(AValue)) return 0;
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    if (AValue <= lowest) return std::numeric_limits<int>::min();
+    if (AValue >= highest) return std::numeric_limits<int>::max();
     const double floor = std::floor(AValue);
     const double fraction = AValue - floor;
     const bool isFloorEven = std::fmod(floor, 2.0) == 0.0;
@@ -41,6 +79,16 @@ QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientifi
     const int right = RoundHalfEven(AX + width);
     const int height = StackAreas(AScale, AIsScientificKey, AIsNumericKey).ClientHeight;
     return {left, AIsAbove ? -height : 0, right - left, height};
+}
+
+int ScaledFontPixelSize(int ADesignPixelSize, double AScale) {
+    // Held far below what lround could not return.
+    const double size = std::min(ADesignPixelSize * AScale, 1e6);
+    return std::max(1, static_cast<int>(std::lround(size)));
+}
+
+int SmallestFontPixelSize(int ADesignPixelSize) {
+    return ScaledFontPixelSize(ADesignPixelSize, ScaleOf(LowestScaleStep));
 }
 
 } // namespace WindowLayout

@@ -17,12 +17,31 @@ inline constexpr int DesignClientWidth = 344;
 inline constexpr int DesignClientHeight = 451;
 inline constexpr int LowestScaleStep = -12; // the keyboard goes no lower
 
+// The window system keeps window positions and sizes in 16 bits (X11: signed positions), so no
+// position or size of the window or of anything in it may pass these.
+inline constexpr int SmallestWindowCoordinate = -32768;
+inline constexpr int LargestWindowCoordinate = 32767;
+
 // 1 + 0.05 × AStep, computed in extended precision and handed on as single precision.
 float ScaleOf(int AStep);
 
+// The highest zoom step at which the window, at its widest (the history beside it) and highest
+// (both key areas shown), stays within LargestWindowCoordinate: 932.
+int HighestScaleStep();
+// A zoom step the window can take: LowestScaleStep to HighestScaleStep.
+bool IsScaleStep(int AStep);
+// A stored window position (left or top edge) the window system can hold.
+bool IsWindowPosition(int ACoordinate);
+
 // The nearest integer, halves to the even neighbour (57.5 -> 58, 56.5 -> 56), whatever the
-// floating-point rounding mode.
+// floating-point rounding mode. Values beyond the range of int give its nearer end, NaN gives 0.
 int RoundHalfEven(double AValue);
+
+// A font's pixel size at AScale: the nearest whole pixel, at least 1.
+int ScaledFontPixelSize(int ADesignPixelSize, double AScale);
+// The smallest size a caption of a font of ADesignPixelSize is drawn in: its size at the lowest
+// zoom step. Anything smaller is not read any more.
+int SmallestFontPixelSize(int ADesignPixelSize);
 
 // Where the visible areas stand at scale AScale, each overlapping the one above by one pixel,
 // and the client height that holds them (window pixels).

@@ -1,5 +1,7 @@
 #include "ui/Controls.h"
 
+#include "model/WindowLayout.h"
+
 #include <QComboBox>
 #include <QFont>
 #include <QMouseEvent>
@@ -101,7 +103,7 @@ void ApplyDesignScale(QWidget* AWidget, double AScale) {
     const QVariant fontSize = AWidget->property(kDesignFontSizeProperty);
     if (fontSize.isValid()) {
         QFont font = AWidget->font();
-        font.setPixelSize(std::max(1, Scaled(fontSize.toInt(), AScale)));
+        font.setPixelSize(WindowLayout::ScaledFontPixelSize(fontSize.toInt(), AScale));
         AWidget->setFont(font);
     }
     for (QObject* child : AWidget->children())

@@ -88,7 +88,9 @@ public:
     // MainWinEvaluation.cpp. Evaluates the expression line, shows and records the result; false
     // on failure ("Error" shown, caret at the error). Sets the after-evaluation flag either way.
     bool CalcExpression(bool IsPercent);
-    // MainWinOptions.cpp. Scales the whole window by 1 + 0.05 × Step and lays it out again.
+    // MainWinOptions.cpp. Scales the whole window by 1 + 0.05 × Step and lays it out again; a
+    // step the window system cannot hold (outside -12 to WindowLayout::HighestScaleStep) does
+    // nothing.
     void SetWindowScale(int Step);
 
     // Read-only views of the state, for tests.

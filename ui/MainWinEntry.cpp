@@ -3,6 +3,7 @@
 
 #include "ui/MainWin.h"
 
+#include "model/WindowLayout.h"
 #include "ui/Controls.h"
 
 #include <QAbstractItemView>
@@ -215,11 +216,13 @@ bool TMainForm::FormKeyDown(QKeyEvent* AEvent) {
     switch (AEvent->key()) {
     case Qt::Key_Up:
         if (!isShiftAlt) return false;
-        SetWindowScale(WindowScaleNumber + 1);
+        if (WindowScaleNumber < WindowLayout::HighestScaleStep())
+            SetWindowScale(WindowScaleNumber + 1);
         return true;
     case Qt::Key_Down:
         if (!isShiftAlt) return false;
-        if (WindowScaleNumber > -12) SetWindowScale(WindowScaleNumber - 1);
+        if (WindowScaleNumber > WindowLayout::LowestScaleStep)
+            SetWindowScale(WindowScaleNumber - 1);
         return true;
     case Qt::Key_F12:
         if (!isShiftAlt) return false;

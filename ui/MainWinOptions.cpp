@@ -47,6 +47,7 @@ void TMainForm::SetClientSize(int AWidth, int AHeight) { setFixedSize(AWidth, AH
 // During a transition the pictures stand for the panels at the old scale: the layout waits
 // until the transition is over.
 void TMainForm::SetWindowScale(int Step) {
+    if (!WindowLayout::IsScaleStep(Step)) return;
     WindowScaleNumber = Step;
     if (IsTransitionRunning()) {
         IsLayoutPending = true;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace WindowLayout;
@@ -47,6 +49,75 @@ TEST(WindowLayout, HalvesRoundToEven) {
     EXPECT_EQ(RoundHalfEven(-0.5), 0);
     EXPECT_EQ(RoundHalfEven(-1.5), -2);
     EXPECT_EQ(RoundHalfEven(2.4999), 2);
+}
+
+// Values that int cannot hold are held at its ends instead of converting undefinedly.
+TEST(WindowLayout, RoundingHoldsValuesBeyondInt) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    struct Case {
+        const char* Name;
+        double Value;
+        int Rounded;
+    };
+    for (const Case c :
+         {Case{"largest int", 2147483647.0, kMax}, Case{"just below it", 2147483646.5, 2147483646},
+          Case{"past it", 2147483648.0, kMax}, Case{"far past it", 1e300, kMax},
+          Case{"infinity", std::numeric_limits<double>::infinity(), kMax},
+          Case{"smallest int", -2147483648.0, kMin}, Case{"below it", -1e300, kMin},
+          Case{"minus infinity", -std::numeric_limits<double>::infinity(), kMin},
+          Case{"not a number", std::numeric_limits<double>::quiet_NaN(), 0}})
+        EXPECT_EQ(RoundHalfEven(c.Value), c.Rounded) << c.Name;
+}
+
+// The window system holds 16-bit positions and sizes: the highest step is the last one whose
+// widest and highest window stays within them, and positions past them are not the window's.
+TEST(WindowLayout, StepsAndPositionsStayWithinTheWindowSystem) {
+    EXPECT_EQ(HighestScaleStep(), 932);
+    EXPECT_LE(ClientWidth(ScaleOf(932), true), LargestWindowCoordinate);
+    EXPECT_LE(StackAreas(ScaleOf(932), true, true).ClientHeight, LargestWindowCoordinate);
+    EXPECT_GT(ClientWidth(ScaleOf(933), true), LargestWindowCoordinate);
+    struct Case {
+        const char* Name;
+        int Value;
+        bool IsStep;
+        bool IsPosition;
+    };
+    // clang-format off
+    for (const Case c : {Case{"zero",                 0,          true,  true},
+                         Case{"lowest step",          -12,        true,  true},
+                         Case{"below the lowest",     -13,        false, true},
+                         Case{"highest step",         932,        true,  true},
+                         Case{"past the highest",     933,        false, true},
+                         Case{"a thousand",           1000,       false, true},
+                         Case{"largest coordinate",   32767,      false, true},
+                         Case{"past it",              32768,      false, false},
+                         Case{"smallest coordinate",  -32768,     false, true},
+                         Case{"below it",             -32769,     false, false},
+                         Case{"largest int",          2147483647, false, false},
+                         Case{"smallest int",         -2147483647 - 1, false, false}}) {
+        EXPECT_EQ(IsScaleStep(c.Value), c.IsStep) << c.Name;
+        EXPECT_EQ(IsWindowPosition(c.Value), c.IsPosition) << c.Name;
+    }
+    // clang-format on
+}
+
+// A caption is drawn no smaller than its font at the lowest step, whatever the step.
+TEST(WindowLayout, FontSizes) {
+    struct Case {
+        int Design;
+        double Scale;
+        int Scaled;
+        int Smallest;
+    };
+    for (const Case c :
+         {Case{14, 1.0, 14, 6}, Case{14, ScaleOf(-12), 6, 6}, Case{10, ScaleOf(-12), 4, 4},
+          Case{16, ScaleOf(-6), 11, 6}, Case{20, ScaleOf(10), 30, 8}, Case{1, 0.1, 1, 1},
+          Case{14, ScaleOf(932), 666, 6}})
+        EXPECT_EQ(ScaledFontPixelSize(c.Design, c.Scale), c.Scaled) << c.Design << " " << c.Scale;
+    for (const Case c : {Case{14, 1.0, 14, 6}, Case{10, 1.0, 10, 4}, Case{16, 1.0, 16, 6},
+                         Case{20, 1.0, 20, 8}, Case{1, 1.0, 1, 1}, Case{2, 1.0, 2, 1}})
+        EXPECT_EQ(SmallestFontPixelSize(c.Design), c.Smallest) << c.Design;
 }
 
 TEST(StyleSheetScale, LengthsInPixelsScaleAndNothingElse) {

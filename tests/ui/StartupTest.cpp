@@ -155,6 +155,22 @@ TEST_F(StartupTest, StoredPositionIsUsedOnlyWhereAScreenShowsTheWindow) {
         << "a negative left edge means no stored position";
 }
 
+// A position the window system cannot hold (16 bits) is no stored position: the system places
+// the window, and the position it chose is what the next start finds.
+TEST_F(StartupTest, PositionsPastTheWindowSystemLetTheSystemPlaceTheWindow) {
+    for (const char* stored :
+         {"[Program]\nLeft=2147483647\nTop=2147483647\n", "[Program]\nLeft=2147483000\nTop=0\n",
+          "[Program]\nLeft=40000\nTop=40000\n"}) {
+        StartForm(stored);
+        EXPECT_FALSE(Form->testAttribute(Qt::WA_Moved)) << stored;
+        const QPoint placed = Form->pos();
+        Form.reset();
+        EXPECT_EQ(QPoint(Stored().Left, Stored().Top), placed) << stored;
+    }
+    StartForm("[Program]\nLeft=0\nTop=-2147483648\n");
+    EXPECT_EQ(Form->pos(), QPoint(0, -1)) << "a top past them is the default top";
+}
+
 TEST_F(StartupTest, SwitchMovesTheFileToThePerUserFolder) {
     Arguments = {u"/appdatafolder"_qs};
     StartForm();

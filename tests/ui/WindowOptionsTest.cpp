@@ -2,6 +2,7 @@
 // the home page and the about box.
 #include "MainWinFixture.h"
 
+#include "model/WindowLayout.h"
 #include "ui/AboutWin.h"
 
 #include <QAction>
@@ -67,6 +68,36 @@ TEST_F(WindowOptionsTest, ScaleKeysGiveTheClientWidthsOfTheirSteps) {
     ScaleKey(Qt::Key_Down);
     EXPECT_EQ(Form->WindowScale(), -12) << "-12 is the floor";
     EXPECT_EQ(Form->size(), QSize(138, 179));
+}
+
+// The window system holds 16-bit sizes: the keys stop at the highest step whose widest window
+// fits, and a stored step past it reads as the design size. (Hidden windows: at these steps a
+// shown one would draw a thousand million pixels.)
+TEST_F(WindowOptionsTest, ScaleStepsStayWithinTheWindowSystem) {
+    const int highest = WindowLayout::HighestScaleStep();
+    Form.reset();
+    WriteSettings(QStringLiteral("[Panel]\nWindowScaleNumber=%1\n").arg(highest).toUtf8());
+    auto form = std::make_unique<TMainForm>(Location());
+    ASSERT_EQ(form->WindowScale(), highest);
+    const QSize largest = form->size();
+    EXPECT_EQ(largest.width(), WindowLayout::ClientWidth(WindowLayout::ScaleOf(highest), false));
+    QTest::keyClick(form.get(), Qt::Key_Up, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(form->WindowScale(), highest) << "a step past the window system does nothing";
+    EXPECT_EQ(form->size(), largest);
+    QTest::keyClick(form.get(), Qt::Key_F3, Qt::ShiftModifier);
+    ASSERT_TRUE(form->AlwaysDisplayHistoryPanel());
+    EXPECT_LE(form->width(), WindowLayout::LargestWindowCoordinate) << "docked at the highest step";
+    QTest::keyClick(form.get(), Qt::Key_Down, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(form->WindowScale(), highest - 1);
+    form.reset();
+
+    for (const char* stored : {"1000", "100000000", "2147483647"}) {
+        WriteSettings(QByteArray("[Panel]\nWindowScaleNumber=") + stored + "\n");
+        form = std::make_unique<TMainForm>(Location());
+        EXPECT_EQ(form->WindowScale(), 0) << stored;
+        EXPECT_EQ(form->size(), QSize(344, 448)) << stored;
+        form.reset();
+    }
 }
 
 TEST_F(WindowOptionsTest, DoubleClickOnTheExpressionPanelResetsTheScale) {
