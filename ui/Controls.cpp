@@ -11,6 +11,7 @@
 #include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -200,33 +201,74 @@ QFont SuperscriptFont(const QFont& ACaptionFont) {
     return small;
 }
 
+int SuperscriptWidth(const QFont& ACaptionFont, const QString& ASuperscript) {
+    if (ASuperscript.isEmpty()) return 0;
+    return QFontMetrics(SuperscriptFont(ACaptionFont)).horizontalAdvance(ASuperscript) + 1;
+}
+
 } // namespace
 
 int TKeyButton::CaptionWidth(const QFont& AFont) const {
-    const int caption = QFontMetrics(AFont).horizontalAdvance(text());
-    if (FSuperscript.isEmpty()) return caption;
-    return caption + QFontMetrics(SuperscriptFont(AFont)).horizontalAdvance(FSuperscript) + 1;
+    return QFontMetrics(AFont).horizontalAdvance(text()) + SuperscriptWidth(AFont, FSuperscript);
+}
+
+int TKeyButton::DrawnCaptionWidth() const {
+    const QFont captionFont = CaptionFont();
+    return QFontMetrics(captionFont).horizontalAdvance(CaptionText()) +
+           SuperscriptWidth(captionFont, FSuperscript);
+}
+
+// The size of the key's design font at the lowest zoom step, or of its own font when it has no
+// design font.
+int TKeyButton::SmallestCaptionPixelSize() const {
+    const int design = property(kDesignFontSizeProperty).toInt();
+    return WindowLayout::SmallestFontPixelSize(design > 0 ? design : font().pixelSize());
 }
 
 QFont TKeyButton::CaptionFont() const {
+    FitCaption();
+    return FCaptionFont;
+}
+
+QString TKeyButton::CaptionText() const {
+    FitCaption();
+    return FCaptionText;
+}
+
+// A long title first gets a smaller font; below the smallest readable size it is cut short
+// instead, so that what is drawn can still be read.
+void TKeyButton::FitCaption() const {
     const QFont own = font();
     const int room = CaptionRect().width();
-    if (text() == FFittedText && own == FFittedFont && room == FFittedRoom) return FCaptionFont;
+    if (text() == FFittedText && own == FFittedFont && room == FFittedRoom) return;
     QFont fitted = own;
-    for (int size = own.pixelSize(); size > 1 && CaptionWidth(fitted) > room;)
+    const int smallest = std::min(SmallestCaptionPixelSize(), own.pixelSize());
+    for (int size = own.pixelSize(); size > smallest && CaptionWidth(fitted) > room;)
         fitted.setPixelSize(--size);
+    QString caption = text();
+    if (CaptionWidth(fitted) > room)
+        caption = QFontMetrics(fitted).elidedText(
+            text(), Qt::ElideRight, std::max(0, room - SuperscriptWidth(fitted, FSuperscript)));
     FFittedText = text();
     FFittedFont = own;
     FFittedRoom = room;
     FCaptionFont = fitted;
-    return fitted;
+    FCaptionText = caption;
+}
+
+// A caption cut short shows in full in the tooltip, before any tooltip of the key's own.
+bool TKeyButton::event(QEvent* AEvent) {
+    if (AEvent->type() != QEvent::ToolTip || !IsCaptionElided()) return QPushButton::event(AEvent);
+    const QString tip = toolTip().isEmpty() ? text() : text() + QLatin1Char('\n') + toolTip();
+    QToolTip::showText(static_cast<QHelpEvent*>(AEvent)->globalPos(), tip, this);
+    return true;
 }
 
 // The key's look comes from the style; the caption and its raised text are drawn here, centred
 // together, in the fitted font.
 void TKeyButton::paintEvent(QPaintEvent* AEvent) {
     const QFont captionFont = CaptionFont();
-    if (FSuperscript.isEmpty() && captionFont == font()) {
+    if (FSuperscript.isEmpty() && captionFont == font() && !IsCaptionElided()) {
         QPushButton::paintEvent(AEvent);
         return;
     }
@@ -237,16 +279,17 @@ void TKeyButton::paintEvent(QPaintEvent* AEvent) {
     painter.drawControl(QStyle::CE_PushButton, option);
 
     const QFontMetrics captionMetrics(captionFont);
+    const QString caption = CaptionText();
     const QRect room = CaptionRect();
-    const int left = room.left() + (room.width() - CaptionWidth(captionFont)) / 2;
+    const int left = room.left() + (room.width() - DrawnCaptionWidth()) / 2;
     const int baseline =
         room.top() + (room.height() + captionMetrics.ascent() - captionMetrics.descent()) / 2;
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.setFont(captionFont);
-    painter.drawText(left, baseline, text());
+    painter.drawText(left, baseline, caption);
     if (FSuperscript.isEmpty()) return;
     painter.setFont(SuperscriptFont(captionFont));
-    painter.drawText(left + captionMetrics.horizontalAdvance(text()) + 1,
+    painter.drawText(left + captionMetrics.horizontalAdvance(caption) + 1,
                      baseline - captionMetrics.ascent() / 2, FSuperscript);
 }
 

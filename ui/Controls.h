@@ -78,24 +78,38 @@ public:
     // The room the caption has: the key less its border, its padding and a pixel on either side.
     QRect CaptionRect() const;
     // The font the caption is drawn in: the key's own font, made smaller where the caption (with
-    // its raised text) would not fit the caption's room.
+    // its raised text) would not fit the caption's room, but never smaller than its design font
+    // at the lowest zoom step.
     QFont CaptionFont() const;
-    // The width the caption (with its raised text) takes in AFont.
+    // The caption as drawn: the key's text, cut short with "…" where it does not fit even in the
+    // smallest font (the whole text is then the key's tooltip).
+    QString CaptionText() const;
+    bool IsCaptionElided() const { return CaptionText() != text(); }
+    // The width the whole caption (with its raised text) takes in AFont.
     int CaptionWidth(const QFont& AFont) const;
+    // The width the caption takes as drawn: CaptionText in CaptionFont, with its raised text.
+    int DrawnCaptionWidth() const;
 
 signals:
     // Any mouse button pressed on the key, before the button's own handling.
     void MouseDown(Qt::MouseButton AButton, Qt::KeyboardModifiers AModifiers);
 
 protected:
+    bool event(QEvent* AEvent) override;
     void mousePressEvent(QMouseEvent* AEvent) override;
     void paintEvent(QPaintEvent* AEvent) override;
 
 private:
+    // Fits the caption's font and text to the room, unless nothing changed since the last time.
+    void FitCaption() const;
+    int SmallestCaptionPixelSize() const;
+
     QString FSuperscript;
     int FTag = 0;
-    // The last fitted font and what it was fitted to: fitting runs only when one of them changes.
+    // The last fitted caption and what it was fitted to: fitting runs only when one of them
+    // changes.
     mutable QFont FCaptionFont;
+    mutable QString FCaptionText;
     mutable QString FFittedText;
     mutable QFont FFittedFont;
     mutable int FFittedRoom = -1;

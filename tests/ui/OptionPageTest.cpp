@@ -3,7 +3,11 @@
 #include "KeyboardSupport.h"
 #include "MainWinFixture.h"
 
+#include "model/WindowLayout.h"
 #include "ui/Controls.h"
+
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace {
 
@@ -162,6 +166,68 @@ TEST_F(OptionPageTest, AHandEditedWidthResetsRatherThanPassTheEdge) {
         Widen(5);
         EXPECT_EQ(Row(5, 9), expected);
     }
+}
+
+// The tooltip a key shows when the pointer rests on it ("" for none). A tooltip fades out a
+// moment after it is hidden: the last one must be gone before the next is asked for.
+QString ToolTipOf(QWidget* AKey) {
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+    const QPoint at = AKey->rect().center();
+    QHelpEvent event(QEvent::ToolTip, at, AKey->mapToGlobal(at));
+    QApplication::sendEvent(AKey, &event);
+    return QToolTip::text();
+}
+
+// A title too long for its key is drawn no smaller than the key's font at the lowest zoom step,
+// cut short with "…" past that, and shown whole in the tooltip; a key wide enough shows it whole.
+TEST_F(OptionPageTest, LongTitlesStayReadableAndShowWholeInTheTooltip) {
+    const QString title = u"Very long title here"_qs;
+    const int smallest = WindowLayout::SmallestFontPixelSize(14);
+    struct TCase {
+        int Step;
+        bool IsElided;
+    };
+    for (const auto [step, isElided] : {TCase{0, true}, TCase{-12, true}, TCase{10, false}}) {
+        StartForm(QStringLiteral("[Panel]\nNumber=1\nWindowScaleNumber=%1\n"
+                                 "[OptionButton]\nTitle1=%2\nExpression1=1\n")
+                      .arg(step)
+                      .arg(title)
+                      .toUtf8());
+        auto* key = Find<TKeyButton>("Option1Btn");
+        key->ensurePolished();
+        EXPECT_EQ(key->text(), title) << step;
+        EXPECT_GE(key->CaptionFont().pixelSize(), smallest) << step;
+        EXPECT_LE(key->DrawnCaptionWidth(), key->CaptionRect().width()) << step;
+        const QString drawn = key->CaptionText();
+        if (isElided) {
+            EXPECT_EQ(key->CaptionFont().pixelSize(), smallest) << step;
+            EXPECT_TRUE(drawn.endsWith(u'…')) << step << " " << drawn.toStdString();
+            EXPECT_TRUE(title.startsWith(drawn.chopped(1))) << step << " " << drawn.toStdString();
+            EXPECT_GE(drawn.size(), 4) << step << ": more than the ellipsis";
+            EXPECT_EQ(ToolTipOf(key), title) << step;
+        } else {
+            EXPECT_EQ(drawn, title) << step << ": a larger key holds it in a smaller font";
+            EXPECT_EQ(ToolTipOf(key), QString()) << step;
+        }
+
+        auto* fitting = Find<TKeyButton>("Option5Btn"); // "税込"
+        EXPECT_FALSE(fitting->IsCaptionElided()) << step;
+        EXPECT_EQ(ToolTipOf(fitting), QString()) << step;
+    }
+
+    StartForm(QStringLiteral("[Panel]\nNumber=1\nWindowScaleNumber=0\n"
+                             "[OptionButton]\nTitle1=%1\nExpression1=1\n")
+                  .arg(title)
+                  .toUtf8());
+    auto* key = Find<TKeyButton>("Option1Btn");
+    Click("ButtonEditBtn");
+    for (int i = 0; i < 3; ++i) Widen(1);
+    Click("ButtonEditBtn");
+    ASSERT_EQ(key->width(), 249);
+    EXPECT_FALSE(key->IsCaptionElided()) << "a key wide enough shows the whole title";
+    EXPECT_GT(key->CaptionFont().pixelSize(), smallest);
+    EXPECT_EQ(ToolTipOf(key), QString());
 }
 
 } // namespace
