@@ -237,6 +237,8 @@ private:
     void TopMostMenuItemClick();
     void TransparencyMenuItemClick();
     void ApplyTransparency();
+    void SetTranslucentBackground();
+    void RecreateNativeWindow(Qt::WindowFlags AFlags);
     bool MoveWindowByDrag(QObject* AWatched, QEvent* AEvent);
     void HomepageItemClick();
     void AboutClick();

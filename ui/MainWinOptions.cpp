@@ -118,6 +118,27 @@ void TMainForm::ReplaceWindowFlags(Qt::WindowFlags AFlags) {
     activateWindow();
 }
 
+void TMainForm::SetTranslucentBackground() {
+    setAttribute(Qt::WA_TranslucentBackground, IsTransparency);
+    if (!IsTransparency) setAttribute(Qt::WA_NoSystemBackground, false);
+}
+
+// The pixel format of a native window is chosen when it is made: one made opaque cannot turn
+// translucent (on X11 it keeps its visual without alpha and, its background no longer painted,
+// shows stale pixels). The native window is made anew, as at start-up, where the old one stood.
+void TMainForm::RecreateNativeWindow(Qt::WindowFlags AFlags) {
+    const bool wasVisible = isVisible();
+    const QPoint position = pos();
+    hide();
+    destroy();
+    SetTranslucentBackground();
+    setWindowFlags(AFlags);
+    move(position);
+    if (!wasVisible) return;
+    show();
+    activateWindow();
+}
+
 void TMainForm::TopMostMenuItemClick() {
     SetStayOnTop(!IsStayOnTop());
     TopMostMenuItem->setChecked(IsStayOnTop());
@@ -132,11 +153,14 @@ void TMainForm::TransparencyMenuItemClick() {
 // Frameless with a see-through background, the panels and both lists half opaque, the three
 // header buttons hidden; off restores all of it.
 void TMainForm::ApplyTransparency() {
-    setAttribute(Qt::WA_TranslucentBackground, IsTransparency);
-    if (!IsTransparency) setAttribute(Qt::WA_NoSystemBackground, false);
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::FramelessWindowHint, IsTransparency);
-    ReplaceWindowFlags(flags);
+    if (testAttribute(Qt::WA_WState_Created)) {
+        RecreateNativeWindow(flags);
+    } else {
+        SetTranslucentBackground();
+        ReplaceWindowFlags(flags);
+    }
     const qreal opacity = IsTransparency ? kTransparentOpacity : 1.0;
     for (QWidget* widget :
          {static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(ScientificPanel),

@@ -135,6 +135,7 @@ TEST_F(KeypadPagesTest, TransparentModeIgnoresF1AndF2) {
     EXPECT_TRUE(Form->NumericKey());
     EXPECT_EQ(Form->height(), 448);
     Find<QAction>("TransparencyMenuItem")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get())) << "made anew, the window is active again";
     PressKey(Qt::Key_F2);
     EXPECT_FALSE(Form->NumericKey()) << "F2 works again once the button is back";
 }

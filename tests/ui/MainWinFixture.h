@@ -47,6 +47,7 @@ protected:
         Form = std::make_unique<TMainForm>(Location());
         Form->Transitions().Stage().SetTimeFactor(TransitionTimeFactor);
         Form->show();
+        Form->activateWindow(); // on a real X server without a window manager
         QApplication::setActiveWindow(Form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
         Edit = Find<QLineEdit>("ExpressionEdit");
