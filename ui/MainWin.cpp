@@ -55,6 +55,9 @@ TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWi
 
 TMainForm::~TMainForm() {
     if (qApp) qApp->removeEventFilter(this);
+    // The controls' hooks call back into the window: the focus leaves them now, while the window
+    // is whole, not when the base class destroys the controls (a TMainForm no longer).
+    if (QWidget* focus = focusWidget()) focus->clearFocus();
     try {
         FormDestroy();
     } catch (const std::exception& error) {
