@@ -54,17 +54,21 @@ TShutdown::TShutdown(TMainForm& AForm) : Form(AForm) {
 
 TShutdown::~TShutdown() = default;
 
+// Also while the box that reports a failed write is open: the event loop has ended by then, and a
+// box that waits for a click must not keep a desktop from stopping the program.
 void TShutdown::QuitSignalReceived() {
     char bytes[16];
     while (::read(SignalPipe[0], bytes, sizeof bytes) > 0) {
     }
     IsUserPresent = false;
+    CloseWriteFailure();
     QCoreApplication::quit();
 }
 
 // The session may end the process right after this returns: write now, then leave normally.
 void TShutdown::SessionEnding() {
     Finish(false);
+    CloseWriteFailure();
     QCoreApplication::quit();
 }
 
@@ -81,7 +85,17 @@ void TShutdown::Finish(bool AIsUserPresent) {
     } catch (const EIniFileWriteError& error) {
         IsWritten = false;
         std::fprintf(stderr, "zemtrix: %s\n", qPrintable(error.Message()));
-        if (AIsUserPresent && CanShowMessageBox())
-            QMessageBox::critical(nullptr, QStringLiteral("Zemtrix"), error.Message());
+        std::fflush(stderr);
+        if (AIsUserPresent && CanShowMessageBox()) ShowWriteFailure(error.Message());
     }
+}
+
+void TShutdown::ShowWriteFailure(const QString& AMessage) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zemtrix"), AMessage, QMessageBox::Ok);
+    WriteFailureBox = &box;
+    box.exec();
+}
+
+void TShutdown::CloseWriteFailure() {
+    if (WriteFailureBox) WriteFailureBox->reject();
 }

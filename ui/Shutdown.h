@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include <optional>
 
+class QMessageBox;
 class QSocketNotifier;
 class TMainForm;
 
@@ -24,16 +26,20 @@ public:
 
     // Runs the window's shutdown unless it has run; 0 when the settings were written, else 1.
     // A failed write is reported on standard error, and in a message box when the user
-    // closed the window (not when a signal or the end of the session stopped the program).
+    // closed the window (not when a signal or the end of the session stopped the program). A
+    // quit signal or the end of the session closes that box, and the program ends with 1.
     int ExitStatus();
 
 private:
     void QuitSignalReceived();
     void SessionEnding();
     void Finish(bool AIsUserPresent);
+    void ShowWriteFailure(const QString& AMessage);
+    void CloseWriteFailure();
 
     TMainForm& Form;
     QSocketNotifier* SignalNotifier = nullptr;
     bool IsUserPresent = true;
     std::optional<bool> IsWritten;
+    QPointer<QMessageBox> WriteFailureBox; // while it is open
 };
