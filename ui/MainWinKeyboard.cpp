@@ -31,7 +31,9 @@ std::vector<QWidget*> ReadingOrder(QWidget* AArea) {
     };
     std::vector<TStop> stops;
     for (QWidget* control : AArea->findChildren<QWidget*>()) {
-        if (control->isWindow() || !(control->focusPolicy() & Qt::TabFocus)) continue;
+        // The lists' open views live in popup windows of their own.
+        if (control->window() != AArea->window() || !(control->focusPolicy() & Qt::TabFocus))
+            continue;
         const QPoint at = control->mapTo(AArea, QPoint(0, 0));
         stops.push_back({control, (at.y() + control->height() / 2) / kRowPitch, at.x()});
     }
