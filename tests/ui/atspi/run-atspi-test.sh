@@ -24,4 +24,9 @@ source "$here/../../../bench/private-xvfb.sh"
 start_xvfb
 export DISPLAY=$display
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-dbus-run-session -- "$python" "$here/window_atspi_test.py" "$program" "$work"
+# libatspi aborts the process when the accessibility bus cannot be reached: a probe tells that
+# apart from a failing test.
+dbus-run-session -- bash -c '
+    "$1" -c "import pyatspi; pyatspi.Registry.getDesktop(0).childCount" >/dev/null 2>&1 ||
+        { echo "SKIPPED: the AT-SPI bus cannot be reached in a D-Bus session"; exit 77; }
+    exec "$1" "$2/window_atspi_test.py" "$3" "$4"' probe "$python" "$here" "$program" "$work"
