@@ -17,7 +17,6 @@ if [ -z "${INSIDE_SESSION:-}" ]; then
     start_xvfb
     export DISPLAY=$display INSIDE_SESSION=1 SCRATCH=$work
     dbus-run-session -- bash "$0" "$program" "${log:-$work/orca.log}"
-    [ -n "$log" ] || true
     exit
 fi
 
