@@ -12,7 +12,7 @@ CMAKE_GEN  := -G Ninja
 
 BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
 RUN_PKGS   := fonts-ipafont-gothic
-TEST_PKGS  := desktop-file-utils appstream clang-format xvfb
+TEST_PKGS  := desktop-file-utils appstream clang-format xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
 FUZZ_PKGS  := clang libclang-rt-14-dev
 
 .PHONY: run test install build build-asan deps deps-run deps-test fuzz bench clean

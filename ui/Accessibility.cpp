@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -38,11 +39,13 @@ struct TAccessibleText {
 // clang-format off
 constexpr TAccessibleText kTexts[] = {
     {"ExpressionPanel", "expression panel",
-     "Zoom in: Shift+Alt+Up, zoom out: Shift+Alt+Down, normal size: Shift+Alt+F12"},
+     "Menu: Menu key or Shift+F10; zoom in: Shift+Alt+Up, zoom out: Shift+Alt+Down, normal size: "
+     "Shift+Alt+F12"},
     {"ScientificKeyBtn", "scientific keys", "Show or hide the scientific keys (F1)", "F1"},
     {"NumericKeyBtn", "numeric keys", "Show or hide the numeric keys (F2)", "F2"},
     {"MemoryButton", "history", "Show or hide the history (F3), docked beside the keys (Shift+F3)", "F3"},
-    {"RoundCombo", "decimals", "Decimals (F4)", "F4"},
+    {"RoundCombo", "decimals", "Decimals (F4), HEX and BIN (Shift+F4)", "F4"},
+    {"Panel3", "expression and result"},
     {"ExpressionEdit", "expression"},
 
     {"ScientificPanel", "scientific keys page"},
@@ -87,7 +90,7 @@ constexpr TAccessibleText kTexts[] = {
     {"Digit#Btn", "#"},
     {"DotBtn", "decimal point"},
     {"DelBtn", "delete"},
-    {"ACBtn", "all clear", "All clear (F8)", "F8"},
+    {"ACBtn", "all clear", "All clear (F8 or Escape)", "F8"},
     {"MultiplyBtn", "multiply"},
     {"dividBtn", "divide"},
     {"PlusBtn", "plus"},
@@ -97,6 +100,7 @@ constexpr TAccessibleText kTexts[] = {
 
     {"HistoryPanel", "history panel"},
     {"HistoryListBox", "history list"},
+    {"HistoryButtonPanel", "history buttons"},
     {"HistoryPanelSelectAllBtn", "select all"},
     {"HistoryPanelDelBtn", "delete selected entries"},
     {"HistoryPanelClearBtn", "clear history"},
@@ -104,7 +108,7 @@ constexpr TAccessibleText kTexts[] = {
     {"HistoryPanelAverageBtn", "average of selected results"},
     {"HistoryPanelCopyBtn", "copy selected results"},
     {"HistoryPanelEditBtn", "edit selected entry"},
-    {"HistoryPanelCloseBtn", "close history", "Close the history (F3)", "F3"},
+    {"HistoryPanelCloseBtn", "close history", "Close the history (F3 or Escape)", "F3"},
 };
 // clang-format on
 
@@ -193,10 +197,17 @@ QString ShortcutOf(const QWidget* AControl) {
                                               : QString();
 }
 
+// Marks the interfaces made here, so that one Qt made for the same control before the factory
+// was in place can be told apart and dropped.
+class TOwnInterface {
+public:
+    virtual ~TOwnInterface() = default;
+};
+
 // A key as a screen reader sees it: a push button named from the table and its current
 // caption, checkable where it toggles a mode, pressed through its mouse-down and click as a
 // pointer would.
-class TAccessibleKey : public QAccessibleWidget {
+class TAccessibleKey : public QAccessibleWidget, public TOwnInterface {
 public:
     explicit TAccessibleKey(TKeyButton* AKey) : QAccessibleWidget(AKey, QAccessible::Button) {}
 
@@ -245,7 +256,7 @@ private:
 
 // The result line as a status line whose name is the result itself, so that its changes are
 // spoken the way status messages are.
-class TAccessibleResultLine : public QAccessibleWidget {
+class TAccessibleResultLine : public QAccessibleWidget, public TOwnInterface {
 public:
     explicit TAccessibleResultLine(QLabel* ALabel)
         : QAccessibleWidget(ALabel, QAccessible::StatusBar) {}
@@ -260,22 +271,79 @@ public:
     }
 };
 
+// What a screen reader speaks when it appears: the last announcement. Readers present a
+// notification as soon as it is shown, wherever the focus is.
+class TAccessibleNotification : public QAccessibleWidget, public TOwnInterface {
+public:
+    explicit TAccessibleNotification(QLabel* ALabel)
+        : QAccessibleWidget(ALabel, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text AText) const override {
+        if (AText == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(AText);
+    }
+};
+
+// A panel is a named grouping of its controls. Qt presents a plain frame as a frame, which
+// screen readers take for a window of its own: one that is never active, so that nothing inside
+// it would be spoken.
+class TAccessiblePanel : public QAccessibleWidget, public TOwnInterface {
+public:
+    explicit TAccessiblePanel(QWidget* APanel) : QAccessibleWidget(APanel, QAccessible::Grouping) {}
+};
+
+// The window itself is a frame named by its title (a plain top-level widget would be a filler).
+class TAccessibleWindow : public QAccessibleWidget, public TOwnInterface {
+public:
+    explicit TAccessibleWindow(QWidget* AWindow)
+        : QAccessibleWidget(AWindow, QAccessible::Window) {}
+};
+
 constexpr char kResultLabelName[] = "ResultLabel";
+constexpr char kAnnouncerName[] = "ResultAnnouncer";
+constexpr char kFrameProperty[] = "accessibleFrame";        // set on the window
+constexpr char kAnnouncePendingProperty[] = "isAnnouncing"; // set on the notification
+
+bool IsLabelNamed(QObject* AObject, const char* AName) {
+    return qobject_cast<QLabel*>(AObject) && AObject->objectName() == QLatin1StringView(AName);
+}
 
 QAccessibleInterface* CreateAccessibleInterface(const QString& AClassName, QObject* AObject) {
     if (AClassName == u"TKeyButton") return new TAccessibleKey(static_cast<TKeyButton*>(AObject));
-    if (AClassName == u"QLabel" && AObject->objectName() == QLatin1StringView(kResultLabelName))
+    if (AClassName == u"TPanel") return new TAccessiblePanel(static_cast<QWidget*>(AObject));
+    if (AClassName != u"QLabel" && AClassName != u"QWidget") return nullptr;
+    if (IsLabelNamed(AObject, kResultLabelName))
         return new TAccessibleResultLine(static_cast<QLabel*>(AObject));
+    if (IsLabelNamed(AObject, kAnnouncerName))
+        return new TAccessibleNotification(static_cast<QLabel*>(AObject));
+    if (AObject->property(kFrameProperty).toBool())
+        return new TAccessibleWindow(static_cast<QWidget*>(AObject));
     return nullptr;
 }
 
-// Each caption set while the window was built made Qt's own factory create an interface for
-// the control; dropping it lets the next query create ours.
+// Interfaces are made when a control is first asked about: captions and visibility set while
+// the window was built may have made Qt's own for a control that has one of ours. Dropping it
+// lets the next query make ours.
 void UseOwnInterface(QWidget* AWidget) {
     QAccessibleInterface* current = QAccessible::queryAccessibleInterface(AWidget);
-    if (current && !dynamic_cast<TAccessibleKey*>(current) &&
-        !dynamic_cast<TAccessibleResultLine*>(current))
+    if (current && !dynamic_cast<TOwnInterface*>(current))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
+}
+
+bool HasOwnInterface(QWidget* AWidget) {
+    return qobject_cast<TKeyButton*>(AWidget) || qobject_cast<TPanel*>(AWidget) ||
+           IsLabelNamed(AWidget, kResultLabelName) || IsLabelNamed(AWidget, kAnnouncerName);
+}
+
+// A zero-sized label inside the result line: it takes no room and draws nothing, and showing it
+// again is what makes a screen reader speak its text.
+void CreateAnnouncer(QWidget* AWindow) {
+    auto* resultLabel = AWindow->findChild<QLabel*>(QString::fromLatin1(kResultLabelName));
+    if (!resultLabel) return;
+    auto* announcer = new QLabel(resultLabel);
+    announcer->setObjectName(QString::fromLatin1(kAnnouncerName));
+    announcer->setGeometry(0, 0, 0, 0);
+    announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void Notify(QObject* AControl, QAccessible::Event AEvent) {
@@ -339,7 +407,6 @@ void LabelForScreenReaders(QWidget* AControl) {
 void ApplyText(QWidget* AControl, TAccessibleText AText, TAccessibilityWatcher* AWatcher) {
     if (AText.ToolTip) AControl->setToolTip(QString::fromUtf8(AText.ToolTip));
     if (auto* key = qobject_cast<TKeyButton*>(AControl)) {
-        UseOwnInterface(key);
         if (AText.Speech == TSpeech::Toggle || AText.Speech == TSpeech::Trigonometric)
             key->installEventFilter(AWatcher);
     } else if (AText.Speech == TSpeech::VariableValue) {
@@ -358,17 +425,28 @@ void ApplyAccessibility(QWidget* AWindow) {
         return true;
     }();
 
+    CreateAnnouncer(AWindow);
     auto* watcher = new TAccessibilityWatcher(AWindow);
     for (QWidget* control : AWindow->findChildren<QWidget*>()) {
         if (const TMatch match = FindText(control); match.Text)
             ApplyText(control, *match.Text, watcher);
-        else if (qobject_cast<TKeyButton*>(control))
-            UseOwnInterface(control);
-        if (control->objectName() == QLatin1StringView(kResultLabelName)) UseOwnInterface(control);
+        if (HasOwnInterface(control)) UseOwnInterface(control);
     }
+    AWindow->setProperty(kFrameProperty, true);
+    UseOwnInterface(AWindow);
 }
 
-void AnnounceResultText(QLabel* AResultLabel) {
-    QAccessibleValueChangeEvent event(AResultLabel, AResultLabel->text());
-    QAccessible::updateAccessibility(&event);
+void AnnounceResultText(QLabel* AResultLabel, const QString& AText) {
+    auto* announcer = AResultLabel->findChild<QLabel*>(QString::fromLatin1(kAnnouncerName),
+                                                       Qt::FindDirectChildrenOnly);
+    if (!announcer) return;
+    announcer->setText(AText);
+    if (!QAccessible::isActive() || announcer->property(kAnnouncePendingProperty).toBool()) return;
+    announcer->setProperty(kAnnouncePendingProperty, true);
+    QTimer::singleShot(0, announcer, [announcer] {
+        announcer->setProperty(kAnnouncePendingProperty, false);
+        if (announcer->isHidden()) return; // left hidden on purpose
+        announcer->hide();
+        announcer->show();
+    });
 }

@@ -4,13 +4,18 @@
 // keyboard shortcuts: one table keyed by objectName, applied once after the controls are built.
 
 class QLabel;
+class QString;
 class QWidget;
 
-// Gives the controls of AWindow their accessible names and tooltips. Keys and the variables'
-// value fields keep names derived from captions that change at run time ("option button 5:
-// 税込", "value of V1"); the result line ("ResultLabel") is presented as a status line.
+// Gives the controls of AWindow their accessible names, roles and tooltips: the window is a frame
+// named by its title, its panels are named groupings, keys are push buttons. Keys and the
+// variables' value fields keep names derived from captions that change at run time ("option
+// button 5: 税込", "value of V1"); the result line ("ResultLabel") is presented as a status line
+// whose name is the result, with a notification ("ResultAnnouncer") inside it that screen readers
+// speak whenever it appears.
 void ApplyAccessibility(QWidget* AWindow);
 
-// Tells assistive technology that the result line shows a new text (also when it is the same
-// text again: a new evaluation gave it).
-void AnnounceResultText(QLabel* AResultLabel);
+// Has screen readers speak AText through the result line's notification, once the event at hand
+// is done (after the reader's own reports of it); also a text that is the same as the last one.
+// Several calls within one event speak only the last text.
+void AnnounceResultText(QLabel* AResultLabel, const QString& AText);

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFont>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -181,6 +182,12 @@ void TKeyButton::SetSuperscript(const QString& AText) {
 void TKeyButton::mousePressEvent(QMouseEvent* AEvent) {
     emit MouseDown(AEvent->button(), AEvent->modifiers());
     QPushButton::mousePressEvent(AEvent);
+}
+
+void TKeyButton::keyPressEvent(QKeyEvent* AEvent) {
+    if (AEvent->key() == Qt::Key_Space && !AEvent->isAutoRepeat())
+        emit MouseDown(Qt::LeftButton, AEvent->modifiers());
+    QPushButton::keyPressEvent(AEvent);
 }
 
 QRect TKeyButton::CaptionRect() const {

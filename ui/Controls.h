@@ -91,12 +91,15 @@ public:
     int DrawnCaptionWidth() const;
 
 signals:
-    // Any mouse button pressed on the key, before the button's own handling.
+    // Any mouse button pressed on the key, before the button's own handling; Space pressed while
+    // the key has the focus counts as the left button, so that keys acting on the press ("＝")
+    // work from the keyboard too.
     void MouseDown(Qt::MouseButton AButton, Qt::KeyboardModifiers AModifiers);
 
 protected:
     bool event(QEvent* AEvent) override;
     void mousePressEvent(QMouseEvent* AEvent) override;
+    void keyPressEvent(QKeyEvent* AEvent) override;
     void paintEvent(QPaintEvent* AEvent) override;
 
 private:

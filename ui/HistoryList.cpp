@@ -24,14 +24,21 @@ QVariant THistoryListModel::data(const QModelIndex& AIndex, int ARole) const {
     const TExpressionHistory& entry = Entry(AIndex.row());
     switch (ARole) {
     case Qt::DisplayRole: return entry.Expression();
-    case ResultTextRole:
-        // A stored result that the current rounding mode cannot show (CUT or UP out of range).
-        try {
-            return FFormatter(entry);
-        } catch (const std::exception&) {
-            return QStringLiteral("Error");
-        }
+    case ResultTextRole: return ResultText(entry);
+    // A screen reader names the row as it would be read out: "1+2 equals 3".
+    case Qt::AccessibleTextRole:
+        return QStringLiteral("%1 equals %2").arg(entry.Expression(), ResultText(entry));
     default: return {};
+    }
+}
+
+// A stored result that the current rounding mode cannot show (CUT or UP out of range) reads
+// "Error".
+QString THistoryListModel::ResultText(const TExpressionHistory& AEntry) const {
+    try {
+        return FFormatter(AEntry);
+    } catch (const std::exception&) {
+        return QStringLiteral("Error");
     }
 }
 

@@ -18,7 +18,8 @@ class QPropertyAnimation;
 using THistoryEntries = std::vector<std::unique_ptr<TExpressionHistory>>;
 
 // Rows of the history list: the display role is the entry's formula, ResultTextRole the entry's
-// result as the formatter writes it (a formatter that throws gives "Error").
+// result as the formatter writes it (a formatter that throws gives "Error"), the accessible text
+// "formula equals result".
 class THistoryListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -46,6 +47,8 @@ public:
     void Clear();
 
 private:
+    QString ResultText(const TExpressionHistory& AEntry) const;
+
     THistoryEntries& FEntries;
     TFormatter FFormatter;
 };

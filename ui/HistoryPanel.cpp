@@ -87,6 +87,50 @@ void THistoryPanel::ShowNewestEntry(bool AIsFocused) {
     if (AIsFocused) HistoryListBox->setFocus();
 }
 
+std::vector<QWidget*> THistoryPanel::FocusableControls() const {
+    std::vector<QWidget*> controls;
+    auto add = [&controls](QWidget* AControl) {
+        if (AControl->isVisible() && AControl->isEnabled() &&
+            (AControl->focusPolicy() & Qt::TabFocus))
+            controls.push_back(AControl);
+    };
+    add(HistoryListBox);
+    for (QPushButton* button :
+         HistoryButtonPanel->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        add(button);
+    return controls;
+}
+
+bool THistoryPanel::FocusEdge(bool AIsForward) {
+    const std::vector<QWidget*> controls = FocusableControls();
+    if (controls.empty()) return false;
+    QWidget* edge = AIsForward ? controls.front() : controls.back();
+    edge->setFocus(AIsForward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+// The overlay covers the keys that would come next in the window, so the focus goes round.
+bool THistoryPanel::focusNextPrevChild(bool ANext) {
+    if (!IsOverlay) return TPanel::focusNextPrevChild(ANext);
+    const std::vector<QWidget*> controls = FocusableControls();
+    if (controls.empty()) return false;
+    const auto current = std::find(controls.begin(), controls.end(), QApplication::focusWidget());
+    if (current == controls.end()) return FocusEdge(ANext);
+    const std::ptrdiff_t count = std::ssize(controls);
+    const std::ptrdiff_t step = ANext ? 1 : count - 1;
+    controls[std::size_t((current - controls.begin() + step) % count)]->setFocus(
+        ANext ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void THistoryPanel::keyPressEvent(QKeyEvent* AEvent) {
+    if (IsOverlay && AEvent->key() == Qt::Key_Escape) {
+        emit CloseRequested();
+        return;
+    }
+    TPanel::keyPressEvent(AEvent);
+}
+
 void THistoryPanel::HistoryPanelEditBtnClick() {
     const int row = HistoryListBox->currentIndex().row();
     if (HistoryListModel->rowCount() == 0 || row < 0) return;

@@ -32,15 +32,30 @@ public:
     // focus when AIsFocused.
     void ShowNewestEntry(bool AIsFocused);
 
+    // An overlay covers the calculator: Tab and Shift+Tab go round its own controls only, and
+    // Escape asks for it to be closed. Docked or closing, the panel is part of the window.
+    void SetOverlay(bool AIsOverlay) { IsOverlay = AIsOverlay; }
+    bool Overlay() const { return IsOverlay; }
+    // Gives the focus to the first control that can take it (the last one when AIsForward is
+    // false); false when none can.
+    bool FocusEdge(bool AIsForward);
+
 signals:
     // Edit, Enter or a double-click on the list: the user wants entry ARow back in the line.
     void EntryChosen(int ARow);
     // Sum or Ave: a formula over the selected results, to be evaluated like a typed one.
     void FormulaChosen(const QString& AFormula);
+    // Close, or Escape in the overlay.
     void CloseRequested();
     // The closing slide ended while one of the panel's controls had the focus; the panel hides
     // right after this, so the focus needs another home first.
     void FocusLeaving();
+
+protected:
+    // Tab and Shift+Tab from one of the panel's controls while it is an overlay.
+    bool focusNextPrevChild(bool ANext) override;
+    // Keys the panel's controls leave alone come here: Escape closes the overlay.
+    void keyPressEvent(QKeyEvent* AEvent) override;
 
 private:
     void BuildListBox();
@@ -57,6 +72,9 @@ private:
     void HistoryPanelCloseBtnClick();
     void HistoryPanelAnimationFinish(bool AIsInverse);
 
+    // The list and the buttons in Tab order that can take the focus now.
+    std::vector<QWidget*> FocusableControls() const;
+
     // Selected rows from row 0 down, and their results in that order.
     std::vector<int> SelectedHistoryRows() const;
     std::vector<long double> SelectedHistoryValues() const;
@@ -65,4 +83,5 @@ private:
     QListView* HistoryListBox = nullptr;
     THistorySlide* HistoryPanelAnimation = nullptr;
     TPanel* HistoryButtonPanel = nullptr;
+    bool IsOverlay = false;
 };

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -77,6 +78,7 @@ void TMainForm::BuildControls() {
     BuildPopupMenu();
     ConnectHistoryPanel();
     ConnectPages();
+    SetTabOrder();
 }
 
 // Only what concerns the whole window: its shortcuts, at the first receiver of a key (the focus
@@ -87,8 +89,18 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
     switch (AEvent->type()) {
     case QEvent::KeyPress: {
         QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (widget == receiver && FormKeyDown(static_cast<QKeyEvent*>(AEvent))) return true;
+        auto* key = static_cast<QKeyEvent*>(AEvent);
+        if (widget == receiver && (FormKeyDown(key) || ForwardKeyToExpressionLine(key)))
+            return true;
         break;
+    }
+    case QEvent::ContextMenu: {
+        // The Menu key also arrives as a request for the focused control's own menu (the line's
+        // edit menu): the window's menu stands for them all.
+        const auto* request = static_cast<QContextMenuEvent*>(AEvent);
+        if (request->reason() != QContextMenuEvent::Keyboard) break;
+        OpenPopupMenuByKey(request->globalPos());
+        return true;
     }
     case QEvent::MouseButtonPress:
         if (MoveWindowByDrag(AWatched, AEvent)) return true;

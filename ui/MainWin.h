@@ -10,6 +10,8 @@
 //   MainWinBuildKeypad.cpp      the numeric keypad
 //   MainWinSettings.cpp         start-up and shutdown: reading and writing the settings
 //   MainWinEntry.cpp            keys and the keyboard: editing the expression line
+//   MainWinKeyboard.cpp         the window by keyboard: Tab order, the menu keys, Escape, typing
+//                               that reaches the expression line from other controls
 //   MainWinCommands.cpp         option-button command strings
 //   MainWinEvaluation.cpp       evaluation, the result line and the display settings
 //   MainWinLayout.cpp           key styles and the stacking of the panels
@@ -121,6 +123,8 @@ public:
 protected:
     // MainWin.cpp: window shortcuts and dragging the window by its panels.
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+    // MainWinKeyboard.cpp: Tab from outside an open history overlay goes into it.
+    bool focusNextPrevChild(bool ANext) override;
     // MainWinSettings.cpp.
     void showEvent(QShowEvent* AEvent) override;
     // MainWinTransitions.cpp: a running transition ends first.
@@ -177,7 +181,21 @@ private:
     void ExpressionEditEnter();
     bool ExpressionEditKeyDown(QKeyEvent* AEvent); // true: the key is consumed
     bool FormKeyDown(QKeyEvent* AEvent);           // true: the key is consumed
+    // A printable key other than Space, or Enter, pressed on a key or a closed drop-down list is
+    // typed into the expression line instead; true when it was.
+    bool ForwardKeyToExpressionLine(QKeyEvent* AEvent);
     void ToggleRoundComboDropDown();
+
+    // The window by keyboard (MainWinKeyboard.cpp).
+    // Tab goes through the controls as the window reads: top to bottom, left to right.
+    void SetTabOrder();
+    // The expression panel's popup menu at AGlobalPosition, or at the focused control when it is
+    // null, with its first entry current, so that arrows and Enter choose.
+    void OpenPopupMenuByKey(QPoint AGlobalPosition = {});
+    // Escape closes an open history overlay, else clears the line as AC does.
+    bool EscapeKeyDown();
+    // Before AArea is hidden: a focus inside it goes to the expression line.
+    void KeepFocusOutOf(QWidget* AArea);
 
     // Option-button command strings (MainWinCommands.cpp).
     void Option1BtnClick(TKeyButton* Sender);
@@ -206,6 +224,8 @@ private:
     bool RoundComboKeyDown(QKeyEvent* AEvent);
     bool RoundComboListKeyDown(QKeyEvent* AEvent); // a key in the open list
     void RoundComboMouseUp(Qt::MouseButton AButton);
+    // The right-click's switch: adds HEX and BIN the first time, then goes between them.
+    void SwitchRoundComboHexBin();
     void SetRoundSelector(TRoundSelector ASelector);
     void RoundOffItemClick();
     void RoundCutOffItemClick();

@@ -44,7 +44,8 @@ void TMainForm::ExecuteOptionExpression(const QString& Command) {
     if (body.contains(u'@')) ApplyOptionCommands(body.split(u'@', Qt::KeepEmptyParts));
     if (CalcExpression(false)) {
         ExpressionEdit->setSelection(0, int(ExpressionEdit->text().size()));
-        EnterBtn->setFocus();
+        // With the numeric keypad hidden the line keeps the focus, its text selected.
+        if (EnterBtn->isVisible()) EnterBtn->setFocus();
     }
 }
 

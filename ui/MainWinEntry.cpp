@@ -7,6 +7,7 @@
 #include "ui/Controls.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -210,9 +211,35 @@ bool TMainForm::ExpressionEditKeyDown(QKeyEvent* AEvent) {
     return false;
 }
 
+// A key pressed on a key or a closed list reaches the line as if typed there, in the state the
+// line is in after an evaluation (all of it selected), else as it was when it lost the focus.
+bool TMainForm::ForwardKeyToExpressionLine(QKeyEvent* AEvent) {
+    QWidget* focus = QApplication::focusWidget();
+    const auto* combo = qobject_cast<QComboBox*>(focus);
+    if (!qobject_cast<TKeyButton*>(focus) && !(combo && !combo->view()->isVisible())) return false;
+    const QChar typed = TypedCharacter(AEvent);
+    if (!IsEnterKey(AEvent->key()) && (typed.isNull() || typed == u' ')) return false;
+    ExpressionEdit->setFocus(Qt::OtherFocusReason);
+    if (IsExpressionAllSelectionAfterEnter) {
+        ExpressionEdit->selectAll();
+    } else if (ExpressionSelLength > 0) {
+        const bool isCaretAtStart = ExpressionCaretPosition == ExpressionSelStart;
+        ExpressionEdit->setSelection(isCaretAtStart ? ExpressionSelStart + ExpressionSelLength
+                                                    : ExpressionSelStart,
+                                     isCaretAtStart ? -ExpressionSelLength : ExpressionSelLength);
+    } else {
+        SetExpressionCaret(ExpressionCaretPosition);
+    }
+    QKeyEvent typedHere(AEvent->type(), AEvent->key(), AEvent->modifiers(), AEvent->text(),
+                        AEvent->isAutoRepeat(), ushort(AEvent->count()));
+    QCoreApplication::sendEvent(ExpressionEdit, &typedHere);
+    return true;
+}
+
 bool TMainForm::FormKeyDown(QKeyEvent* AEvent) {
     const Qt::KeyboardModifiers modifiers = AEvent->modifiers();
     const bool isShiftAlt = (modifiers & Qt::ShiftModifier) && (modifiers & Qt::AltModifier);
+    const bool isShift = modifiers & Qt::ShiftModifier;
     switch (AEvent->key()) {
     case Qt::Key_Up:
         if (!isShiftAlt) return false;
@@ -231,11 +258,27 @@ bool TMainForm::FormKeyDown(QKeyEvent* AEvent) {
     case Qt::Key_F1: ScientificKeyBtnClick(); return true;
     case Qt::Key_F2: NumericKeyBtnClick(); return true;
     case Qt::Key_F3: F3KeyDown(modifiers & Qt::ShiftModifier); return true;
-    case Qt::Key_F4: ToggleRoundComboDropDown(); return true;
+    case Qt::Key_F4:
+        // Shift+F4 is the right-click of the decimals list: HEX and BIN.
+        if (isShift) {
+            SwitchRoundComboHexBin();
+        } else {
+            ToggleRoundComboDropDown();
+        }
+        return true;
     case Qt::Key_F5: CopyBtnClick(); return true;
     case Qt::Key_F8: ACBtnClick(); return true;
     case Qt::Key_F9: TurnPageByKey(0); return true;
-    case Qt::Key_F10: TurnPageByKey(1); return true;
+    case Qt::Key_F10:
+        // Shift+F10 is the desktop's key for a control's menu.
+        if (isShift) {
+            OpenPopupMenuByKey();
+        } else {
+            TurnPageByKey(1);
+        }
+        return true;
+    case Qt::Key_Menu: OpenPopupMenuByKey(); return true;
+    case Qt::Key_Escape: return EscapeKeyDown();
     default: return false;
     }
 }

@@ -92,7 +92,7 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
 
 void TMainForm::SetResultText(const QString& AText) {
     ResultLabel->setText(AText);
-    AnnounceResultText(ResultLabel);
+    AnnounceResultText(ResultLabel, AText);
 }
 
 void TMainForm::DisplayResult(bool IsPercent, long double Value) {
@@ -113,6 +113,7 @@ void TMainForm::RedisplayResult(bool IsPercent, long double Value) {
         QApplication::beep();
         const QString note =
             QStringLiteral("too large for %1").arg(DisplayName(RoundDecimal, RoundSelector));
+        AnnounceResultText(ResultLabel, note);
         // Shown once the event at hand is done: a window that opens in the middle of a mouse
         // event makes the platform deliver the event a second time.
         QTimer::singleShot(0, ResultLabel, [label = ResultLabel, note] {
@@ -186,9 +187,11 @@ bool TMainForm::RoundComboListKeyDown(QKeyEvent* AEvent) {
     return true;
 }
 
-// A right-click adds HEX and BIN the first time, then switches between them.
 void TMainForm::RoundComboMouseUp(Qt::MouseButton AButton) {
-    if (AButton != Qt::RightButton) return;
+    if (AButton == Qt::RightButton) SwitchRoundComboHexBin();
+}
+
+void TMainForm::SwitchRoundComboHexBin() {
     const int hex = RoundCombo->findText(QStringLiteral("HEX"));
     if (hex < 0) {
         AddComboItem(RoundCombo, QStringLiteral("HEX"), RoundDecimalHex);

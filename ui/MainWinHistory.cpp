@@ -55,10 +55,12 @@ void TMainForm::MemoryButtonClick() {
     IsExpressionAllSelectionAfterEnter = false;
     if (isOpen) {
         UpdateHistoryListBox();
+        HistoryPanel->SetOverlay(false);
         HistoryPanel->Slide().Close(-HistoryPanel->height());
         return;
     }
     // Shown before the rows are rebuilt, so that the list can take the focus.
+    HistoryPanel->SetOverlay(true);
     HistoryPanel->setVisible(true);
     UpdateHistoryListBox();
     HistoryPanel->Slide().Open(-HistoryPanel->height());
@@ -74,6 +76,7 @@ void TMainForm::ToggleAlwaysDisplayHistoryPanel() {
         IsAlwaysDisplayHistoryPanel = false;
     } else {
         IsAlwaysDisplayHistoryPanel = true;
+        HistoryPanel->SetOverlay(false);
         HistoryPanel->Slide().Stop(); // a closing slide must not hide the docked panel
         UpdateHistoryListBox();
         HistoryPanel->setVisible(true);
@@ -93,6 +96,7 @@ void TMainForm::F3KeyDown(bool AIsShift) {
 }
 
 void TMainForm::HistoryPanelCloseBtnClick() {
+    HistoryPanel->SetOverlay(false);
     HistoryPanel->Slide().Close(-HistoryPanel->height());
     if (IsAlwaysDisplayHistoryPanel) {
         IsAlwaysDisplayHistoryPanel = false;

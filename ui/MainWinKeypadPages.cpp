@@ -74,6 +74,7 @@ void TMainForm::SwitchPage(int ASource, int ATarget, int ADirection) {
     QWidget* target = ScientificPanelList.value(ATarget);
     if (!source || !target) return;
     ApplyPanelKeyStyles(target);
+    KeepFocusOutOf(source);
     if (AnimateScientificPanelStyle == kSlideStyle) {
         AnimatePanelSlide(source, target, ADirection);
     } else if (AnimateScientificPanelStyle == kTurnStyle) {
@@ -108,6 +109,7 @@ void TMainForm::NumericKeyBtnClick() {
 void TMainForm::ToggleKeyArea(QWidget* AArea, bool& AIsShown) {
     if (IsTransitionRunning()) return;
     const int kind = AIsShown ? TPanelTransition::KindHide : TPanelTransition::KindShow;
+    if (AIsShown) KeepFocusOutOf(AArea ? AArea : ScientificPanelList.ActivePanel());
     if (AnimateNumericPanelStyle == kSlideStyle) {
         AnimateKeyAreaSlide(AArea, kind);
     } else if (AnimateNumericPanelStyle == kTurnStyle) {

@@ -178,43 +178,107 @@ bool SwitchAccessibility(bool AIsOn) {
 
 struct TAnnouncement {
     QString Object;
-    QString Value;
+    QAccessible::Role Role;
+    QString Name;
 };
 std::vector<TAnnouncement> Announcements;
 
+// What a screen reader speaks of its own accord: a notification that appears.
 void RecordAnnouncement(QAccessibleEvent* AEvent) {
-    if (AEvent->type() == QAccessible::ValueChanged)
-        Announcements.push_back(
-            {AEvent->object()->objectName(),
-             static_cast<QAccessibleValueChangeEvent*>(AEvent)->value().toString()});
+    if (AEvent->type() != QAccessible::ObjectShow) return;
+    QAccessibleInterface* shown = AEvent->accessibleInterface();
+    if (!shown || shown->role() != QAccessible::Notification) return;
+    Announcements.push_back(
+        {AEvent->object()->objectName(), shown->role(), shown->text(QAccessible::Name)});
 }
 
-TEST_F(AccessibilityTest, EveryNewResultIsAnnounced) {
-    if (!SwitchAccessibility(true))
-        GTEST_SKIP() << "cannot switch accessibility on for this platform";
-    Announcements.clear();
-    const QAccessible::UpdateHandler previous =
-        QAccessible::installUpdateHandler(RecordAnnouncement);
+class AnnouncementTest : public AccessibilityTest {
+protected:
+    void SetUp() override {
+        AccessibilityTest::SetUp();
+        if (!SwitchAccessibility(true))
+            GTEST_SKIP() << "cannot switch accessibility on for this platform";
+        Announcements.clear();
+        Previous = QAccessible::installUpdateHandler(RecordAnnouncement);
+    }
+    void TearDown() override {
+        if (Previous) {
+            QAccessible::installUpdateHandler(Previous);
+            SwitchAccessibility(false);
+        }
+        AccessibilityTest::TearDown();
+    }
+    // Announcements are made once the event at hand is done.
+    std::vector<QString> Spoken() {
+        QCoreApplication::processEvents();
+        std::vector<QString> names;
+        for (const TAnnouncement& announcement : Announcements) {
+            EXPECT_EQ(announcement.Object, u"ResultAnnouncer"_qs);
+            names.push_back(announcement.Name);
+        }
+        Announcements.clear();
+        return names;
+    }
+    QAccessible::UpdateHandler Previous = nullptr;
+};
 
+TEST_F(AnnouncementTest, EveryNewResultIsAnnounced) {
     Type(u"1+2"_qs);
     Enter();
-    Enter(); // the same result again is a new result
+    EXPECT_EQ(Spoken(), std::vector<QString>{u"3"_qs});
+    Enter();
+    EXPECT_EQ(Spoken(), std::vector<QString>{u"3"_qs}) << "the same result again is a new result";
     Key(Qt::Key_F8);
+    EXPECT_EQ(Spoken(), std::vector<QString>{u"0"_qs});
     Type(u"1+"_qs);
     Enter();
-
-    QAccessible::installUpdateHandler(previous);
-    SwitchAccessibility(false);
-    std::vector<QString> values;
-    for (const TAnnouncement& announcement : Announcements) {
-        EXPECT_EQ(announcement.Object, u"ResultLabel"_qs);
-        values.push_back(announcement.Value);
-    }
-    EXPECT_EQ(values, (std::vector<QString>{u"3"_qs, u"3"_qs, u"0"_qs, u"Error"_qs}));
+    EXPECT_EQ(Spoken(), std::vector<QString>{u"Error"_qs});
 
     QAccessibleInterface* result = Interface(Result);
-    EXPECT_EQ(result->role(), QAccessible::StatusBar) << "a status line: its changes are spoken";
+    EXPECT_EQ(result->role(), QAccessible::StatusBar) << "a status line, read as such";
     EXPECT_EQ(result->text(QAccessible::Name), u"Error"_qs);
+}
+
+// Changes made before the reader is told are spoken as the last of them; a re-display that fails
+// says why and leaves the result line as it was.
+TEST_F(AnnouncementTest, TheLastChangeIsSpokenAndAFailedRedisplaySaysWhy) {
+    Type(u"1E19"_qs);
+    Enter();
+    EXPECT_EQ(Spoken(), std::vector<QString>{u"1E19"_qs});
+    Type(u"+1"_qs); // "ANS " first, which shows 0 on the way
+    Enter();
+    EXPECT_EQ(Spoken(), std::vector<QString>{u"1E19"_qs});
+    QTest::mouseClick(Find<QWidget>("RoundCombo"), Qt::RightButton);
+    EXPECT_EQ(Spoken(), std::vector<QString>{u"too large for HEX"_qs});
+    EXPECT_EQ(ResultText(), u"1E19"_qs);
+}
+
+TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {
+    QAccessibleInterface* window = Interface(Form.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), u"Zemtrix"_qs);
+    struct Row {
+        const char* Panel;
+        QString Name;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"ExpressionPanel", u"expression panel"_qs}, {"Panel3", u"expression and result"_qs},
+        {"ScientificPanel", u"scientific keys page"_qs}, {"Option1Panel", u"option buttons page"_qs},
+        {"VariablePanel", u"variables page"_qs}, {"ButtonPanel", u"numeric keypad"_qs},
+        {"HistoryPanel", u"history panel"_qs}, {"HistoryButtonPanel", u"history buttons"_qs},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        QAccessibleInterface* panel = Interface(Find<QWidget>(row.Panel));
+        EXPECT_EQ(panel->role(), QAccessible::Grouping) << row.Panel;
+        EXPECT_EQ(panel->text(QAccessible::Name), row.Name) << row.Panel;
+    }
+    // Popups (the lists' open views) are windows of their own.
+    for (QWidget* widget : Form->findChildren<QWidget*>())
+        if (QAccessibleInterface* control = Interface(widget); control && !widget->isWindow())
+            EXPECT_NE(control->role(), QAccessible::Border)
+                << widget->objectName().toStdString() << ": a frame is taken for a window";
 }
 
 } // namespace

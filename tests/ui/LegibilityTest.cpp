@@ -1,5 +1,5 @@
-// What the window shows can be read: every key's caption fits its key at every zoom step, and the
-// open lists show their current entry legibly.
+// What the window shows can be read: every key's caption fits its key at every zoom step, the
+// open lists show their current entry legibly, and the control with the focus is marked.
 #include "MainWinFixture.h"
 
 #include "model/WindowLayout.h"
@@ -28,9 +28,10 @@ protected:
             const bool mayBeElided =
                 AStep == WindowLayout::LowestScaleStep &&
                 (key->objectName() == u"ScientificKeyBtn" || key->objectName() == u"NumericKeyBtn");
-            if (!mayBeElided)
+            if (!mayBeElided) {
                 EXPECT_FALSE(key->IsCaptionElided())
                     << key->objectName().toStdString() << " at step " << AStep;
+            }
         }
     }
 };
@@ -66,6 +67,51 @@ TEST_F(LegibilityTest, OpenListsShowTheCurrentEntryLegibly) {
                 if (QColor(picture.pixelColor(x, y)).lightness() > 200) ++lightPixels;
         EXPECT_GT(lightPixels, 5) << name << ": the entry's text is drawn light";
         combo->hidePopup();
+    }
+}
+
+// Pixels of the focus blue (#005ACC, alone or blended a little with what is under it).
+int FocusBluePixels(const QImage& APicture) {
+    int count = 0;
+    for (int y = 0; y < APicture.height(); ++y)
+        for (int x = 0; x < APicture.width(); ++x) {
+            const QColor c = APicture.pixelColor(x, y);
+            if (c.blue() > 150 && c.blue() - c.red() > 90 && c.blue() - c.green() > 40) ++count;
+        }
+    return count;
+}
+
+// Every control that takes the focus looks different with it, at the smallest, the design and a
+// large zoom step; the header keys, the lists and the line (whose design has no focus glow) show
+// the focus blue.
+TEST_F(LegibilityTest, EveryControlThatTakesTheFocusShowsIt) {
+    const QStringList marked = {u"ScientificKeyBtn"_qs, u"NumericKeyBtn"_qs, u"MemoryButton"_qs,
+                                u"RoundCombo"_qs,       u"DegCombo"_qs,      u"ExpressionEdit"_qs};
+    for (const int step : {-12, 0, 10}) {
+        StartForm(QStringLiteral("[Panel]\nWindowScaleNumber=%1\n").arg(step).toUtf8());
+        Find<QWidget>("VariablePanel")->show(); // its fields too
+        int seen = 0;
+        for (QWidget* control : Form->findChildren<QWidget*>()) {
+            if (!control->isVisible() || control->window() != Form.get() ||
+                !(control->focusPolicy() & Qt::TabFocus))
+                continue;
+            QWidget* elsewhere =
+                Find<QWidget>(control->objectName() == u"ACBtn" ? "Digit0Btn" : "ACBtn");
+            elsewhere->setFocus();
+            const QImage without = control->grab().toImage();
+            control->setFocus();
+            ASSERT_TRUE(control->hasFocus()) << control->objectName().toStdString();
+            const QImage with = control->grab().toImage();
+            const std::string what =
+                control->objectName().toStdString() + " at step " + std::to_string(step);
+            EXPECT_NE(with, without) << what << ": no focus mark";
+            if (marked.contains(control->objectName())) {
+                EXPECT_EQ(FocusBluePixels(without), 0) << what;
+                EXPECT_GT(FocusBluePixels(with), control->width()) << what << ": no blue mark";
+                ++seen;
+            }
+        }
+        EXPECT_EQ(seen, marked.size()) << "at step " << step;
     }
 }
 
