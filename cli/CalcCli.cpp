@@ -2,6 +2,7 @@
 
 #include "cli/LineReader.h"
 #include "model/CalcEvaluation.h"
+#include "model/ProgramOptions.h"
 #include "model/ResultFormat.h"
 
 #include <charconv>
@@ -213,7 +214,7 @@ int RunCalcCli(int argc, char** argv) {
         return 0;
     }
     if (options.IsVersion) {
-        std::printf("zemtrix-calc %s\n", ZEMTRIX_VERSION);
+        std::fputs(VersionText(QStringLiteral("zemtrix-calc")).toUtf8().constData(), stdout);
         return 0;
     }
 

@@ -129,6 +129,7 @@ TEST(CalcCli, HelpAndVersion) {
     const TRun version = RunCalc({u"--version"_qs});
     EXPECT_EQ(version.ExitCode, 0);
     EXPECT_TRUE(version.Out.startsWith(u"zemtrix-calc "_qs));
+    EXPECT_TRUE(version.Out.contains(u"License GPL-3.0-or-later"_qs)) << version.Out.toStdString();
 }
 
 TEST(CalcCli, BadInputGetsOneAnswerPerLine) {
