@@ -3,7 +3,8 @@
 
 The window's own captions and texts include full-width operators ("＋", "－", "＝") and Japanese
 words ("税込", "閉じる", ...) that fonts like DejaVu lack. This script collects every non-ASCII
-character of the string literals in the window's sources (ui/ and model/), keeps exactly those
+character of the string literals in the window's sources (ui/ and model/), adds the full-width
+forms a Japanese input method types (U+FF01 to U+FF5E and U+3000), keeps exactly those
 glyphs of the regular and bold Japanese faces, renames the family so that it never stands in for
 the full system font, and writes the two faces and their licence to ui/resources/fonts/.
 
@@ -28,6 +29,11 @@ WEIGHTS = ("Regular", "Bold")
 
 # Literals that name fonts are never drawn.
 NOT_SHOWN = {"メイリオ"}
+
+# What a Japanese input method types into the line and the variable fields besides: the
+# full-width forms of ASCII (U+FF01 to U+FF5E) and the ideographic space, which the formula
+# language accepts; the window draws them with this font where the system has no CJK font.
+TYPED = "".join(chr(c) for c in range(0xFF01, 0xFF5F)) + "\u3000"
 
 # Character literals, string literals and comments, in the order a compiler meets them.
 TOKEN = re.compile(r"'(?:[^'\\\n]|\\.)*'|\"(?:[^\"\\\n]|\\.)*\"|//[^\n]*|/\*.*?\*/", re.S)
@@ -108,7 +114,7 @@ def write_licence(copyright_notice):
 
 
 def main():
-    characters = shown_characters()
+    characters = "".join(sorted(set(shown_characters()) | set(TYPED)))
     OUTPUT.mkdir(parents=True, exist_ok=True)
     for weight in WEIGHTS:
         target = cut(weight, characters)

@@ -67,6 +67,20 @@ TEST_F(CaptionFontTest, HoldsEveryNonAsciiCharacterTheWindowShows) {
     }
 }
 
+// What a Japanese input method types: the full-width forms of ASCII and the ideographic space.
+TEST_F(CaptionFontTest, HoldsTheFullWidthFormsTypedThroughAnInputMethod) {
+    for (const QString& file : CaptionFontFiles()) {
+        QFile face(file);
+        ASSERT_TRUE(face.open(QIODevice::ReadOnly)) << file.toStdString();
+        const QRawFont font(face.readAll(), 16);
+        ASSERT_TRUE(font.isValid()) << file.toStdString();
+        for (char32_t c = U'！'; c <= U'～'; ++c)
+            EXPECT_TRUE(font.supportsCharacter(c))
+                << file.toStdString() << " lacks U+" << std::hex << std::uppercase << unsigned(c);
+        EXPECT_TRUE(font.supportsCharacter(U'\u3000')) << file.toStdString();
+    }
+}
+
 TEST_F(CaptionFontTest, RegisteredInBothWeightsAndListedAsFallback) {
     EXPECT_TRUE(RegisterCaptionFont());
     const QString family = QString::fromLatin1(CaptionFontFamily);

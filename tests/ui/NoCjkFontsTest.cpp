@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGlyphRun>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextLayout>
 
@@ -61,6 +62,29 @@ TEST(NoCjkFonts, NonAsciiCaptionsHaveNoEmptyBoxes) {
                 EXPECT_NE(glyph, 0u) << caption.Owner.toStdString() << ": an empty box in "
                                      << caption.Text.toStdString();
         }
+    }
+}
+
+// Typed through an input method, full-width digits and operators show in the line and the
+// variable fields as drawn glyphs; so do the full-width letters of names and the ideographic space.
+TEST(NoCjkFonts, FullWidthTextTypedIntoTheFieldsHasNoEmptyBoxes) {
+    QTemporaryDir settings;
+    TSettingsLocation location;
+    location.ProgramFolder = settings.path();
+    TMainForm form(location);
+    QString typed;
+    for (char32_t c = U'！'; c <= U'～'; ++c) typed += QString::fromUcs4(&c, 1);
+    typed += QChar(0x3000);
+    for (const char* name : {"ExpressionEdit", "VariableData1Edit"}) {
+        auto* edit = form.findChild<QLineEdit*>(QString::fromLatin1(name));
+        ASSERT_NE(edit, nullptr) << name;
+        QTextLayout layout(typed, edit->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            for (quint32 glyph : run.glyphIndexes())
+                EXPECT_NE(glyph, 0u) << name << ": an empty box in " << typed.toStdString();
     }
 }
 
