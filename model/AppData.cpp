@@ -158,14 +158,6 @@ QString SlotKey(const char* Word, std::int32_t Number) {
     return QString::fromLatin1(Word) + QString::number(Number);
 }
 
-bool IsAppDataFolderArgument(const QString& Argument) {
-    if (Argument.isEmpty() || (Argument.front() != u'-' && Argument.front() != u'/')) return false;
-    QString Name = Argument.mid(1, 13);
-    for (QChar& C : Name)
-        if (C >= u'a' && C <= u'z') C = QChar(C.unicode() - (u'a' - u'A'));
-    return Name == u"APPDATAFOLDER";
-}
-
 // An existing file must be a writable regular file (its folder may be read-only); a missing
 // one needs a folder that allows creating it, or the nearest existing one to allow creating
 // the missing folders.
@@ -178,6 +170,16 @@ bool CanBeWritten(const QString& FileName) {
 }
 
 } // namespace
+
+bool IsAppDataFolderArgument(const QString& Argument) {
+    if (Argument.isEmpty() || (Argument.front() != u'-' && Argument.front() != u'/')) return false;
+    // "--appdatafolder" is how a long option is spelled on this platform; "//" and "-/" are not.
+    const qsizetype PrefixLength = Argument.startsWith(u"--") ? 2 : 1;
+    QString Name = Argument.mid(PrefixLength, 13);
+    for (QChar& C : Name)
+        if (C >= u'a' && C <= u'z') C = QChar(C.unicode() - (u'a' - u'A'));
+    return Name == u"APPDATAFOLDER";
+}
 
 bool HasAppDataFolderSwitch(const QStringList& Arguments) {
     return std::any_of(Arguments.begin(), Arguments.end(), IsAppDataFolderArgument);

@@ -10,8 +10,11 @@
 
 #include <cstdint>
 
-// Whether the command-line arguments (without the program's own path) ask for the per-user
-// settings folder: "-" or "/" followed by "APPDATAFOLDER" in any letter case.
+// Whether one command-line argument is the per-user settings switch: "-", "--" or "/" followed
+// by "APPDATAFOLDER" in any letter case (further characters after it allowed).
+bool IsAppDataFolderArgument(const QString& Argument);
+
+// Whether the command-line arguments (without the program's own path) hold that switch.
 bool HasAppDataFolderSwitch(const QStringList& Arguments);
 
 // The settings that survive from one run to the next, and the file "Zemtrix.ini" that holds

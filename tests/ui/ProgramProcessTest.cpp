@@ -27,6 +27,12 @@ struct TExit {
     QString Error;
 };
 
+struct TExitOutput {
+    int Status = -1; // -1: crashed or did not end
+    QString Output;
+    QString Error;
+};
+
 class ProgramProcessTest : public testing::Test {
 protected:
     QString UserFile() const { return Dir.filePath(u"Orvelmont/Zemtrix/Zemtrix.ini"_qs); }
@@ -56,7 +62,8 @@ protected:
     }
 
     // The program as a desktop starts it: on the X server ADisplay, or offscreen without one.
-    void Start(QProcess& AProgram, const QString& AConfigHome, const QString& ADisplay = {}) {
+    void Start(QProcess& AProgram, const QString& AConfigHome, const QString& ADisplay = {},
+               const QStringList& AArguments = {u"-APPDATAFOLDER"_qs}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"XDG_CONFIG_HOME"_qs, AConfigHome);
         environment.remove(u"WAYLAND_DISPLAY"_qs);
@@ -68,7 +75,7 @@ protected:
             environment.insert(u"DISPLAY"_qs, ADisplay);
         }
         AProgram.setProcessEnvironment(environment);
-        AProgram.start(QStringLiteral(ZEMTRIX_PATH), {u"-APPDATAFOLDER"_qs});
+        AProgram.start(QStringLiteral(ZEMTRIX_PATH), AArguments);
         EXPECT_TRUE(AProgram.waitForStarted(10000));
     }
 
@@ -128,6 +135,100 @@ TEST_F(ProgramProcessTest, EachQuitSignalWritesEveryKey) {
                                 "Value3=2.5",
                                 "Value6=0"})
             EXPECT_TRUE(written.contains(key)) << signal << ": " << key;
+    }
+}
+
+// Runs the program to its end with AArguments, no display and no platform chosen, plus the
+// variables AEnvironment sets.
+TExitOutput RunWithoutDisplay(const QStringList& AArguments, const QString& AConfigHome,
+                              const QStringList& AEnvironment = {}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(u"XDG_CONFIG_HOME"_qs, AConfigHome);
+    for (const QString& setting : AEnvironment)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ZEMTRIX_PATH), AArguments);
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+        return {};
+    }
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromLocal8Bit(program.readAllStandardOutput()),
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+TEST_F(ProgramProcessTest, HelpNamesTheSwitchAndTheSettingsFilesWithoutADisplay) {
+    const TExitOutput help = RunWithoutDisplay({u"--help"_qs}, Dir.path());
+    EXPECT_EQ(help.Status, 0) << help.Error.toStdString();
+    EXPECT_TRUE(help.Output.startsWith(u"Usage: zemtrix [-APPDATAFOLDER]\n"_qs))
+        << help.Output.toStdString();
+    for (const QString& part :
+         {u"-APPDATAFOLDER"_qs, u"/APPDATAFOLDER"_qs, u"--appdatafolder"_qs, u"--version"_qs,
+          u"with -APPDATAFOLDER: "_qs + UserFile() + u'\n', QStringLiteral(ZEMTRIX_FOLDER)})
+        EXPECT_TRUE(help.Output.contains(part)) << part.toStdString();
+    EXPECT_EQ(help.Error, QString());
+    EXPECT_EQ(RunWithoutDisplay({u"-x"_qs, u"-h"_qs}, Dir.path()).Output, help.Output);
+}
+
+TEST_F(ProgramProcessTest, VersionNamesTheLicenceWithoutADisplay) {
+    const TExitOutput version = RunWithoutDisplay({u"--version"_qs}, Dir.path());
+    EXPECT_EQ(version.Status, 0) << version.Error.toStdString();
+    EXPECT_TRUE(version.Output.startsWith(u"zemtrix (Zemtrix) " ZEMTRIX_VERSION "\n"_qs))
+        << version.Output.toStdString();
+    EXPECT_TRUE(version.Output.contains(u"License GPL-3.0-or-later"_qs));
+    EXPECT_EQ(version.Error, QString());
+}
+
+// Instead of Qt's abort with its page of advice: one line, status 1, no settings file.
+TEST_F(ProgramProcessTest, NoDisplayEndsWithOneLineAndStatusOne) {
+    struct TCase {
+        const char* Name;
+        QStringList Environment;
+        const char* Reason;
+    };
+    const TCase cases[] = {
+        {"NothingSet", {}, "no display"},
+        {"DisplayNobodyServes", {u"DISPLAY=:6999"_qs}, ":6999"},
+        {"UnknownPlatform", {u"QT_QPA_PLATFORM=nosuchplatform"_qs}, "nosuchplatform"},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.Name);
+        const TExitOutput run =
+            RunWithoutDisplay({u"-APPDATAFOLDER"_qs}, Dir.path(), row.Environment);
+        EXPECT_EQ(run.Status, 1) << run.Error.toStdString();
+        EXPECT_TRUE(run.Error.startsWith(u"zemtrix: "_qs)) << run.Error.toStdString();
+        EXPECT_EQ(run.Error.count(u'\n'), 1) << run.Error.toStdString();
+        EXPECT_TRUE(run.Error.contains(QString::fromLatin1(row.Reason))) << run.Error.toStdString();
+        EXPECT_FALSE(QFile::exists(UserFile()));
+    }
+}
+
+// Every spelling of the switch moves the settings to the per-user folder; an unknown option or a
+// stray argument is named on standard error and the window starts all the same. Qt's own options
+// are Qt's.
+TEST_F(ProgramProcessTest, UnknownArgumentsAreReportedAndTheWindowStarts) {
+    for (const QString& spelling : {u"--appdatafolder"_qs, u"/AppDataFolder"_qs}) {
+        SCOPED_TRACE(spelling.toStdString());
+        QFile::remove(UserFile());
+        QProcess program;
+        Start(program, Dir.path(), {},
+              {u"--frobnicate"_qs, spelling, u"stray"_qs, u"-style"_qs, u"Fusion"_qs});
+        ASSERT_TRUE(WaitUntilCaught(program.processId(), SIGTERM));
+        ::kill(pid_t(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 0);
+        const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+        EXPECT_TRUE(error.contains(u"zemtrix: unknown option \"--frobnicate\" ignored"_qs))
+            << error.toStdString();
+        EXPECT_TRUE(error.contains(u"zemtrix: argument \"stray\" ignored"_qs))
+            << error.toStdString();
+        EXPECT_FALSE(error.contains(u"Fusion"_qs)) << error.toStdString();
+        EXPECT_FALSE(error.contains(spelling)) << error.toStdString();
+        EXPECT_TRUE(ReadUserFile().contains("[Program]")) << "written to the per-user file";
     }
 }
 
