@@ -1,7 +1,8 @@
 # Zemtrix: `make run` starts the calculator, `make test` runs every test.
 # Both install what is missing from Debian's packages first (needs root or sudo).
 # `make install PREFIX=/usr` installs the programs, their desktop entry, icon and manual pages
-# (DESTDIR is honoured).
+# (DESTDIR is honoured). `make package` builds the Debian package build/zemtrix_*.deb;
+# `make lintian` builds it and checks it with lintian.
 
 BUILD_DIR  ?= build
 ASAN_DIR   ?= build-asan
@@ -12,10 +13,11 @@ CMAKE_GEN  := -G Ninja
 
 BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
 RUN_PKGS   := fonts-ipafont-gothic
-TEST_PKGS  := desktop-file-utils appstream clang-format xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
+TEST_PKGS  := desktop-file-utils appstream clang-format xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi dpkg-dev
+PACKAGE_PKGS := dpkg-dev
 FUZZ_PKGS  := clang libclang-rt-14-dev
 
-.PHONY: run test install build build-asan deps deps-run deps-test fuzz bench clean
+.PHONY: run test install package lintian build build-asan deps deps-run deps-test fuzz bench clean
 
 run: deps-run build
 	./$(BUILD_DIR)/bin/zemtrix
@@ -26,6 +28,15 @@ test: deps-test build build-asan
 
 install: deps build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Packs the build as it stands (CPack's DEB generator; Depends from dpkg-shlibdeps).
+package: deps build
+	@bash scripts/install-deps.sh $(PACKAGE_PKGS)
+	cmake --build $(BUILD_DIR) --target package
+
+lintian: package
+	@bash scripts/install-deps.sh lintian
+	lintian --info --display-info $(BUILD_DIR)/zemtrix_*.deb
 
 build:
 	@test -f $(BUILD_DIR)/build.ninja || cmake -S . -B $(BUILD_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo

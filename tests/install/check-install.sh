@@ -34,7 +34,7 @@ appstreamcli validate --no-net --explain "$prefix/share/metainfo/$app_id.metainf
 appstreamcli validate-tree --no-net "$prefix" # the metainfo finds its desktop entry and icon
 
 if command -v man >/dev/null; then
-    for page in "$prefix"/share/man/man1/*.1; do
+    for page in "$prefix"/share/man/man1/*.1.gz; do
         warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null || true)
         if [ -n "$warnings" ]; then
             echo "error: $page: $warnings" >&2
