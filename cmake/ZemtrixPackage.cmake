@@ -19,8 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # loaded at run time, so no link names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "formula calculator with history and option buttons
-Zemtrix evaluates a whole formula line instead of a running total, in 80-bit
+# CPack puts the summary above this as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zemtrix evaluates a whole formula line instead of a running total, in 80-bit
 extended precision. Results show as Normal (15 significant digits), 0 to 5
 decimals rounded 5/4, cut or up, hexadecimal or binary, with digit grouping, or
 as a percentage. A history of every result can be copied, summed, averaged or

@@ -36,7 +36,10 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = math ] || fail "Section: $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Homepage)" = "https://www.orvelmont.com/zemtrix/" ] || fail "Homepage: $(field Homepage)"
-[ "$(field Description | wc -l)" -gt 3 ] || fail "no long description"
+description=$(field Description)
+[ "$(wc -l <<<"$description")" -gt 3 ] || fail "no long description"
+[ "$(sed -n 2p <<<"$description" | sed 's/^ //')" != "$(head -n 1 <<<"$description")" ] ||
+    fail "the long description repeats the synopsis"
 depends=$(field Depends)
 # From dpkg-shlibdeps (the linked libraries) and the platform plugins Qt loads at run time.
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
