@@ -186,7 +186,7 @@ TCliSession::TAnswer TCliSession::Evaluate(const QString& AFormula) {
     try {
         if (!FVariables) throw EVariableError();
         const long double unrounded =
-            CalculateUnroundedFormula(AFormula, *FVariables, FPreviousResult);
+            CalculateUnroundedFormula(AFormula, *FVariables, FPreviousResult, FSeparators.Decimal);
         const long double rounded = RoundToFifteenDigits(unrounded);
         TAnswer answer{DisplayText(unrounded, rounded), std::nullopt};
         FPreviousResult = rounded; // recorded only once it could be shown
