@@ -22,15 +22,34 @@
 
 namespace {
 
+struct TFuzzRun {
+    std::vector<std::string> Arguments;
+    std::string_view Input;  // standard input, up to its 16th line break
+    std::string_view Tail;   // its last line when that has no line break, else empty
+    std::size_t Repeats = 1; // how many times the tail stands at the end
+    std::size_t ReadSize = 0;
+};
+
+// Standard input as the fuzz run describes it: the input with its tail repeated, served without
+// being copied.
 class TMemoryStreams : public TCliStreams {
 public:
-    TMemoryStreams(std::string AInput, std::size_t AReadSize)
-        : FInput(std::move(AInput)), FReadSize(AReadSize) {}
+    explicit TMemoryStreams(const TFuzzRun& ARun)
+        : FRun(ARun), FSize(ARun.Input.size() + (ARun.Repeats - 1) * ARun.Tail.size()) {}
 
     std::size_t ReadInput(char* AData, std::size_t ASize) override {
-        const std::size_t count = std::min({ASize, FReadSize, FInput.size() - FPosition});
-        std::memcpy(AData, FInput.data() + FPosition, count);
-        FPosition += count;
+        const std::size_t wanted = std::min({ASize, FRun.ReadSize, FSize - FPosition});
+        std::size_t count = 0;
+        while (count < wanted) {
+            const bool isInInput = FPosition < FRun.Input.size();
+            const std::string_view source =
+                isInInput ? FRun.Input.substr(FPosition)
+                          : FRun.Tail.substr((FPosition - FRun.Input.size()) % FRun.Tail.size());
+            const std::size_t piece = std::min(wanted - count, source.size());
+            std::memcpy(AData + count, source.data(), piece);
+            count += piece;
+            FPosition += piece;
+        }
         return count;
     }
     bool WriteOutput(std::string_view AText) override {
@@ -47,20 +66,14 @@ public:
     std::size_t ErrorLines = 0;
 
 private:
-    std::string FInput;
-    std::size_t FReadSize;
+    const TFuzzRun& FRun;
+    std::size_t FSize;
     std::size_t FPosition = 0;
-};
-
-struct TFuzzRun {
-    std::vector<std::string> Arguments;
-    std::string Input;
-    std::size_t ReadSize = 0;
 };
 
 TFuzzRun Split(const std::uint8_t* AData, std::size_t ASize) {
     constexpr std::array<std::size_t, 4> kReadSizes = {64 * 1024, 1, 7, 4096};
-    constexpr std::array<int, 4> kRepeats = {1, 2, 16, 128};
+    constexpr std::array<std::size_t, 4> kRepeats = {1, 2, 16, 128};
     constexpr int kMostLines = 16;
     TFuzzRun run;
     if (ASize == 0) return run;
@@ -72,25 +85,25 @@ TFuzzRun Split(const std::uint8_t* AData, std::size_t ASize) {
         position = end + 1;
     }
     run.ReadSize = kReadSizes[(AData[0] >> 4) & 3];
-    run.Input = position < rest.size() ? rest.substr(position) : "";
+    run.Input = position < rest.size() ? rest.substr(position) : std::string_view();
     // Lines are answered one by one, so a few of them show all a session does; more would only
     // slow the search down.
     std::size_t from = 0;
     for (int line = 1; line <= kMostLines; ++line) {
         const std::size_t lineBreak = run.Input.find('\n', from);
-        if (lineBreak == std::string::npos) break;
+        if (lineBreak == std::string_view::npos) break;
         from = lineBreak + 1;
-        if (line == kMostLines) run.Input.resize(from);
+        if (line == kMostLines) run.Input = run.Input.substr(0, from);
     }
-    // The last line, the one without a line break, repeats: a long line without many lines more
-    // to evaluate. Many small reads of a long input would only slow the search down.
-    const int repeats = run.ReadSize < 4096 ? 1 : kRepeats[(AData[0] >> 6) & 3];
+    // A long last line without many lines more to evaluate. Many small reads of a long input
+    // would only slow the search down.
     const std::size_t lastBreak = run.Input.rfind('\n');
-    const std::string last = run.Input.substr(lastBreak == std::string::npos ? 0 : lastBreak + 1);
-    for (int i = 1; i < repeats; ++i) run.Input.append(last);
+    run.Tail = run.Input.substr(lastBreak == std::string_view::npos ? 0 : lastBreak + 1);
+    if (!run.Tail.empty() && run.ReadSize >= 4096) run.Repeats = kRepeats[(AData[0] >> 6) & 3];
     return run;
 }
 
+// The repeated tail only lengthens the last line, so the input alone tells the count.
 std::size_t CountLines(std::string_view AText) {
     const std::size_t breaks = std::size_t(std::count(AText.begin(), AText.end(), '\n'));
     return breaks + (AText.empty() || AText.back() == '\n' ? 0 : 1);
@@ -115,7 +128,7 @@ void Check(bool ACondition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     const TFuzzRun run = Split(Data, Size);
-    TMemoryStreams streams(run.Input, run.ReadSize);
+    TMemoryStreams streams(run);
     const int status = RunCalcCli(run.Arguments, streams);
     Check(status >= 0 && status <= 2);
     const std::string& out = streams.Output;
