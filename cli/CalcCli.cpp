@@ -65,7 +65,7 @@ std::string RawText(long double AValue) {
 
 enum class TOptionId { Decimals, Hex, Bin, Round, Grouping, Percent, Var, Raw, Help, Version };
 
-struct TOptionSpec {
+struct TOptionEntry {
     QStringView LongName;
     char16_t ShortName; // 0: none
     bool HasValue;
@@ -73,7 +73,7 @@ struct TOptionSpec {
 };
 
 // clang-format off
-constexpr std::array<TOptionSpec, 10> kOptionSpecs = {{
+constexpr std::array<TOptionEntry, 10> kOptionTable = {{
     {u"decimals", u'd', true,  TOptionId::Decimals},
     {u"hex",      0,    false, TOptionId::Hex},
     {u"bin",      0,    false, TOptionId::Bin},
@@ -88,24 +88,24 @@ constexpr std::array<TOptionSpec, 10> kOptionSpecs = {{
 // clang-format on
 
 // The long option AName names: its full name, or the one option it is a prefix of.
-const TOptionSpec& FindLongOption(QStringView AName) {
-    std::vector<const TOptionSpec*> candidates;
-    for (const TOptionSpec& spec : kOptionSpecs) {
-        if (spec.LongName == AName) return spec;
-        if (spec.LongName.startsWith(AName)) candidates.push_back(&spec);
+const TOptionEntry& FindLongOption(QStringView AName) {
+    std::vector<const TOptionEntry*> candidates;
+    for (const TOptionEntry& option : kOptionTable) {
+        if (option.LongName == AName) return option;
+        if (option.LongName.startsWith(AName)) candidates.push_back(&option);
     }
     if (candidates.size() == 1) return *candidates.front();
     if (candidates.empty())
         Usage(QStringLiteral("unrecognized option '--%1' (see --help)").arg(AName));
     QString names;
-    for (const TOptionSpec* spec : candidates)
-        names += QStringLiteral(" '--%1'").arg(spec->LongName);
+    for (const TOptionEntry* option : candidates)
+        names += QStringLiteral(" '--%1'").arg(option->LongName);
     Usage(QStringLiteral("option '--%1' is ambiguous; possibilities:%2").arg(AName, names));
 }
 
-const TOptionSpec& FindShortOption(QChar AName) {
-    for (const TOptionSpec& spec : kOptionSpecs)
-        if (spec.ShortName != 0 && spec.ShortName == AName.unicode()) return spec;
+const TOptionEntry& FindShortOption(QChar AName) {
+    for (const TOptionEntry& option : kOptionTable)
+        if (option.ShortName != 0 && option.ShortName == AName.unicode()) return option;
     Usage(QStringLiteral("invalid option -- '%1' (see --help)").arg(AName));
 }
 
@@ -136,15 +136,16 @@ private:
         const QStringView name = equals < 0 ? AText : AText.left(equals);
         if (name.isEmpty())
             Usage(QStringLiteral("unrecognized option '--%1' (see --help)").arg(AText));
-        const TOptionSpec& spec = FindLongOption(name);
-        if (!spec.HasValue) {
+        const TOptionEntry& option = FindLongOption(name);
+        if (!option.HasValue) {
             if (equals >= 0)
-                Usage(QStringLiteral("option '--%1' doesn't allow an argument").arg(spec.LongName));
-            Apply(spec.Id, {});
+                Usage(
+                    QStringLiteral("option '--%1' doesn't allow an argument").arg(option.LongName));
+            Apply(option.Id, {});
         } else if (equals >= 0) {
-            Apply(spec.Id, AText.mid(equals + 1).toString());
+            Apply(option.Id, AText.mid(equals + 1).toString());
         } else {
-            Apply(spec.Id, NextArgument(QStringLiteral("option '--%1'").arg(spec.LongName)));
+            Apply(option.Id, NextArgument(QStringLiteral("option '--%1'").arg(option.LongName)));
         }
     }
 
@@ -152,15 +153,15 @@ private:
     // argument, or the next argument when nothing is left.
     void ParseShortOptions(QStringView ACluster) {
         for (qsizetype i = 0; i < ACluster.size(); ++i) {
-            const TOptionSpec& spec = FindShortOption(ACluster[i]);
-            if (!spec.HasValue) {
-                Apply(spec.Id, {});
+            const TOptionEntry& option = FindShortOption(ACluster[i]);
+            if (!option.HasValue) {
+                Apply(option.Id, {});
                 continue;
             }
             const QStringView rest = ACluster.mid(i + 1);
-            Apply(spec.Id, !rest.isEmpty()
-                               ? rest.toString()
-                               : NextArgument(QStringLiteral("option -%1").arg(ACluster[i])));
+            Apply(option.Id, !rest.isEmpty()
+                                 ? rest.toString()
+                                 : NextArgument(QStringLiteral("option -%1").arg(ACluster[i])));
             return;
         }
     }
