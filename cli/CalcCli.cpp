@@ -5,16 +5,25 @@
 #include "model/ProgramOptions.h"
 #include "model/ResultFormat.h"
 
+#include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr std::size_t kLineCap = 8192; // bytes; anything longer is far over the formula limit
 
-[[noreturn]] void Usage(const QString& AMessage) { throw ECliUsageError(AMessage.toStdString()); }
+// The message stays one line whatever the arguments it quotes hold.
+[[noreturn]] void Usage(QString AMessage) {
+    AMessage.replace(u'\n', u' ').replace(u'\r', u' ');
+    throw ECliUsageError(AMessage.toStdString());
+}
 
 int ParseRoundDecimal(const QString& AText) {
     bool ok = false;
@@ -55,72 +64,171 @@ std::string RawText(long double AValue) {
     return std::string(buffer, result.ptr);
 }
 
-void WriteLine(std::FILE* AStream, const QByteArray& AText) {
-    std::fwrite(AText.constData(), 1, std::size_t(AText.size()), AStream);
-    std::fputc('\n', AStream);
+enum class TOptionId { Decimals, Hex, Bin, Round, Grouping, Percent, Var, Raw, Help, Version };
+
+struct TOptionEntry {
+    QStringView LongName;
+    char16_t ShortName; // 0: none
+    bool HasValue;
+    TOptionId Id;
+};
+
+// clang-format off
+constexpr std::array<TOptionEntry, 10> kOptionTable = {{
+    {u"decimals", u'd', true,  TOptionId::Decimals},
+    {u"hex",      0,    false, TOptionId::Hex},
+    {u"bin",      0,    false, TOptionId::Bin},
+    {u"round",    u'r', true,  TOptionId::Round},
+    {u"grouping", u'g', false, TOptionId::Grouping},
+    {u"percent",  u'p', false, TOptionId::Percent},
+    {u"var",      0,    true,  TOptionId::Var},
+    {u"raw",      0,    false, TOptionId::Raw},
+    {u"help",     u'h', false, TOptionId::Help},
+    {u"version",  0,    false, TOptionId::Version},
+}};
+// clang-format on
+
+// The long option AName names: its full name, or the one option it is a prefix of.
+const TOptionEntry& FindLongOption(QStringView AName) {
+    std::vector<const TOptionEntry*> candidates;
+    for (const TOptionEntry& option : kOptionTable) {
+        if (option.LongName == AName) return option;
+        if (option.LongName.startsWith(AName)) candidates.push_back(&option);
+    }
+    if (candidates.size() == 1) return *candidates.front();
+    if (candidates.empty())
+        Usage(QStringLiteral("unrecognized option '--%1' (see --help)").arg(AName));
+    QString names;
+    for (const TOptionEntry* option : candidates)
+        names += QStringLiteral(" '--%1'").arg(option->LongName);
+    Usage(QStringLiteral("option '--%1' is ambiguous; possibilities:%2").arg(AName, names));
 }
 
-void FlushStandardOutput() { std::fflush(stdout); }
+const TOptionEntry& FindShortOption(QChar AName) {
+    for (const TOptionEntry& option : kOptionTable)
+        if (option.ShortName != 0 && option.ShortName == AName.unicode()) return option;
+    Usage(QStringLiteral("invalid option -- '%1' (see --help)").arg(AName));
+}
+
+class TArgumentParser {
+public:
+    explicit TArgumentParser(const QStringList& AArguments) : FArguments(AArguments) {}
+
+    TCliOptions Parse() {
+        bool isOptionsEnd = false;
+        for (FIndex = 0; FIndex < FArguments.size(); ++FIndex) {
+            const QString& argument = FArguments[FIndex];
+            if (isOptionsEnd || !LooksLikeOption(argument))
+                FOptions.Formulas.append(argument);
+            else if (argument == u"--")
+                isOptionsEnd = true;
+            else if (argument.startsWith(u"--"))
+                ParseLongOption(QStringView(argument).mid(2));
+            else
+                ParseShortOptions(QStringView(argument).mid(1));
+        }
+        return std::move(FOptions);
+    }
+
+private:
+    // "--name", "--name=value" or "--name value"; the name may be shortened to a unique prefix.
+    void ParseLongOption(QStringView AText) {
+        const qsizetype equals = AText.indexOf(u'=');
+        const QStringView name = equals < 0 ? AText : AText.left(equals);
+        if (name.isEmpty())
+            Usage(QStringLiteral("unrecognized option '--%1' (see --help)").arg(AText));
+        const TOptionEntry& option = FindLongOption(name);
+        if (!option.HasValue) {
+            if (equals >= 0)
+                Usage(
+                    QStringLiteral("option '--%1' doesn't allow an argument").arg(option.LongName));
+            Apply(option.Id, {});
+        } else if (equals >= 0) {
+            Apply(option.Id, AText.mid(equals + 1).toString());
+        } else {
+            Apply(option.Id, NextArgument(QStringLiteral("option '--%1'").arg(option.LongName)));
+        }
+    }
+
+    // "-gp", "-d 2", "-d2", "-gd2": flags cluster; an option with a value takes the rest of the
+    // argument, or the next argument when nothing is left.
+    void ParseShortOptions(QStringView ACluster) {
+        for (qsizetype i = 0; i < ACluster.size(); ++i) {
+            const TOptionEntry& option = FindShortOption(ACluster[i]);
+            if (!option.HasValue) {
+                Apply(option.Id, {});
+                continue;
+            }
+            const QStringView rest = ACluster.mid(i + 1);
+            Apply(option.Id, !rest.isEmpty()
+                                 ? rest.toString()
+                                 : NextArgument(QStringLiteral("option -%1").arg(ACluster[i])));
+            return;
+        }
+    }
+
+    QString NextArgument(const QString& AOptionName) {
+        if (FIndex + 1 >= FArguments.size()) Usage(AOptionName + QStringLiteral(" needs a value"));
+        return FArguments[++FIndex];
+    }
+
+    void Apply(TOptionId AId, const QString& AValue) {
+        switch (AId) {
+        case TOptionId::Decimals: FOptions.RoundDecimal = ParseRoundDecimal(AValue); break;
+        case TOptionId::Hex: FOptions.RoundDecimal = RoundDecimalHex; break;
+        case TOptionId::Bin: FOptions.RoundDecimal = RoundDecimalBin; break;
+        case TOptionId::Round: FOptions.RoundSelector = ParseRoundMode(AValue); break;
+        case TOptionId::Grouping: FOptions.IsDigitGroupingSeparator = true; break;
+        case TOptionId::Percent: FOptions.IsPercent = true; break;
+        case TOptionId::Var: AddVariable(FOptions, FVariableCount, AValue); break;
+        case TOptionId::Raw: FOptions.IsRaw = true; break;
+        case TOptionId::Help: FOptions.IsHelp = true; break;
+        case TOptionId::Version: FOptions.IsVersion = true; break;
+        }
+    }
+
+    const QStringList& FArguments;
+    qsizetype FIndex = 0;
+    int FVariableCount = 0;
+    TCliOptions FOptions;
+};
+
+// Answers go to standard output until a write fails; after that nothing more is written or
+// evaluated, and the run ends with a message and status 1.
+class TAnswerWriter {
+public:
+    explicit TAnswerWriter(TCliStreams& AStreams) : FStreams(AStreams) {}
+
+    bool IsFailed() const { return FIsFailed; }
+    void Write(std::string_view AText) {
+        if (!FIsFailed && !FStreams.WriteOutput(AText)) FIsFailed = true;
+    }
+    void WriteLine(const QByteArray& AText) {
+        Write(std::string_view(AText.constData(), std::size_t(AText.size())));
+        Write("\n");
+    }
+    void Flush() {
+        if (!FIsFailed && !FStreams.FlushOutput()) FIsFailed = true;
+    }
+    // The exit status for a run whose evaluations gave AStatus.
+    int Finish(int AStatus) {
+        Flush();
+        if (!FIsFailed) return AStatus;
+        const std::string reason = FStreams.OutputErrorText();
+        FStreams.WriteErrorLine("zemtrix-calc: write error on standard output" +
+                                (reason.empty() ? std::string() : ": " + reason));
+        return 1;
+    }
+
+private:
+    TCliStreams& FStreams;
+    bool FIsFailed = false;
+};
 
 } // namespace
 
 TCliOptions ParseCliArguments(const QStringList& AArguments) {
-    TCliOptions options;
-    int variableCount = 0;
-    bool isOptionsEnd = false;
-    for (qsizetype i = 0; i < AArguments.size(); ++i) {
-        QString argument = AArguments[i];
-        if (isOptionsEnd || !LooksLikeOption(argument)) {
-            options.Formulas.append(argument);
-            continue;
-        }
-        QString inlineValue;
-        bool hasInlineValue = false;
-        if (argument.startsWith(u"--")) {
-            const qsizetype equals = argument.indexOf(u'=');
-            if (equals > 0) {
-                inlineValue = argument.mid(equals + 1);
-                argument.truncate(equals);
-                hasInlineValue = true;
-            }
-        }
-        auto value = [&]() -> QString {
-            if (hasInlineValue) return inlineValue;
-            if (i + 1 >= AArguments.size())
-                Usage(QStringLiteral("option %1 needs a value").arg(argument));
-            return AArguments[++i];
-        };
-        if (argument == u"--")
-            isOptionsEnd = true;
-        else if (argument == u"-d" || argument == u"--decimals")
-            options.RoundDecimal = ParseRoundDecimal(value());
-        else if (argument == u"--hex")
-            options.RoundDecimal = RoundDecimalHex;
-        else if (argument == u"--bin")
-            options.RoundDecimal = RoundDecimalBin;
-        else if (argument == u"-r" || argument == u"--round")
-            options.RoundSelector = ParseRoundMode(value());
-        else if (argument == u"-g" || argument == u"--grouping")
-            options.IsDigitGroupingSeparator = true;
-        else if (argument == u"-p" || argument == u"--percent")
-            options.IsPercent = true;
-        else if (argument == u"--var")
-            AddVariable(options, variableCount, value());
-        else if (argument == u"--raw")
-            options.IsRaw = true;
-        else if (argument == u"-h" || argument == u"--help")
-            options.IsHelp = true;
-        else if (argument == u"--version")
-            options.IsVersion = true;
-        else
-            Usage(QStringLiteral("unknown option '%1' (see --help)").arg(argument));
-        if (hasInlineValue &&
-            (argument == u"--hex" || argument == u"--bin" || argument == u"--grouping" ||
-             argument == u"--percent" || argument == u"--raw" || argument == u"--help" ||
-             argument == u"--version"))
-            Usage(QStringLiteral("option %1 takes no value").arg(argument));
-    }
-    return options;
+    return TArgumentParser(AArguments).Parse();
 }
 
 std::string CliUsageText() {
@@ -143,9 +251,12 @@ std::string CliUsageText() {
            "  -h, --help         show this help\n"
            "      --version      show the version\n"
            "  --                 end of options: every further argument is a formula\n"
+           "Short options cluster and take values attached (-gd2); long options may be\n"
+           "shortened to any unambiguous prefix (--dec 2).\n"
            "\n"
            "Formula language (letter case does not matter; full-width characters are accepted):\n"
-           "  numbers      12  1.5  1E3  0x1F (hexadecimal)  0b101 (binary)\n"
+           "  numbers      12  1.5  1E3  0x1F (hexadecimal)  0b101 (binary); where the locale's\n"
+           "               decimal separator is \",\", 1,5 is read as 1.5 too\n"
            "  operators    ^ (power) binds tightest, then * / and implied multiplication (2(3), "
            "2PI,\n"
            "               3V1), then, all equal and left to right: + -  MOD DIV  AND & OR | XOR\n"
@@ -158,14 +269,15 @@ std::string CliUsageText() {
            "               SINH COSH TANH ASINH ACOSH ATANH, EXP SQRT LOG LOG2 LN INT FACT NOT,\n"
            "               DEGTORAD RADTODEG DEGTOGRAD GRADTODEG RADTOGRAD GRADTORAD; each takes\n"
            "               the one factor after it: sin 30, sqrt(2), sinr(PI/2)\n"
-           "  variables    the names set with --var\n"
+           "  variables    the names set with --var, in any letter case\n"
            "\n"
            "Examples:\n"
            "  zemtrix-calc '1+2*3' 'sin 30' 'ANS*2'      7, 0.5 and 1\n"
            "  echo '1000*1.08' | zemtrix-calc -d 0       1080\n"
            "  zemtrix-calc --var RATE=0.08 '1000*rate'   80\n"
            "\n"
-           "Exit status: 0 all succeeded, 1 some evaluation failed, 2 usage error.\n";
+           "Exit status: 0 all succeeded, 1 some evaluation failed or output could not be\n"
+           "written, 2 usage error.\n";
 }
 
 TCliSession::TCliSession(const TCliOptions& AOptions)
@@ -187,7 +299,7 @@ TCliSession::TAnswer TCliSession::Evaluate(const QString& AFormula) {
     try {
         if (!FVariables) throw EVariableError();
         const long double unrounded =
-            CalculateUnroundedFormula(AFormula, *FVariables, FPreviousResult);
+            CalculateUnroundedFormula(AFormula, *FVariables, FPreviousResult, FSeparators.Decimal);
         const long double rounded = RoundToFifteenDigits(unrounded);
         TAnswer answer{DisplayText(unrounded, rounded), std::nullopt};
         FPreviousResult = rounded; // recorded only once it could be shown
@@ -199,23 +311,25 @@ TCliSession::TAnswer TCliSession::Evaluate(const QString& AFormula) {
     }
 }
 
-int RunCalcCli(int argc, char** argv) {
+int RunCalcCli(const std::vector<std::string>& AArguments, TCliStreams& AStreams) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    for (const std::string& argument : AArguments)
+        arguments.append(QString::fromLocal8Bit(argument.data(), qsizetype(argument.size())));
     TCliOptions options;
     try {
         options = ParseCliArguments(arguments);
     } catch (const ECliUsageError& e) {
-        std::fprintf(stderr, "zemtrix-calc: %s\n", e.what());
+        AStreams.WriteErrorLine(std::string("zemtrix-calc: ") + e.what());
         return 2;
     }
+    TAnswerWriter writer(AStreams);
     if (options.IsHelp) {
-        std::fputs(CliUsageText().c_str(), stdout);
-        return 0;
+        writer.Write(CliUsageText());
+        return writer.Finish(0);
     }
     if (options.IsVersion) {
-        std::fputs(VersionText(QStringLiteral("zemtrix-calc")).toUtf8().constData(), stdout);
-        return 0;
+        writer.Write(VersionText(QStringLiteral("zemtrix-calc")).toStdString());
+        return writer.Finish(0);
     }
 
     TCliSession session(options);
@@ -224,21 +338,54 @@ int RunCalcCli(int argc, char** argv) {
         const TCliSession::TAnswer result = session.Evaluate(formula);
         if (result.ErrorLine) {
             isAllSuccessful = false;
-            std::fflush(stdout); // keep the two streams in order on a terminal
-            std::fprintf(stderr, "%s\n", result.ErrorLine->c_str());
+            writer.Flush(); // keep the two streams in order on a terminal
+            AStreams.WriteErrorLine(*result.ErrorLine);
         }
-        WriteLine(stdout, result.Text.toUtf8());
+        writer.WriteLine(result.Text.toUtf8());
     };
 
     if (!options.Formulas.isEmpty()) {
-        for (const QString& formula : options.Formulas) answer(formula);
+        for (const QString& formula : options.Formulas) {
+            if (writer.IsFailed()) break;
+            answer(formula);
+        }
     } else {
-        TLineReader reader(STDIN_FILENO, kLineCap, FlushStandardOutput);
+        TLineReader reader(
+            [&](char* data, std::size_t size) { return AStreams.ReadInput(data, size); }, kLineCap,
+            [&] { writer.Flush(); });
         std::string line;
         bool isTruncated = false;
-        while (reader.ReadLine(line, isTruncated))
+        while (!writer.IsFailed() && reader.ReadLine(line, isTruncated))
             answer(QString::fromUtf8(line.data(), qsizetype(line.size())));
     }
-    std::fflush(stdout);
-    return isAllSuccessful ? 0 : 1;
+    return writer.Finish(isAllSuccessful ? 0 : 1);
+}
+
+std::size_t TProcessCliStreams::ReadInput(char* AData, std::size_t ASize) {
+    ssize_t got = 0;
+    do {
+        got = ::read(STDIN_FILENO, AData, ASize);
+    } while (got < 0 && errno == EINTR);
+    return got > 0 ? std::size_t(got) : 0;
+}
+
+bool TProcessCliStreams::WriteOutput(std::string_view AText) {
+    if (FErrorNumber == 0 && std::fwrite(AText.data(), 1, AText.size(), stdout) != AText.size())
+        FErrorNumber = errno != 0 ? errno : EIO;
+    return FErrorNumber == 0;
+}
+
+bool TProcessCliStreams::FlushOutput() {
+    if (FErrorNumber == 0 && (std::fflush(stdout) != 0 || std::ferror(stdout)))
+        FErrorNumber = errno != 0 ? errno : EIO;
+    return FErrorNumber == 0;
+}
+
+std::string TProcessCliStreams::OutputErrorText() const {
+    return FErrorNumber != 0 ? std::strerror(FErrorNumber) : std::string();
+}
+
+void TProcessCliStreams::WriteErrorLine(std::string_view ALine) {
+    std::fwrite(ALine.data(), 1, ALine.size(), stderr);
+    std::fputc('\n', stderr);
 }

@@ -1,30 +1,31 @@
 #include "cli/LineReader.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
-#include <unistd.h>
+#include <utility>
 
 namespace {
-constexpr std::size_t kChunk = 64 * 1024;
-}
+constexpr std::size_t kFirstChunk = 4 * 1024;
+constexpr std::size_t kLargestChunk = 64 * 1024;
+} // namespace
 
-TLineReader::TLineReader(int AFileDescriptor, std::size_t ACap, void (*AFlush)())
-    : FFileDescriptor(AFileDescriptor), FCap(ACap), FFlush(AFlush) {}
+TLineReader::TLineReader(TReadFunction ARead, std::size_t ACap, std::function<void()> AFlush)
+    : FRead(std::move(ARead)), FCap(ACap), FFlush(std::move(AFlush)) {}
 
+// Called only once every buffered byte has been taken, so the buffer starts over. It starts
+// small and grows while reads fill it, so a short input costs a small buffer and bulk input is
+// read in large reads.
 bool TLineReader::Fill() {
     if (FIsAtEnd) return false;
-    FBuffer.erase(0, FBegin);
-    FBegin = 0;
     if (FFlush) FFlush();
-    const std::size_t old = FBuffer.size();
-    FBuffer.resize(old + kChunk);
-    ssize_t got = 0;
-    do {
-        got = ::read(FFileDescriptor, FBuffer.data() + old, kChunk);
-    } while (got < 0 && errno == EINTR);
-    FBuffer.resize(old + std::size_t(got > 0 ? got : 0));
-    if (got <= 0) FIsAtEnd = true;
-    return got > 0;
+    if (FBuffer.empty())
+        FBuffer.resize(kFirstChunk);
+    else if (FEnd == FBuffer.size() && FBuffer.size() < kLargestChunk)
+        FBuffer.resize(FBuffer.size() * 2);
+    FBegin = 0;
+    FEnd = std::min(FRead(FBuffer.data(), FBuffer.size()), FBuffer.size());
+    if (FEnd == 0) FIsAtEnd = true;
+    return FEnd > 0;
 }
 
 bool TLineReader::ReadLine(std::string& ALine, bool& AIsTruncated) {
@@ -33,7 +34,7 @@ bool TLineReader::ReadLine(std::string& ALine, bool& AIsTruncated) {
     bool hasAny = false;
     for (;;) {
         const char* start = FBuffer.data() + FBegin;
-        const std::size_t available = FBuffer.size() - FBegin;
+        const std::size_t available = FEnd - FBegin;
         const void* newline = available ? std::memchr(start, '\n', available) : nullptr;
         const std::size_t take =
             newline ? std::size_t(static_cast<const char*>(newline) - start) : available;

@@ -6,6 +6,9 @@
 #include "engine/ExtendedMath.h"
 #include "engine/MojiConvert.h"
 
+#include <QChar>
+#include <QStringView>
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -25,9 +28,25 @@ EIntegerDivideByZero::EIntegerDivideByZero() : std::runtime_error("Division by z
 
 TExpression::TExpression() = default;
 
+namespace {
+
+bool IsFreeCharacter(char16_t AMark) {
+    constexpr QStringView kMeaningful = u" .$%&+-=|*/^()<>";
+    return AMark != 0 && !QChar::isSurrogate(AMark) && !QChar::isLetterOrNumber(AMark) &&
+           !QChar::isSpace(AMark) && !kMeaningful.contains(QChar(AMark));
+}
+
+} // namespace
+
+void TExpression::SetDecimalMark(char16_t AMark) {
+    FDecimalMark = IsFreeCharacter(AMark) ? AMark : 0;
+}
+
 long double TExpression::Calc(const QString& AFormula) {
     if (AFormula.size() > MaxFormulaLength) RaiseError(enExpressionMaxLengthOver);
     QString working = NormalizeFormula(AFormula);
+    // One character for one, so every error position stays that of the typed text.
+    if (FDecimalMark != 0) working.replace(QChar(FDecimalMark), QLatin1Char('.'));
     if (working.isEmpty()) return 0;
 
     FormulaStr = std::move(working);

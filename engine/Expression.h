@@ -100,6 +100,13 @@ public:
     int ErrorIndex() const { return FErrorIndex; }
     TExpressionErrorNumber ErrorNumber() const { return FErrorNumber; }
 
+    // A second decimal point besides ".", such as the "," of the user's locale; 0 (the default)
+    // for none. A character that already means something in a formula (a letter, digit, blank,
+    // operator, parenthesis, "$", "%" or ".") is not taken. The working text reads it exactly as
+    // ".", after the half-width mapping (so "，" counts as ","): a number holding both has two
+    // decimal points and fails.
+    void SetDecimalMark(char16_t AMark);
+
     // The character at 1-based position AIndex of the working text; 0 outside it.
     char16_t GetFormula(int AIndex) const {
         return (AIndex >= 1 && AIndex <= FormulaStr.size()) ? FormulaStr[AIndex - 1].unicode() : 0;
@@ -132,6 +139,8 @@ protected:
     QString IdentBuff;
 
 private:
+    char16_t FDecimalMark = 0;
+
     void Advance() { C = GetFormula(FormulaIndex++); }
     bool IsWithinText() const { return FormulaIndex <= FormulaStr.size() + 1; }
     bool IsNumberChar() const;

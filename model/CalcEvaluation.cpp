@@ -60,8 +60,10 @@ long double RoundToFifteenDigits(long double AValue) {
 }
 
 long double CalculateUnroundedFormula(const QString& AText, const TCalcVariables& AVariables,
-                                      std::optional<long double> APreviousResult) {
+                                      std::optional<long double> APreviousResult,
+                                      QStringView ADecimalSeparator) {
     TCalculatorExpression expression;
+    if (ADecimalSeparator.size() == 1) expression.SetDecimalMark(ADecimalSeparator[0].unicode());
     SetCalcVariables(expression, AVariables);
     if (APreviousResult) expression.SetPreviousResultValue(*APreviousResult);
     return expression.Calc(AText);
@@ -71,7 +73,8 @@ long double CalculateFormula(const QString& AText, const TVariableButtonData& AV
                              std::optional<long double> APreviousResult,
                              QStringView ADecimalSeparator) {
     const TCalcVariables variables = ReadCalcVariables(AVariables, ADecimalSeparator);
-    return RoundToFifteenDigits(CalculateUnroundedFormula(AText, variables, APreviousResult));
+    return RoundToFifteenDigits(
+        CalculateUnroundedFormula(AText, variables, APreviousResult, ADecimalSeparator));
 }
 
 namespace {

@@ -47,6 +47,8 @@ long double RoundToFifteenDigits(long double AValue);
 
 // Evaluates AText as the calculator does on Enter: a fresh evaluator, the six variables read with
 // ADecimalSeparator, "ANS" from APreviousResult (0 without one), Calc, then the 15-digit rounding.
+// The formula reads the user's ADecimalSeparator as a decimal point besides "." when it is one
+// character that means nothing else in a formula (the "," of many locales).
 // Throws what Calc throws, EVariableError, or EResultRangeError.
 long double CalculateFormula(const QString& AText, const TVariableButtonData& AVariables,
                              std::optional<long double> APreviousResult,
@@ -54,7 +56,8 @@ long double CalculateFormula(const QString& AText, const TVariableButtonData& AV
 
 // The same without the final rounding, with variables read before: the engine's own result.
 long double CalculateUnroundedFormula(const QString& AText, const TCalcVariables& AVariables,
-                                      std::optional<long double> APreviousResult);
+                                      std::optional<long double> APreviousResult,
+                                      QStringView ADecimalSeparator);
 
 // What a failed evaluation (or display) ended with, for callers that name it.
 enum class TCalcFailureKind {

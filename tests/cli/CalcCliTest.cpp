@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -77,6 +78,28 @@ TEST(CalcCli, DisplayOptions) {
     }
 }
 
+TEST(CalcCli, VariableNamesAreFoundInAnyCase) {
+    struct Case {
+        QStringList Arguments;
+        QString Out;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{u"--var"_qs, u"x=3"_qs, u"x"_qs}, u"3\n"_qs},
+        {{u"--var"_qs, u"Rate=2"_qs, u"rate"_qs}, u"2\n"_qs},
+        {{u"--var"_qs, u"カナ=5"_qs, u"カナ"_qs}, u"5\n"_qs},
+        {{u"--var"_qs, u"x=1"_qs, u"--var"_qs, u"X=2"_qs, u"X"_qs}, u"1\n"_qs},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const TRun run = RunCalc(c.Arguments);
+        EXPECT_EQ(run.Out, c.Out) << c.Arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.ExitCode, 0) << c.Arguments.join(u' ').toStdString() << run.Err.toStdString();
+    }
+    const TRun blank = RunCalc({u"--var"_qs, u"a b=1"_qs, u"a b"_qs});
+    EXPECT_EQ(blank.Out, u"Error\n"_qs) << "a name with a blank is never found";
+}
+
 TEST(CalcCli, OutOfRangeDisplayIsAnErrorAndNoAns) {
     const TRun run = RunCalc({u"--hex"_qs, u"5"_qs, u"1E19"_qs, u"ANS"_qs});
     EXPECT_EQ(run.Out, u"0x5\nError\n0x5\n"_qs);
@@ -104,6 +127,19 @@ TEST(CalcCli, VariableValuesReadTheLocaleDecimalSeparatorAndThePoint) {
     EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
 }
 
+TEST(CalcCli, FormulasReadTheLocaleDecimalComma) {
+    const QByteArray input = "1,5*2\n0,25+0.5\n1,5.2\n1.5,2\n";
+    const TRun comma = RunCalc({u"2,5*2"_qs}, {}, u"de_DE.UTF-8"_qs);
+    EXPECT_EQ(comma.Out, u"5\n"_qs);
+    EXPECT_EQ(comma.ExitCode, 0) << comma.Err.toStdString();
+    const TRun session = RunCalc({}, input, u"de_DE.UTF-8"_qs);
+    EXPECT_EQ(session.Out, u"3\n0,75\nError\nError\n"_qs);
+    EXPECT_EQ(session.Err, u"error: syntax at 5\nerror: syntax at 5\n"_qs);
+    const TRun point = RunCalc({}, input);
+    EXPECT_EQ(point.Out, u"Error\nError\nError\nError\n"_qs) << "\",\" means nothing under C";
+    EXPECT_EQ(point.ExitCode, 1);
+}
+
 TEST(CalcCli, UsageErrorsExitWithTwoAndOneLine) {
     const QStringList sevenVariables = {u"--var"_qs, u"A=1"_qs, u"--var"_qs, u"B=1"_qs,
                                         u"--var"_qs, u"C=1"_qs, u"--var"_qs, u"D=1"_qs,
@@ -119,6 +155,85 @@ TEST(CalcCli, UsageErrorsExitWithTwoAndOneLine) {
         EXPECT_TRUE(run.Out.isEmpty()) << arguments.join(u' ').toStdString();
         EXPECT_EQ(run.Err.count(u'\n'), 1) << run.Err.toStdString();
         EXPECT_TRUE(run.Err.startsWith(u"zemtrix-calc: "_qs)) << run.Err.toStdString();
+    }
+}
+
+TEST(CalcCli, ShortOptionsClusterAndLongOptionsAbbreviate) {
+    struct Case {
+        QStringList Arguments;
+        QString Out;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{u"-gd"_qs, u"2"_qs, u"1234.5"_qs},                 u"1,234.50\n"_qs},
+        {{u"-d2"_qs, u"1.5"_qs},                              u"1.50\n"_qs},
+        {{u"-gd2"_qs, u"1234.5"_qs},                          u"1,234.50\n"_qs},
+        {{u"-d-16"_qs, u"255"_qs},                            u"0xFF\n"_qs},
+        {{u"-d2"_qs, u"-rcut"_qs, u"1.239"_qs},               u"1.23\n"_qs},
+        {{u"-pgd"_qs, u"0"_qs, u"12.345"_qs},                 u"1,235%\n"_qs},
+        {{u"--dec"_qs, u"2"_qs, u"1"_qs},                     u"1.00\n"_qs},
+        {{u"--dec=1"_qs, u"--gr"_qs, u"1234"_qs},             u"1,234.0\n"_qs},
+        {{u"--ro"_qs, u"up"_qs, u"-d0"_qs, u"1.1"_qs},        u"2\n"_qs},
+        {{u"--bi"_qs, u"5"_qs},                                u"0b101\n"_qs},
+        {{u"--va"_qs, u"x=3"_qs, u"x"_qs},                    u"3\n"_qs},
+        {{u"--var"_qs, u"v=2"_qs, u"--ra"_qs, u"v/4"_qs},     u"0.5\n"_qs},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const TRun run = RunCalc(c.Arguments);
+        EXPECT_EQ(run.Out, c.Out) << c.Arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.ExitCode, 0) << c.Arguments.join(u' ').toStdString() << run.Err.toStdString();
+    }
+    EXPECT_TRUE(RunCalc({u"--vers"_qs}).Out.startsWith(u"zemtrix-calc "_qs));
+    EXPECT_TRUE(RunCalc({u"-h"_qs}).Out.startsWith(u"Usage: "_qs));
+}
+
+TEST(CalcCli, OptionFormErrorsNameWhatIsWrong) {
+    struct Case {
+        QStringList Arguments;
+        QString Err;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{u"--h"_qs},              u"zemtrix-calc: option '--h' is ambiguous; possibilities: '--hex' '--help'\n"_qs},
+        {{u"--r=cut"_qs, u"1"_qs}, u"zemtrix-calc: option '--r' is ambiguous; possibilities: '--round' '--raw'\n"_qs},
+        {{u"--v"_qs, u"1"_qs},     u"zemtrix-calc: option '--v' is ambiguous; possibilities: '--var' '--version'\n"_qs},
+        {{u"-gq"_qs, u"1"_qs},     u"zemtrix-calc: invalid option -- 'q' (see --help)\n"_qs},
+        {{u"-gd"_qs},              u"zemtrix-calc: option -d needs a value\n"_qs},
+        {{u"--dec"_qs},            u"zemtrix-calc: option '--decimals' needs a value\n"_qs},
+        {{u"--gr=1"_qs, u"1"_qs},  u"zemtrix-calc: option '--grouping' doesn't allow an argument\n"_qs},
+        {{u"--decimalsx"_qs},      u"zemtrix-calc: unrecognized option '--decimalsx' (see --help)\n"_qs},
+        {{u"--=2"_qs},             u"zemtrix-calc: unrecognized option '--=2' (see --help)\n"_qs},
+        {{u"--var"_qs, u"a\nb"_qs}, u"zemtrix-calc: --var needs NAME=VALUE, got 'a b'\n"_qs},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const TRun run = RunCalc(c.Arguments, "1\n");
+        EXPECT_EQ(run.Err, c.Err) << c.Arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.ExitCode, 2) << c.Arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.Out.isEmpty());
+    }
+}
+
+// A full device fails the writes; the program says so on standard error and ends with 1, whether
+// the answers come from arguments, from standard input or from --help.
+TEST(CalcCli, AWriteErrorOnStandardOutputExitsWithOne) {
+    if (!QFileInfo::exists(u"/dev/full"_qs)) GTEST_SKIP() << "no /dev/full";
+    for (const QStringList& arguments :
+         {QStringList{u"1+1"_qs}, QStringList{}, QStringList{u"--help"_qs}}) {
+        QProcess process;
+        process.setStandardOutputFile(u"/dev/full"_qs);
+        process.start(QStringLiteral(ZEMTRIX_CALC_PATH), arguments);
+        ASSERT_TRUE(process.waitForStarted(10000));
+        process.write("1+1\n2+2\n");
+        process.closeWriteChannel();
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 1) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(err,
+                  u"zemtrix-calc: write error on standard output: No space left on device\n"_qs)
+            << arguments.join(u' ').toStdString();
     }
 }
 

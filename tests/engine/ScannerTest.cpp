@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -141,6 +142,48 @@ TEST(NumberLiteral, MalformedLiteralsAreSyntaxErrorsAfterTheLiteral) {
         const TOutcome outcome = Evaluate(formula);
         EXPECT_EQ(outcome.Error, enSyntaxError) << formula.toStdString() << ": " << outcome;
         EXPECT_EQ(outcome.Position, c.Position) << formula.toStdString();
+    }
+}
+
+// A decimal mark given to the evaluator reads as ".": alone, full-width, and never together
+// with "." in one number. Without it "," is an unknown character.
+TEST(NumberLiteral, DecimalMarkReadsAsAPoint) {
+    struct Case {
+        const char* Label;
+        char16_t Mark;
+        const char16_t* Formula;
+        std::optional<long double> Value; // none: a syntax error
+        int Position = 0;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"comma",                         u',', u"1,5*2",      3},
+        {"point still reads",             u',', u"1.5*2",      3},
+        {"full-width comma",              u',', u"１，２５",    1.25L},
+        {"leading comma",                 u',', u",5",         0.5L},
+        {"comma with exponent",           u',', u"2,5E2",      250},
+        {"two marks",                     u',', u"1,5,2",      {},  5},
+        {"comma then point",              u',', u"1,5.2",      {},  5},
+        {"point then comma",              u',', u"1.5,2",      {},  5},
+        {"comma in a name",               u',', u"PI,5",       {},  4},
+        {"no mark: comma is unknown",     0,    u"1,5",        {},  2},
+        {"a letter is never a mark",      u'E', u"1E2",        100},
+        {"an operator is never a mark",   u'+', u"1+5",        6},
+        {"a blank is never a mark",       u' ', u"1 + 5",      6},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Label);
+        TExpression expression;
+        expression.SetDecimalMark(c.Mark);
+        const TOutcome outcome = Evaluate(expression, QString::fromUtf16(c.Formula));
+        if (c.Value) {
+            ASSERT_EQ(outcome.Kind, TOutcome::okValue) << outcome;
+            EXPECT_EQ(outcome.Value, *c.Value);
+        } else {
+            EXPECT_EQ(outcome.Error, enSyntaxError) << outcome;
+            EXPECT_EQ(outcome.Position, c.Position);
+        }
     }
 }
 

@@ -86,6 +86,38 @@ TEST(CalcEvaluation, VariablesReadTheUserDecimalSeparatorAndAlwaysThePoint) {
     }
 }
 
+// A copied result ("0,25" under a "," locale) evaluates when pasted back; a separator that is more
+// than one character, or one that means something in a formula, gives the formula nothing.
+TEST(CalcEvaluation, FormulasReadTheUserDecimalSeparatorBesidesThePoint) {
+    struct Case {
+        const char16_t* Separator;
+        const char16_t* Formula;
+        std::optional<long double> Value;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {u",", u"0,25*4",   1},
+        {u",", u"0.25*4",   1},
+        {u",", u"1,5.2",    std::nullopt},
+        {u".", u"0,25*4",   std::nullopt},
+        {u"٫", u"2٫5*2",    5},
+        {u",,", u"0,25*4",  std::nullopt},
+        {u"", u"0,25*4",    std::nullopt},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const QString formula = QString::fromUtf16(c.Formula);
+        SCOPED_TRACE(QString::fromUtf16(c.Separator).toStdString() + " " + formula.toStdString());
+        if (c.Value)
+            EXPECT_EQ(CalculateFormula(formula, TVariableButtonData(), std::nullopt, c.Separator),
+                      *c.Value);
+        else
+            EXPECT_THROW(
+                CalculateFormula(formula, TVariableButtonData(), std::nullopt, c.Separator),
+                EExpressionError);
+    }
+}
+
 TEST(CalcEvaluation, AnyUnreadableValueFailsEveryEvaluation) {
     for (const QString& bad : {u""_qs, u"1,000"_qs, u"abc"_qs, u"1 2"_qs, u"0x10"_qs}) {
         TVariableButtonData variables;

@@ -19,6 +19,12 @@ protected:
     const auto& History() const { return Form->ExpressionHistory(); }
 };
 
+TEST_F(EvaluationTest, UnderAPointLocaleTheCommaIsAnError) {
+    Evaluate(u"1,5"_qs);
+    EXPECT_EQ(ResultText(), u"Error"_qs);
+    EXPECT_EQ(Caret(), 2) << "the caret stands after the comma";
+}
+
 TEST_F(EvaluationTest, SuccessShowsRecordsAndSelectsTheLine) {
     Evaluate(u"1+2"_qs);
     EXPECT_EQ(ResultText(), u"3"_qs);

@@ -38,7 +38,6 @@ TEST_F(VariablePageTest, RenamedVariableIsInsertedAndEvaluatedByItsNewName) {
         EXPECT_FALSE(Title(n)->isHidden());
         EXPECT_EQ(Title(n)->text(), u"V"_qs + QString::number(n));
     }
-    // Formulas are upper-cased before names are looked up, so a name is found only in upper case.
     Title(1)->setText(u"R"_qs);
     Click("Variable1Btn");
     EXPECT_EQ(Line(), u"V1"_qs) << "names take effect when the mode is left";
@@ -57,6 +56,29 @@ TEST_F(VariablePageTest, RenamedVariableIsInsertedAndEvaluatedByItsNewName) {
     SetLine(u"r+1"_qs);
     Enter();
     EXPECT_EQ(ResultText(), u"5"_qs);
+}
+
+// The page's own example: a lower-case name the user gave is found in any case, by typing and
+// by its key.
+TEST_F(VariablePageTest, ALowerCaseNameWorksInTheFormula) {
+    ToggleRename();
+    Title(1)->setFocus();
+    Title(1)->selectAll();
+    TypeText(Title(1), u"r"_qs);
+    ToggleRename(2);
+    EXPECT_EQ(Caption(1), u"r"_qs);
+    TypeValue(1, u"1.5"_qs);
+
+    SetLine(QString());
+    Click("Variable1Btn");
+    EXPECT_EQ(Line(), u"r"_qs);
+    Type(u"*2"_qs);
+    Enter();
+    EXPECT_EQ(ResultText(), u"3"_qs);
+    SetLine(QString());
+    Type(u"2R+r"_qs);
+    Enter();
+    EXPECT_EQ(ResultText(), u"4.5"_qs);
 }
 
 TEST_F(VariablePageTest, RenameModeTwiceWithoutChangesKeepsTheNames) {
