@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -16,8 +17,9 @@
 
 namespace {
 
-constexpr const char* OptionSection = "OptionButton";
-constexpr const char* VariableSection = "VariableButton";
+// Literal names are used in place, never copied: every name is read and written for each file.
+const QString OptionSection = QStringLiteral("OptionButton");
+const QString VariableSection = QStringLiteral("VariableButton");
 constexpr qsizetype MaxTextLength = 2047;
 
 using TScalarField =
@@ -34,8 +36,8 @@ bool IsRoundDecimal(std::int32_t Value) {
 }
 
 struct TScalarKey {
-    const char* Section;
-    const char* Key;
+    QString Section;
+    QString Key;
     TScalarField Field;
     std::int32_t Default;
     // A hand-edited value outside the meaningful range reads as the default, so the window
@@ -47,21 +49,21 @@ struct TScalarKey {
 // visited again, so a new file ends "Panel" with "WindowScaleNumber".
 // clang-format off
 const TScalarKey ScalarKeys[] = {
-    {"Program", "Left", &TAppData::Left, -1, IsWindowPosition},
-    {"Program", "Top", &TAppData::Top, -1, IsWindowPosition},
-    {"Panel", "Number", &TAppData::PanelNumber, 0, IsZeroToTwo},
-    {"Panel", "Scientific", &TAppData::IsScientificKey, 1, AnyValue},
-    {"Panel", "Numeric", &TAppData::IsNumericKey, 1, AnyValue},
+    {QStringLiteral("Program"), QStringLiteral("Left"), &TAppData::Left, -1, IsWindowPosition},
+    {QStringLiteral("Program"), QStringLiteral("Top"), &TAppData::Top, -1, IsWindowPosition},
+    {QStringLiteral("Panel"), QStringLiteral("Number"), &TAppData::PanelNumber, 0, IsZeroToTwo},
+    {QStringLiteral("Panel"), QStringLiteral("Scientific"), &TAppData::IsScientificKey, 1, AnyValue},
+    {QStringLiteral("Panel"), QStringLiteral("Numeric"), &TAppData::IsNumericKey, 1, AnyValue},
     // Any other style means "no transition" until the user picks one: it is kept as stored.
-    {"AnimateStyle", "Numeric", &TAppData::AnimateNumericPanelStyle, 1, AnyValue},
-    {"AnimateStyle", "Scientific", &TAppData::AnimateScientificPanelStyle, 1, AnyValue},
-    {"Panel", "WindowScaleNumber", &TAppData::WindowScaleNumber, 0, IsScaleStep},
-    {"Display", "TopMost", &TAppData::IsTopMost, 0, AnyValue},
-    {"Display", "Transparency", &TAppData::IsTransparency, 0, AnyValue},
-    {"Display", "AlwaysDisplayHistoryPanel", &TAppData::IsAlwaysDisplayHistoryPanel, 0, AnyValue},
-    {"Display", "GroupingSeparator", &TAppData::IsDigitGroupingSeparator, 0, AnyValue},
-    {"Display", "RoundDecimal", &TAppData::RoundDecimal, -1, IsRoundDecimal},
-    {"Display", "RoundSelector", &TAppData::RoundSelector, rs54, IsZeroToTwo},
+    {QStringLiteral("AnimateStyle"), QStringLiteral("Numeric"), &TAppData::AnimateNumericPanelStyle, 1, AnyValue},
+    {QStringLiteral("AnimateStyle"), QStringLiteral("Scientific"), &TAppData::AnimateScientificPanelStyle, 1, AnyValue},
+    {QStringLiteral("Panel"), QStringLiteral("WindowScaleNumber"), &TAppData::WindowScaleNumber, 0, IsScaleStep},
+    {QStringLiteral("Display"), QStringLiteral("TopMost"), &TAppData::IsTopMost, 0, AnyValue},
+    {QStringLiteral("Display"), QStringLiteral("Transparency"), &TAppData::IsTransparency, 0, AnyValue},
+    {QStringLiteral("Display"), QStringLiteral("AlwaysDisplayHistoryPanel"), &TAppData::IsAlwaysDisplayHistoryPanel, 0, AnyValue},
+    {QStringLiteral("Display"), QStringLiteral("GroupingSeparator"), &TAppData::IsDigitGroupingSeparator, 0, AnyValue},
+    {QStringLiteral("Display"), QStringLiteral("RoundDecimal"), &TAppData::RoundDecimal, -1, IsRoundDecimal},
+    {QStringLiteral("Display"), QStringLiteral("RoundSelector"), &TAppData::RoundSelector, rs54, IsZeroToTwo},
 };
 // clang-format on
 
@@ -154,8 +156,20 @@ std::int32_t ScalarValue(const TAppData& Data, const TScalarField& Field) {
     return std::visit([&](auto Member) { return static_cast<std::int32_t>(Data.*Member); }, Field);
 }
 
-QString SlotKey(const char* Word, std::int32_t Number) {
-    return QString::fromLatin1(Word) + QString::number(Number);
+enum TSlotWord { swTitle, swExpression, swWidth, swValue, swWordCount };
+
+// Built once; every read and write of a file shares them.
+const QString& SlotKey(TSlotWord Word, std::int32_t Number) {
+    constexpr int Slots = std::max(TOptionButtonData::Count, TVariableButtonData::Count);
+    static const auto Keys = [] {
+        const char* const Words[swWordCount] = {"Title", "Expression", "Width", "Value"};
+        std::array<std::array<QString, Slots>, swWordCount> Names;
+        for (int W = 0; W < swWordCount; ++W)
+            for (int N = 1; N <= Slots; ++N)
+                Names[W][N - 1] = QString::fromLatin1(Words[W]) + QString::number(N);
+        return Names;
+    }();
+    return Keys.at(Word).at(std::size_t(Number - 1));
 }
 
 bool IsAppDataFolderArgument(const QString& Argument) {
@@ -225,19 +239,19 @@ void TAppData::ReadFrom(const TIniFile& Ini) {
     for (const TScalarKey& Key : ScalarKeys) StoreScalar(*this, Key.Field, ReadScalar(Ini, Key));
     TOptionButtonData& Options = FOptionButtonData;
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
-        Options.SetTitle(N, ReadText(Ini, OptionSection, SlotKey("Title", N), Options.GetTitle(N)));
+        Options.SetTitle(N, ReadText(Ini, OptionSection, SlotKey(swTitle, N), Options.GetTitle(N)));
         Options.SetExpression(
-            N, ReadText(Ini, OptionSection, SlotKey("Expression", N), Options.GetExpression(N)));
+            N, ReadText(Ini, OptionSection, SlotKey(swExpression, N), Options.GetExpression(N)));
         const std::int32_t CurrentWidth = RoundedWidth(Options.GetWidth(N));
-        Options.SetWidth(N, static_cast<float>(ReadInteger(Ini, OptionSection, SlotKey("Width", N),
+        Options.SetWidth(N, static_cast<float>(ReadInteger(Ini, OptionSection, SlotKey(swWidth, N),
                                                            CurrentWidth)));
     }
     TVariableButtonData& Variables = FVariableButtonData;
     for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
         Variables.SetTitle(
-            N, ReadText(Ini, VariableSection, SlotKey("Title", N), Variables.GetTitle(N)));
+            N, ReadText(Ini, VariableSection, SlotKey(swTitle, N), Variables.GetTitle(N)));
         Variables.SetValue(
-            N, ReadText(Ini, VariableSection, SlotKey("Value", N), Variables.GetValue(N)));
+            N, ReadText(Ini, VariableSection, SlotKey(swValue, N), Variables.GetValue(N)));
     }
 }
 
@@ -245,14 +259,14 @@ void TAppData::WriteTo(TIniFile& Ini) const {
     for (const TScalarKey& Key : ScalarKeys)
         Ini.WriteString(Key.Section, Key.Key, QString::number(ScalarValue(*this, Key.Field)));
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
-        Ini.WriteString(OptionSection, SlotKey("Title", N), FOptionButtonData.GetTitle(N));
-        Ini.WriteString(OptionSection, SlotKey("Expression", N),
+        Ini.WriteString(OptionSection, SlotKey(swTitle, N), FOptionButtonData.GetTitle(N));
+        Ini.WriteString(OptionSection, SlotKey(swExpression, N),
                         FOptionButtonData.GetExpression(N));
-        Ini.WriteString(OptionSection, SlotKey("Width", N),
+        Ini.WriteString(OptionSection, SlotKey(swWidth, N),
                         QString::number(RoundedWidth(FOptionButtonData.GetWidth(N))));
     }
     for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
-        Ini.WriteString(VariableSection, SlotKey("Title", N), FVariableButtonData.GetTitle(N));
-        Ini.WriteString(VariableSection, SlotKey("Value", N), FVariableButtonData.GetValue(N));
+        Ini.WriteString(VariableSection, SlotKey(swTitle, N), FVariableButtonData.GetTitle(N));
+        Ini.WriteString(VariableSection, SlotKey(swValue, N), FVariableButtonData.GetValue(N));
     }
 }

@@ -51,8 +51,10 @@ public:
     void Save(const QString& FileName) const;
 
 private:
+    // A name as the caller spelt it (copies of a QString share its text) and the hash of its
+    // folded form; names compare with ASCII case folding.
     struct TName {
-        QString Folded;
+        QString Name;
         std::uint32_t Hash = 0;
     };
     // A key or section line of the text read.
@@ -62,8 +64,8 @@ private:
     };
     // A key line written where the text read had none.
     struct TAddedKey {
-        QString Section; // folded names
-        QString Key;
+        TName Section;
+        TName Key;
         QByteArray Text; // without line ending
     };
     // A written line inside the text read: the new text of the key line of Length bytes at
@@ -74,10 +76,12 @@ private:
         TAddedKey Line;
     };
     struct TAppendedSection {
-        QString Name; // folded
+        TName Name;
         QByteArray Header;
         std::vector<TAddedKey> Keys;
     };
+
+    static constexpr std::size_t InitialEdits = 32;
 
     static TName MakeName(const QString& Name);
     void IndexLines();
@@ -86,13 +90,17 @@ private:
     const std::vector<std::uint32_t>& HeadersOf(const TName& Section) const;
     std::optional<std::size_t> FindKeyEntry(const TName& Section, const TName& Key) const;
     std::optional<std::size_t> FindReplacement(qsizetype Start) const;
-    TAddedKey* FindAddedKey(const QString& Section, const QString& Key);
-    const TAddedKey* FindAddedKey(const QString& Section, const QString& Key) const;
+    TAddedKey* FindAddedKey(const TName& Section, const TName& Key);
+    const TAddedKey* FindAddedKey(const TName& Section, const TName& Key) const;
     std::optional<qsizetype> AnchorInSection(const TName& Section) const;
+    qsizetype AnchorAfterHeader(std::size_t Header) const;
+    static std::uint64_t AddedHash(const TName& Section, const TName& Key);
+    void RememberAdded(const TAddedKey& Line);
+    void ReserveEdits();
     qsizetype EndOfLastNonBlankLine(qsizetype From, qsizetype To) const;
     void ReplaceLine(qsizetype Start, const QByteArray& Text);
     void AddLine(qsizetype Position, const TAddedKey& Line);
-    void AppendToSection(const QString& Section, const QByteArray& Header, const TAddedKey& Line);
+    void AppendToSection(const TAddedKey& Line);
     std::vector<QByteArrayView> Pieces() const;
 
     QByteArray FText; // UTF-8; the byte-order marks read occupy its first FBodyStart bytes
@@ -107,5 +115,9 @@ private:
     // is compared once per section, not per key.
     mutable TName FCachedSection;
     mutable std::vector<std::uint32_t> FCachedHeaders;
+    mutable std::optional<qsizetype> FCachedAnchor; // of that section, once asked for
     mutable bool FIsCacheValid = false;
+    // Section and key hashes of the lines added, sorted: most keys a write adds are new, and
+    // this tells so without visiting every line added before.
+    std::vector<std::uint64_t> FAddedHashes;
 };
