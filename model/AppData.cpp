@@ -70,29 +70,29 @@ const TScalarKey ScalarKeys[] = {
 template <class... TVisitors> struct TOverloaded : TVisitors... { using TVisitors::operator()...; };
 template <class... TVisitors> TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
 
-int DigitValue(QChar C, int Base) {
-    const char16_t U = C.unicode();
+int DigitValue(char C, int Base) {
     int Digit = 99;
-    if (U >= u'0' && U <= u'9') Digit = U - u'0';
-    if (U >= u'a' && U <= u'f') Digit = U - u'a' + 10;
-    if (U >= u'A' && U <= u'F') Digit = U - u'A' + 10;
+    if (C >= '0' && C <= '9') Digit = C - '0';
+    if (C >= 'a' && C <= 'f') Digit = C - 'a' + 10;
+    if (C >= 'A' && C <= 'F') Digit = C - 'A' + 10;
     return Digit < Base ? Digit : -1;
 }
 
 // Decimal with an optional sign; hexadecimal after "$", or after "0x"/"0X" when more follows.
-// Anything else, including a value that does not fit 32 bits, is unreadable.
-std::optional<std::int32_t> ParseInteger(const QString& Text) {
+// Anything else, including a value that does not fit 32 bits, is unreadable. Read from the UTF-8
+// text: a byte of a multi-byte character is never an ASCII digit or sign.
+std::optional<std::int32_t> ParseInteger(QByteArrayView Text) {
     int Base = 10;
     qsizetype Pos = 0;
     bool Negative = false;
-    if (Text.size() > 2 && (Text.startsWith(u"0x") || Text.startsWith(u"0X"))) {
+    if (Text.size() > 2 && (Text.startsWith("0x") || Text.startsWith("0X"))) {
         Base = 16;
         Pos = 2;
-    } else if (Text.startsWith(u'$')) {
+    } else if (Text.startsWith('$')) {
         Base = 16;
         Pos = 1;
-    } else if (Text.startsWith(u'+') || Text.startsWith(u'-')) {
-        Negative = Text.front() == u'-';
+    } else if (Text.startsWith('+') || Text.startsWith('-')) {
+        Negative = Text.front() == '-';
         Pos = 1;
     }
     if (Pos >= Text.size()) return std::nullopt;
@@ -111,13 +111,26 @@ std::optional<std::int32_t> ParseInteger(const QString& Text) {
 
 std::int32_t ReadInteger(const TIniFile& Ini, const QString& Section, const QString& Key,
                          std::int32_t Default) {
-    const std::optional<QString> Text = Ini.ReadString(Section, Key);
+    const std::optional<QByteArrayView> Text = Ini.ReadUtf8(Section, Key);
     return Text ? ParseInteger(*Text).value_or(Default) : Default;
 }
 
 // Counted in UTF-16 units; a surrogate pair is never split.
+// Whether the UTF-8 text is the ASCII text Value.
+bool IsSameAscii(QByteArrayView Utf8, const QString& Value) {
+    if (Utf8.size() != Value.size()) return false;
+    for (qsizetype i = 0; i < Utf8.size(); ++i)
+        if (Value[i].unicode() >= 0x80 || Utf8[i] != char(Value[i].unicode())) return false;
+    return true;
+}
+
+// Counted in UTF-16 units; a surrogate pair is never split. A stored value equal to the one
+// the set holds shares its text instead of decoding a copy.
 QString ReadText(const TIniFile& Ini, const QString& Section, const QString& Key,
                  const QString& Default) {
+    const std::optional<QByteArrayView> Stored = Ini.ReadUtf8(Section, Key);
+    if (!Stored) return Default;
+    if (Default.size() <= MaxTextLength && IsSameAscii(*Stored, Default)) return Default;
     const std::optional<QString> Text = Ini.ReadString(Section, Key);
     if (!Text) return Default;
     if (Text->size() <= MaxTextLength) return *Text;
@@ -155,6 +168,30 @@ void StoreScalar(TAppData& Data, const TScalarField& Field, std::int32_t Value) 
 std::int32_t ScalarValue(const TAppData& Data, const TScalarField& Field) {
     return std::visit([&](auto Member) { return static_cast<std::int32_t>(Data.*Member); }, Field);
 }
+
+// Decimal digits on the stack: the file only reads the text while the key is written.
+class TNumberText {
+public:
+    explicit TNumberText(std::int32_t Value) {
+        std::int64_t Magnitude = Value < 0 ? -std::int64_t{Value} : Value;
+        qsizetype Pos = Size;
+        do {
+            FDigits[--Pos] = char16_t(u'0' + Magnitude % 10);
+            Magnitude /= 10;
+        } while (Magnitude > 0);
+        if (Value < 0) FDigits[--Pos] = u'-';
+        FStart = Pos;
+    }
+    QString Text() const {
+        return QString::fromRawData(reinterpret_cast<const QChar*>(FDigits + FStart),
+                                    Size - FStart);
+    }
+
+private:
+    static constexpr qsizetype Size = 12;
+    char16_t FDigits[Size] = {};
+    qsizetype FStart = Size;
+};
 
 enum TSlotWord { swTitle, swExpression, swWidth, swValue, swWordCount };
 
@@ -257,13 +294,13 @@ void TAppData::ReadFrom(const TIniFile& Ini) {
 
 void TAppData::WriteTo(TIniFile& Ini) const {
     for (const TScalarKey& Key : ScalarKeys)
-        Ini.WriteString(Key.Section, Key.Key, QString::number(ScalarValue(*this, Key.Field)));
+        Ini.WriteString(Key.Section, Key.Key, TNumberText(ScalarValue(*this, Key.Field)).Text());
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
         Ini.WriteString(OptionSection, SlotKey(swTitle, N), FOptionButtonData.GetTitle(N));
         Ini.WriteString(OptionSection, SlotKey(swExpression, N),
                         FOptionButtonData.GetExpression(N));
         Ini.WriteString(OptionSection, SlotKey(swWidth, N),
-                        QString::number(RoundedWidth(FOptionButtonData.GetWidth(N))));
+                        TNumberText(RoundedWidth(FOptionButtonData.GetWidth(N))).Text());
     }
     for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
         Ini.WriteString(VariableSection, SlotKey(swTitle, N), FVariableButtonData.GetTitle(N));

@@ -120,10 +120,14 @@ bool IsSameName(QStringView Name, QStringView Other) {
     return true;
 }
 
+// A key line being built: most fit on the stack.
+using TLineBuffer = QVarLengthArray<char, 256>;
+
 // As QString::toUtf8 (a lone surrogate becomes "?"), without a temporary for ASCII text.
-void AppendUtf8(QByteArray& Out, QStringView Text) {
+template <class TBuffer> void AppendUtf8(TBuffer& Out, QStringView Text) {
     if (!IsAscii(Text)) {
-        Out.append(Text.toUtf8());
+        const QByteArray Utf8 = Text.toUtf8();
+        Out.append(Utf8.constData(), Utf8.size());
         return;
     }
     const qsizetype Old = Out.size();
@@ -173,33 +177,31 @@ bool IsQuotedPair(const QString& Text) {
 }
 
 // Quotes are ASCII and never part of a multi-byte character, so they are removed before decoding.
-QString ValueOf(QByteArrayView Line) {
+QByteArrayView ValueOf(QByteArrayView Line) {
     QByteArrayView Value = SplitLine(Line).Value;
     const bool IsQuoted = Value.size() >= 2 && Value.front() == Value.back() &&
                           (Value.front() == '"' || Value.front() == '\'');
-    if (IsQuoted) Value = Value.sliced(1, Value.size() - 2);
-    return DecodeUtf8(Value);
+    return IsQuoted ? Value.sliced(1, Value.size() - 2) : Value;
 }
 
 // Reading trims blanks and removes enclosing quotes, so such values are written quoted to come
 // back unchanged; a line break would end the line and could inject a key, so it becomes a blank.
 // Built in one buffer: a settings file writes every key, and a small file should cost little.
-QByteArray KeyLine(const QString& Key, const QString& Value) {
-    QString Single = Value; // shares Value's text unless a line break must be replaced
-    if (Single.contains(u'\r') || Single.contains(u'\n'))
-        Single.replace(u'\r', u' ').replace(u'\n', u' ');
+void BuildKeyLine(const QString& Key, const QString& Value, TLineBuffer& Line) {
+    QString WithoutBreaks;
+    if (Value.contains(u'\r') || Value.contains(u'\n'))
+        WithoutBreaks = QString(Value).replace(u'\r', u' ').replace(u'\n', u' ');
+    // Read only: a non-const QString would copy its text at front() and back().
+    const QString& Single = WithoutBreaks.isNull() ? Value : WithoutBreaks;
     const bool NeedsQuotes =
         !Single.isEmpty() &&
         (Single.front() == u' ' || Single.front() == u'\t' || Single.back() == u' ' ||
          Single.back() == u'\t' || IsQuotedPair(Single));
-    QByteArray Line;
-    Line.reserve(Key.size() + Single.size() + 3);
     AppendUtf8(Line, Key);
-    Line += '=';
-    if (NeedsQuotes) Line += '"';
+    Line.append('=');
+    if (NeedsQuotes) Line.append('"');
     AppendUtf8(Line, Single);
-    if (NeedsQuotes) Line += '"';
-    return Line;
+    if (NeedsQuotes) Line.append('"');
 }
 
 bool ReadsBackAs(QByteArrayView Line, TLineKind Kind, QStringView Name) {
@@ -409,16 +411,21 @@ qsizetype TIniFile::EndOfLastNonBlankLine(qsizetype From, qsizetype To) const {
     return Newline < 0 ? Text.size() : Newline + 1;
 }
 
-void TIniFile::ReplaceLine(qsizetype Start, const QByteArray& Text) {
-    if (const auto Existing = FindReplacement(Start)) {
-        FEdits[*Existing].Line.Text = Text;
+// A line that would not change gets no edit: rewriting an unchanged file allocates nothing.
+void TIniFile::ReplaceLine(qsizetype Start, QByteArrayView Text) {
+    const auto Existing = FindReplacement(Start);
+    const QByteArrayView Current =
+        Existing ? QByteArrayView(FEdits[*Existing].Line.Text) : LineAt(Start);
+    if (Current == Text) return;
+    if (Existing) {
+        FEdits[*Existing].Line.Text = Text.toByteArray();
         return;
     }
     ReserveEdits();
     const auto Where =
         std::lower_bound(FEdits.begin(), FEdits.end(), Start,
                          [](const TEdit& Edit, qsizetype P) { return Edit.Position < P; });
-    FEdits.insert(Where, TEdit{Start, LineAt(Start).size(), {{}, {}, Text}});
+    FEdits.insert(Where, TEdit{Start, LineAt(Start).size(), {{}, {}, Text.toByteArray()}});
 }
 
 // A settings file writes some 70 keys: room for them at once instead of growing step by step.
@@ -460,6 +467,12 @@ void TIniFile::AppendToSection(const TAddedKey& Line) {
 }
 
 std::optional<QString> TIniFile::ReadString(const QString& Section, const QString& Key) const {
+    const std::optional<QByteArrayView> Value = ReadUtf8(Section, Key);
+    if (!Value) return std::nullopt;
+    return DecodeUtf8(*Value);
+}
+
+std::optional<QByteArrayView> TIniFile::ReadUtf8(const QString& Section, const QString& Key) const {
     const TName FoldedSection = MakeName(Section);
     const TName FoldedKey = MakeName(Key);
     if (const auto Entry = FindKeyEntry(FoldedSection, FoldedKey)) {
@@ -477,14 +490,16 @@ std::optional<QString> TIniFile::ReadString(const QString& Section, const QStrin
 void TIniFile::WriteString(const QString& Section, const QString& Key, const QString& Value) {
     const TName FoldedSection = MakeName(Section);
     const TName FoldedKey = MakeName(Key);
-    const QByteArray Text = KeyLine(Key, Value);
+    TLineBuffer Buffer;
+    BuildKeyLine(Key, Value, Buffer);
+    const QByteArrayView Text(Buffer.data(), Buffer.size());
     if (!IsSectionNameWritable(Section) || !ReadsBackAs(Text, lkKey, Key)) return;
     if (const auto Entry = FindKeyEntry(FoldedSection, FoldedKey)) {
         ReplaceLine(FEntries[*Entry].Start, Text);
     } else if (TAddedKey* Added = FindAddedKey(FoldedSection, FoldedKey)) {
-        Added->Text = Text;
+        if (QByteArrayView(Added->Text) != Text) Added->Text = Text.toByteArray();
     } else {
-        const TAddedKey Line{FoldedSection, FoldedKey, Text};
+        const TAddedKey Line{FoldedSection, FoldedKey, Text.toByteArray()};
         if (const auto Anchor = AnchorInSection(FoldedSection))
             AddLine(*Anchor, Line);
         else

@@ -36,6 +36,8 @@ public:
     // The text after the first "=", blanks trimmed and one pair of enclosing quotes removed;
     // nullopt when the section or key is missing.
     std::optional<QString> ReadString(const QString& Section, const QString& Key) const;
+    // The same value undecoded (UTF-8): a view into the document, valid until its next write.
+    std::optional<QByteArrayView> ReadUtf8(const QString& Section, const QString& Key) const;
     // Replaces the key's value in place, else appends the key at the end of its section, else
     // appends the section at the end. CR and LF in Value are written as blanks, and a value
     // that would lose blanks or quotes on reading is written quoted. A name that would not read
@@ -98,7 +100,7 @@ private:
     void RememberAdded(const TAddedKey& Line);
     void ReserveEdits();
     qsizetype EndOfLastNonBlankLine(qsizetype From, qsizetype To) const;
-    void ReplaceLine(qsizetype Start, const QByteArray& Text);
+    void ReplaceLine(qsizetype Start, QByteArrayView Text);
     void AddLine(qsizetype Position, const TAddedKey& Line);
     void AppendToSection(const TAddedKey& Line);
     std::vector<QByteArrayView> Pieces() const;
