@@ -217,15 +217,21 @@ bool IsAppDataFolderArgument(const QString& Argument) {
     return Name == u"APPDATAFOLDER";
 }
 
-// An existing file must be a writable regular file (its folder may be read-only); a missing
-// one needs a folder that allows creating it, or the nearest existing one to allow creating
-// the missing folders.
-bool CanBeWritten(const QString& FileName) {
+// A missing file needs a folder that allows creating it, or the nearest existing one to allow
+// creating the missing folders.
+bool AllowsNewFile(const QString& FileName) {
     const QFileInfo File(FileName);
-    if (File.exists()) return File.isFile() && File.isWritable();
+    if (File.exists() || File.isSymLink()) return false;
     QFileInfo Folder(File.absolutePath());
     while (!Folder.exists() && !Folder.isRoot()) Folder = QFileInfo(Folder.absolutePath());
     return Folder.isDir() && Folder.isWritable() && Folder.isExecutable();
+}
+
+bool IsSameFolder(const QString& A, const QString& B) {
+    if (A.isEmpty() || B.isEmpty()) return false;
+    if (QDir::cleanPath(A) == QDir::cleanPath(B)) return true;
+    const QString CanonicalA = QFileInfo(A).canonicalFilePath();
+    return !CanonicalA.isEmpty() && CanonicalA == QFileInfo(B).canonicalFilePath();
 }
 
 } // namespace
@@ -249,15 +255,26 @@ QString TAppData::SettingsFileName() const {
     return FSettingsFileName;
 }
 
-// A program installed in a folder the user cannot write would otherwise lose the settings at
-// every exit.
+TSettingsPlace ChooseSettingsPlace(bool HasAppDataFolderSwitch, const TProgramFolderState& State) {
+    if (HasAppDataFolderSwitch) return TSettingsPlace::PerUser;
+    if (State.HasSettingsFile) return TSettingsPlace::BesideProgram;
+    if (IsSameFolder(State.Folder, State.InstalledBinFolder)) return TSettingsPlace::PerUser;
+    return State.AllowsNewFile ? TSettingsPlace::BesideProgram : TSettingsPlace::PerUser;
+}
+
 QString TAppData::ResolveSettingsFileName() const {
+    TProgramFolderState State;
+    State.Folder =
+        FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
+    State.InstalledBinFolder =
+        FInstalledBinFolder.value_or(QString::fromUtf8(ZEMTRIX_INSTALL_BINDIR));
+    const QString BesideProgram = QDir::cleanPath(State.Folder + QStringLiteral("/Zemtrix.ini"));
     if (!FIsAppDataFolder) {
-        const QString Folder =
-            FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
-        const QString BesideProgram = QDir::cleanPath(Folder + QStringLiteral("/Zemtrix.ini"));
-        if (CanBeWritten(BesideProgram)) return BesideProgram;
+        State.HasSettingsFile = QFileInfo(BesideProgram).isFile();
+        State.AllowsNewFile = AllowsNewFile(BesideProgram);
     }
+    if (ChooseSettingsPlace(FIsAppDataFolder, State) == TSettingsPlace::BesideProgram)
+        return BesideProgram;
     return QDir::cleanPath(UserSettingsFolder() + QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
 }
 
