@@ -48,8 +48,9 @@ public:
     // UTF-8, beginning with one byte-order mark when the UTF-8 text read had any.
     QByteArray ToBytes() const;
     // Creates the folder with its parents and replaces the file in one atomic step; an existing
-    // file in a folder that allows no new file is rewritten in place instead. On failure throws
-    // EIniFileWriteError and leaves an existing file as it was.
+    // file beside which no temporary file can be made is rewritten in place instead
+    // (ReplaceFileContents). On failure throws EIniFileWriteError and leaves an existing file as
+    // it was.
     void Save(const QString& FileName) const;
 
 private:
