@@ -4,7 +4,7 @@ set(CPACK_PACKAGE_NAME zemtrix)
 set(CPACK_PACKAGE_VENDOR Orvelmont)
 set(CPACK_PACKAGE_CONTACT "Orvelmont <zemtrix@orvelmont.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "formula calculator with history and option buttons")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX ${ZEMTRIX_PACKAGE_PREFIX})
 set(CPACK_STRIP_FILES ON) # the RelWithDebInfo build keeps its symbols out of the package
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # Directories made for the package get the usual mode, whatever the packager's umask.

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -16,8 +17,9 @@
 
 namespace {
 
-constexpr const char* OptionSection = "OptionButton";
-constexpr const char* VariableSection = "VariableButton";
+// Literal names are used in place, never copied: every name is read and written for each file.
+const QString OptionSection = QStringLiteral("OptionButton");
+const QString VariableSection = QStringLiteral("VariableButton");
 constexpr qsizetype MaxTextLength = 2047;
 
 using TScalarField =
@@ -34,8 +36,8 @@ bool IsRoundDecimal(std::int32_t Value) {
 }
 
 struct TScalarKey {
-    const char* Section;
-    const char* Key;
+    QString Section;
+    QString Key;
     TScalarField Field;
     std::int32_t Default;
     // A hand-edited value outside the meaningful range reads as the default, so the window
@@ -47,50 +49,50 @@ struct TScalarKey {
 // visited again, so a new file ends "Panel" with "WindowScaleNumber".
 // clang-format off
 const TScalarKey ScalarKeys[] = {
-    {"Program", "Left", &TAppData::Left, -1, IsWindowPosition},
-    {"Program", "Top", &TAppData::Top, -1, IsWindowPosition},
-    {"Panel", "Number", &TAppData::PanelNumber, 0, IsZeroToTwo},
-    {"Panel", "Scientific", &TAppData::IsScientificKey, 1, AnyValue},
-    {"Panel", "Numeric", &TAppData::IsNumericKey, 1, AnyValue},
+    {QStringLiteral("Program"), QStringLiteral("Left"), &TAppData::Left, -1, IsWindowPosition},
+    {QStringLiteral("Program"), QStringLiteral("Top"), &TAppData::Top, -1, IsWindowPosition},
+    {QStringLiteral("Panel"), QStringLiteral("Number"), &TAppData::PanelNumber, 0, IsZeroToTwo},
+    {QStringLiteral("Panel"), QStringLiteral("Scientific"), &TAppData::IsScientificKey, 1, AnyValue},
+    {QStringLiteral("Panel"), QStringLiteral("Numeric"), &TAppData::IsNumericKey, 1, AnyValue},
     // Any other style means "no transition" until the user picks one: it is kept as stored.
-    {"AnimateStyle", "Numeric", &TAppData::AnimateNumericPanelStyle, 1, AnyValue},
-    {"AnimateStyle", "Scientific", &TAppData::AnimateScientificPanelStyle, 1, AnyValue},
-    {"Panel", "WindowScaleNumber", &TAppData::WindowScaleNumber, 0, IsScaleStep},
-    {"Display", "TopMost", &TAppData::IsTopMost, 0, AnyValue},
-    {"Display", "Transparency", &TAppData::IsTransparency, 0, AnyValue},
-    {"Display", "AlwaysDisplayHistoryPanel", &TAppData::IsAlwaysDisplayHistoryPanel, 0, AnyValue},
-    {"Display", "GroupingSeparator", &TAppData::IsDigitGroupingSeparator, 0, AnyValue},
-    {"Display", "RoundDecimal", &TAppData::RoundDecimal, -1, IsRoundDecimal},
-    {"Display", "RoundSelector", &TAppData::RoundSelector, rs54, IsZeroToTwo},
+    {QStringLiteral("AnimateStyle"), QStringLiteral("Numeric"), &TAppData::AnimateNumericPanelStyle, 1, AnyValue},
+    {QStringLiteral("AnimateStyle"), QStringLiteral("Scientific"), &TAppData::AnimateScientificPanelStyle, 1, AnyValue},
+    {QStringLiteral("Panel"), QStringLiteral("WindowScaleNumber"), &TAppData::WindowScaleNumber, 0, IsScaleStep},
+    {QStringLiteral("Display"), QStringLiteral("TopMost"), &TAppData::IsTopMost, 0, AnyValue},
+    {QStringLiteral("Display"), QStringLiteral("Transparency"), &TAppData::IsTransparency, 0, AnyValue},
+    {QStringLiteral("Display"), QStringLiteral("AlwaysDisplayHistoryPanel"), &TAppData::IsAlwaysDisplayHistoryPanel, 0, AnyValue},
+    {QStringLiteral("Display"), QStringLiteral("GroupingSeparator"), &TAppData::IsDigitGroupingSeparator, 0, AnyValue},
+    {QStringLiteral("Display"), QStringLiteral("RoundDecimal"), &TAppData::RoundDecimal, -1, IsRoundDecimal},
+    {QStringLiteral("Display"), QStringLiteral("RoundSelector"), &TAppData::RoundSelector, rs54, IsZeroToTwo},
 };
 // clang-format on
 
 template <class... TVisitors> struct TOverloaded : TVisitors... { using TVisitors::operator()...; };
 template <class... TVisitors> TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
 
-int DigitValue(QChar C, int Base) {
-    const char16_t U = C.unicode();
+int DigitValue(char C, int Base) {
     int Digit = 99;
-    if (U >= u'0' && U <= u'9') Digit = U - u'0';
-    if (U >= u'a' && U <= u'f') Digit = U - u'a' + 10;
-    if (U >= u'A' && U <= u'F') Digit = U - u'A' + 10;
+    if (C >= '0' && C <= '9') Digit = C - '0';
+    if (C >= 'a' && C <= 'f') Digit = C - 'a' + 10;
+    if (C >= 'A' && C <= 'F') Digit = C - 'A' + 10;
     return Digit < Base ? Digit : -1;
 }
 
 // Decimal with an optional sign; hexadecimal after "$", or after "0x"/"0X" when more follows.
-// Anything else, including a value that does not fit 32 bits, is unreadable.
-std::optional<std::int32_t> ParseInteger(const QString& Text) {
+// Anything else, including a value that does not fit 32 bits, is unreadable. Read from the UTF-8
+// text: a byte of a multi-byte character is never an ASCII digit or sign.
+std::optional<std::int32_t> ParseInteger(QByteArrayView Text) {
     int Base = 10;
     qsizetype Pos = 0;
     bool Negative = false;
-    if (Text.size() > 2 && (Text.startsWith(u"0x") || Text.startsWith(u"0X"))) {
+    if (Text.size() > 2 && (Text.startsWith("0x") || Text.startsWith("0X"))) {
         Base = 16;
         Pos = 2;
-    } else if (Text.startsWith(u'$')) {
+    } else if (Text.startsWith('$')) {
         Base = 16;
         Pos = 1;
-    } else if (Text.startsWith(u'+') || Text.startsWith(u'-')) {
-        Negative = Text.front() == u'-';
+    } else if (Text.startsWith('+') || Text.startsWith('-')) {
+        Negative = Text.front() == '-';
         Pos = 1;
     }
     if (Pos >= Text.size()) return std::nullopt;
@@ -109,13 +111,26 @@ std::optional<std::int32_t> ParseInteger(const QString& Text) {
 
 std::int32_t ReadInteger(const TIniFile& Ini, const QString& Section, const QString& Key,
                          std::int32_t Default) {
-    const std::optional<QString> Text = Ini.ReadString(Section, Key);
+    const std::optional<QByteArrayView> Text = Ini.ReadUtf8(Section, Key);
     return Text ? ParseInteger(*Text).value_or(Default) : Default;
 }
 
 // Counted in UTF-16 units; a surrogate pair is never split.
+// Whether the UTF-8 text is the ASCII text Value.
+bool IsSameAscii(QByteArrayView Utf8, const QString& Value) {
+    if (Utf8.size() != Value.size()) return false;
+    for (qsizetype i = 0; i < Utf8.size(); ++i)
+        if (Value[i].unicode() >= 0x80 || Utf8[i] != char(Value[i].unicode())) return false;
+    return true;
+}
+
+// Counted in UTF-16 units; a surrogate pair is never split. A stored value equal to the one
+// the set holds shares its text instead of decoding a copy.
 QString ReadText(const TIniFile& Ini, const QString& Section, const QString& Key,
                  const QString& Default) {
+    const std::optional<QByteArrayView> Stored = Ini.ReadUtf8(Section, Key);
+    if (!Stored) return Default;
+    if (Default.size() <= MaxTextLength && IsSameAscii(*Stored, Default)) return Default;
     const std::optional<QString> Text = Ini.ReadString(Section, Key);
     if (!Text) return Default;
     if (Text->size() <= MaxTextLength) return *Text;
@@ -154,19 +169,61 @@ std::int32_t ScalarValue(const TAppData& Data, const TScalarField& Field) {
     return std::visit([&](auto Member) { return static_cast<std::int32_t>(Data.*Member); }, Field);
 }
 
-QString SlotKey(const char* Word, std::int32_t Number) {
-    return QString::fromLatin1(Word) + QString::number(Number);
+// Decimal digits on the stack: the file only reads the text while the key is written.
+class TNumberText {
+public:
+    explicit TNumberText(std::int32_t Value) {
+        std::int64_t Magnitude = Value < 0 ? -std::int64_t{Value} : Value;
+        qsizetype Pos = Size;
+        do {
+            FDigits[--Pos] = char16_t(u'0' + Magnitude % 10);
+            Magnitude /= 10;
+        } while (Magnitude > 0);
+        if (Value < 0) FDigits[--Pos] = u'-';
+        FStart = Pos;
+    }
+    QString Text() const {
+        return QString::fromRawData(reinterpret_cast<const QChar*>(FDigits + FStart),
+                                    Size - FStart);
+    }
+
+private:
+    static constexpr qsizetype Size = 12;
+    char16_t FDigits[Size] = {};
+    qsizetype FStart = Size;
+};
+
+enum TSlotWord { swTitle, swExpression, swWidth, swValue, swWordCount };
+
+// Built once; every read and write of a file shares them.
+const QString& SlotKey(TSlotWord Word, std::int32_t Number) {
+    constexpr int Slots = std::max(TOptionButtonData::Count, TVariableButtonData::Count);
+    static const auto Keys = [] {
+        const char* const Words[swWordCount] = {"Title", "Expression", "Width", "Value"};
+        std::array<std::array<QString, Slots>, swWordCount> Names;
+        for (int W = 0; W < swWordCount; ++W)
+            for (int N = 1; N <= Slots; ++N)
+                Names[W][N - 1] = QString::fromLatin1(Words[W]) + QString::number(N);
+        return Names;
+    }();
+    return Keys.at(Word).at(std::size_t(Number - 1));
 }
 
-// An existing file must be a writable regular file (its folder may be read-only); a missing
-// one needs a folder that allows creating it, or the nearest existing one to allow creating
-// the missing folders.
-bool CanBeWritten(const QString& FileName) {
+// A missing file needs a folder that allows creating it, or the nearest existing one to allow
+// creating the missing folders.
+bool AllowsNewFile(const QString& FileName) {
     const QFileInfo File(FileName);
-    if (File.exists()) return File.isFile() && File.isWritable();
+    if (File.exists() || File.isSymLink()) return false;
     QFileInfo Folder(File.absolutePath());
     while (!Folder.exists() && !Folder.isRoot()) Folder = QFileInfo(Folder.absolutePath());
     return Folder.isDir() && Folder.isWritable() && Folder.isExecutable();
+}
+
+bool IsSameFolder(const QString& A, const QString& B) {
+    if (A.isEmpty() || B.isEmpty()) return false;
+    if (QDir::cleanPath(A) == QDir::cleanPath(B)) return true;
+    const QString CanonicalA = QFileInfo(A).canonicalFilePath();
+    return !CanonicalA.isEmpty() && CanonicalA == QFileInfo(B).canonicalFilePath();
 }
 
 } // namespace
@@ -200,15 +257,32 @@ QString TAppData::SettingsFileName() const {
     return FSettingsFileName;
 }
 
-// A program installed in a folder the user cannot write would otherwise lose the settings at
-// every exit.
+// The package is made from the same build as a local install, under its own prefix.
+static QString BuiltInstalledBinFolder(const QString& ProgramFolder) {
+    const QString Packaged = QString::fromUtf8(ZEMTRIX_PACKAGE_BINDIR);
+    if (IsSameFolder(ProgramFolder, Packaged)) return Packaged;
+    return QString::fromUtf8(ZEMTRIX_INSTALL_BINDIR);
+}
+
+TSettingsPlace ChooseSettingsPlace(bool HasAppDataFolderSwitch, const TProgramFolderState& State) {
+    if (HasAppDataFolderSwitch) return TSettingsPlace::PerUser;
+    if (State.HasSettingsFile) return TSettingsPlace::BesideProgram;
+    if (IsSameFolder(State.Folder, State.InstalledBinFolder)) return TSettingsPlace::PerUser;
+    return State.AllowsNewFile ? TSettingsPlace::BesideProgram : TSettingsPlace::PerUser;
+}
+
 QString TAppData::ResolveSettingsFileName() const {
+    TProgramFolderState State;
+    State.Folder =
+        FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
+    State.InstalledBinFolder = FInstalledBinFolder.value_or(BuiltInstalledBinFolder(State.Folder));
+    const QString BesideProgram = QDir::cleanPath(State.Folder + QStringLiteral("/Zemtrix.ini"));
     if (!FIsAppDataFolder) {
-        const QString Folder =
-            FProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : FProgramFolder;
-        const QString BesideProgram = QDir::cleanPath(Folder + QStringLiteral("/Zemtrix.ini"));
-        if (CanBeWritten(BesideProgram)) return BesideProgram;
+        State.HasSettingsFile = QFileInfo(BesideProgram).isFile();
+        State.AllowsNewFile = AllowsNewFile(BesideProgram);
     }
+    if (ChooseSettingsPlace(FIsAppDataFolder, State) == TSettingsPlace::BesideProgram)
+        return BesideProgram;
     return QDir::cleanPath(UserSettingsFolder() + QStringLiteral("/Orvelmont/Zemtrix/Zemtrix.ini"));
 }
 
@@ -227,34 +301,34 @@ void TAppData::ReadFrom(const TIniFile& Ini) {
     for (const TScalarKey& Key : ScalarKeys) StoreScalar(*this, Key.Field, ReadScalar(Ini, Key));
     TOptionButtonData& Options = FOptionButtonData;
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
-        Options.SetTitle(N, ReadText(Ini, OptionSection, SlotKey("Title", N), Options.GetTitle(N)));
+        Options.SetTitle(N, ReadText(Ini, OptionSection, SlotKey(swTitle, N), Options.GetTitle(N)));
         Options.SetExpression(
-            N, ReadText(Ini, OptionSection, SlotKey("Expression", N), Options.GetExpression(N)));
+            N, ReadText(Ini, OptionSection, SlotKey(swExpression, N), Options.GetExpression(N)));
         const std::int32_t CurrentWidth = RoundedWidth(Options.GetWidth(N));
-        Options.SetWidth(N, static_cast<float>(ReadInteger(Ini, OptionSection, SlotKey("Width", N),
+        Options.SetWidth(N, static_cast<float>(ReadInteger(Ini, OptionSection, SlotKey(swWidth, N),
                                                            CurrentWidth)));
     }
     TVariableButtonData& Variables = FVariableButtonData;
     for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
         Variables.SetTitle(
-            N, ReadText(Ini, VariableSection, SlotKey("Title", N), Variables.GetTitle(N)));
+            N, ReadText(Ini, VariableSection, SlotKey(swTitle, N), Variables.GetTitle(N)));
         Variables.SetValue(
-            N, ReadText(Ini, VariableSection, SlotKey("Value", N), Variables.GetValue(N)));
+            N, ReadText(Ini, VariableSection, SlotKey(swValue, N), Variables.GetValue(N)));
     }
 }
 
 void TAppData::WriteTo(TIniFile& Ini) const {
     for (const TScalarKey& Key : ScalarKeys)
-        Ini.WriteString(Key.Section, Key.Key, QString::number(ScalarValue(*this, Key.Field)));
+        Ini.WriteString(Key.Section, Key.Key, TNumberText(ScalarValue(*this, Key.Field)).Text());
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
-        Ini.WriteString(OptionSection, SlotKey("Title", N), FOptionButtonData.GetTitle(N));
-        Ini.WriteString(OptionSection, SlotKey("Expression", N),
+        Ini.WriteString(OptionSection, SlotKey(swTitle, N), FOptionButtonData.GetTitle(N));
+        Ini.WriteString(OptionSection, SlotKey(swExpression, N),
                         FOptionButtonData.GetExpression(N));
-        Ini.WriteString(OptionSection, SlotKey("Width", N),
-                        QString::number(RoundedWidth(FOptionButtonData.GetWidth(N))));
+        Ini.WriteString(OptionSection, SlotKey(swWidth, N),
+                        TNumberText(RoundedWidth(FOptionButtonData.GetWidth(N))).Text());
     }
     for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
-        Ini.WriteString(VariableSection, SlotKey("Title", N), FVariableButtonData.GetTitle(N));
-        Ini.WriteString(VariableSection, SlotKey("Value", N), FVariableButtonData.GetValue(N));
+        Ini.WriteString(VariableSection, SlotKey(swTitle, N), FVariableButtonData.GetTitle(N));
+        Ini.WriteString(VariableSection, SlotKey(swValue, N), FVariableButtonData.GetValue(N));
     }
 }

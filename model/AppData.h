@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 // Whether one command-line argument is the per-user settings switch: "-", "--" or "/" followed
 // by "APPDATAFOLDER" in any letter case (further characters after it allowed).
@@ -16,6 +17,24 @@ bool IsAppDataFolderArgument(const QString& Argument);
 
 // Whether the command-line arguments (without the program's own path) hold that switch.
 bool HasAppDataFolderSwitch(const QStringList& Arguments);
+
+// Where the settings file lives.
+enum class TSettingsPlace { BesideProgram, PerUser };
+
+// What decides it, apart from the per-user switch.
+struct TProgramFolderState {
+    QString Folder;               // the folder of the running program
+    QString InstalledBinFolder;   // the install prefix's bin folder the program was built for
+    bool HasSettingsFile = false; // a regular file "Zemtrix.ini" stands in Folder
+    bool AllowsNewFile = false;   // "Zemtrix.ini" could be created there (with missing folders)
+};
+
+// With the switch, per user. Otherwise beside the program when a settings file stands there
+// (even one that cannot be written: it is read, and a failed write at exit is reported); else per
+// user when the program runs from the folder it was installed to (a system folder no package
+// owns a settings file in) or from a folder that cannot take the file; else beside the program,
+// as a build or an unpacked copy keeps it.
+TSettingsPlace ChooseSettingsPlace(bool HasAppDataFolderSwitch, const TProgramFolderState& State);
 
 // The settings that survive from one run to the next, and the file "Zemtrix.ini" that holds
 // them. Read once at start-up (a missing file or key gives its default), written once at
@@ -44,10 +63,15 @@ public:
         FUserConfigFolder = Folder;
         FSettingsFileName.clear();
     }
+    // Replaces the install prefix's bin folder the program was built for; empty: none.
+    void SetInstalledBinFolder(const QString& Folder) {
+        FInstalledBinFolder = Folder;
+        FSettingsFileName.clear();
+    }
 
-    // Beside the program, or under "Orvelmont/Zemtrix" in the per-user configuration folder
-    // with the switch or when the file beside the program cannot be written. Decided at the
-    // first call, so reading and writing use the same file.
+    // Beside the program, or under "Orvelmont/Zemtrix" in the per-user configuration folder, as
+    // ChooseSettingsPlace decides. Decided at the first call, so reading and writing use the
+    // same file.
     QString SettingsFileName() const;
 
     // Sets every field and both sets from the file; creates nothing.
@@ -84,5 +108,6 @@ private:
     TVariableButtonData FVariableButtonData;
     QString FProgramFolder;
     QString FUserConfigFolder;
-    mutable QString FSettingsFileName; // empty until decided
+    std::optional<QString> FInstalledBinFolder; // unset: the one configured at build time
+    mutable QString FSettingsFileName;          // empty until decided
 };

@@ -74,29 +74,66 @@ QString FoldAscii(const QString& Name) {
     return Folded;
 }
 
+bool IsAscii(QStringView Text) {
+    return std::all_of(Text.begin(), Text.end(), [](QChar C) { return C.unicode() < 0x80; });
+}
+
+char FoldAscii(char C) { return C >= 'A' && C <= 'Z' ? char(C + ('a' - 'A')) : C; }
+
 // Of the folded name in UTF-8, 31 bits. Seeded per process, so that no file can be made of
 // names that all collide.
 std::uint32_t FoldedNameHash(QByteArrayView FoldedUtf8) {
     return static_cast<std::uint32_t>(qHash(FoldedUtf8, QHashSeed::globalSeed())) >> 1;
 }
 
-std::uint32_t NameHash(const QString& Folded) { return FoldedNameHash(Folded.toUtf8()); }
-
-// The hash of a name as it stands in the file, without building a string for ASCII names.
-std::uint32_t NameHash(QByteArrayView Name) {
-    if (!IsAscii(Name)) return NameHash(FoldAscii(DecodeUtf8(Name)));
+// The names the program uses are ASCII: they are folded on the stack, without a new string.
+std::uint32_t NameHash(QStringView Name) {
+    if (!IsAscii(Name)) return FoldedNameHash(FoldAscii(Name.toString()).toUtf8());
     QVarLengthArray<char, 64> Folded(Name.size());
     std::transform(Name.begin(), Name.end(), Folded.begin(),
-                   [](char C) { return C >= 'A' && C <= 'Z' ? char(C + ('a' - 'A')) : C; });
+                   [](QChar C) { return FoldAscii(char(C.unicode())); });
     return FoldedNameHash(QByteArrayView(Folded.data(), Folded.size()));
 }
 
-bool IsSameName(QByteArrayView Name, const QString& Folded) {
-    if (!IsAscii(Name)) return FoldAscii(DecodeUtf8(Name)) == Folded;
-    if (Name.size() != Folded.size()) return false;
+// The hash of a name as it stands in the file, equal to that of the same name as a string.
+std::uint32_t NameHash(QByteArrayView Name) {
+    if (!IsAscii(Name)) return FoldedNameHash(FoldAscii(DecodeUtf8(Name)).toUtf8());
+    QVarLengthArray<char, 64> Folded(Name.size());
+    std::transform(Name.begin(), Name.end(), Folded.begin(), [](char C) { return FoldAscii(C); });
+    return FoldedNameHash(QByteArrayView(Folded.data(), Folded.size()));
+}
+
+bool IsSameName(QByteArrayView Name, QStringView Other) {
+    if (!IsAscii(Name) || !IsAscii(Other))
+        return FoldAscii(DecodeUtf8(Name)) == FoldAscii(Other.toString());
+    if (Name.size() != Other.size()) return false;
     for (qsizetype i = 0; i < Name.size(); ++i)
-        if (FoldAscii(char16_t(Name[i])) != Folded[i].unicode()) return false;
+        if (FoldAscii(Name[i]) != FoldAscii(char(Other[i].unicode()))) return false;
     return true;
+}
+
+bool IsSameName(QStringView Name, QStringView Other) {
+    if (Name.size() != Other.size()) return false;
+    if (Name.data() == Other.data()) return true; // the program passes the same strings each time
+    for (qsizetype i = 0; i < Name.size(); ++i)
+        if (FoldAscii(Name[i].unicode()) != FoldAscii(Other[i].unicode())) return false;
+    return true;
+}
+
+// A key line being built: most fit on the stack.
+using TLineBuffer = QVarLengthArray<char, 256>;
+
+// As QString::toUtf8 (a lone surrogate becomes "?"), without a temporary for ASCII text.
+template <class TBuffer> void AppendUtf8(TBuffer& Out, QStringView Text) {
+    if (!IsAscii(Text)) {
+        const QByteArray Utf8 = Text.toUtf8();
+        Out.append(Utf8.constData(), Utf8.size());
+        return;
+    }
+    const qsizetype Old = Out.size();
+    Out.resize(Old + Text.size());
+    std::transform(Text.begin(), Text.end(), Out.begin() + Old,
+                   [](QChar C) { return char(C.unicode()); });
 }
 
 // The text of the line starting at Start, without its ending; a lone CR before the end stays
@@ -139,27 +176,48 @@ bool IsQuotedPair(const QString& Text) {
            (Text.front() == u'"' || Text.front() == u'\'');
 }
 
-QString Unquote(const QString& Text) {
-    return IsQuotedPair(Text) ? Text.mid(1, Text.size() - 2) : Text;
+// Quotes are ASCII and never part of a multi-byte character, so they are removed before decoding.
+QByteArrayView ValueOf(QByteArrayView Line) {
+    QByteArrayView Value = SplitLine(Line).Value;
+    const bool IsQuoted = Value.size() >= 2 && Value.front() == Value.back() &&
+                          (Value.front() == '"' || Value.front() == '\'');
+    return IsQuoted ? Value.sliced(1, Value.size() - 2) : Value;
 }
-
-QString ValueOf(QByteArrayView Line) { return Unquote(DecodeUtf8(SplitLine(Line).Value)); }
 
 // Reading trims blanks and removes enclosing quotes, so such values are written quoted to come
 // back unchanged; a line break would end the line and could inject a key, so it becomes a blank.
-QString EncodeValue(const QString& Value) {
-    QString Single = Value;
-    Single.replace(u'\r', u' ').replace(u'\n', u' ');
+// Built in one buffer: a settings file writes every key, and a small file should cost little.
+void BuildKeyLine(const QString& Key, const QString& Value, TLineBuffer& Line) {
+    QString WithoutBreaks;
+    if (Value.contains(u'\r') || Value.contains(u'\n'))
+        WithoutBreaks = QString(Value).replace(u'\r', u' ').replace(u'\n', u' ');
+    // Read only: a non-const QString would copy its text at front() and back().
+    const QString& Single = WithoutBreaks.isNull() ? Value : WithoutBreaks;
     const bool NeedsQuotes =
         !Single.isEmpty() &&
         (Single.front() == u' ' || Single.front() == u'\t' || Single.back() == u' ' ||
          Single.back() == u'\t' || IsQuotedPair(Single));
-    return NeedsQuotes ? u'"' + Single + u'"' : Single;
+    AppendUtf8(Line, Key);
+    Line.append('=');
+    if (NeedsQuotes) Line.append('"');
+    AppendUtf8(Line, Single);
+    if (NeedsQuotes) Line.append('"');
 }
 
-bool ReadsBackAs(const QByteArray& Line, TLineKind Kind, const QString& FoldedName) {
+bool ReadsBackAs(QByteArrayView Line, TLineKind Kind, QStringView Name) {
     const TLineParts Parts = SplitLine(Line);
-    return !Line.contains('\n') && Parts.Kind == Kind && IsSameName(Parts.Name, FoldedName);
+    return !Line.contains('\n') && Parts.Kind == Kind && IsSameName(Parts.Name, Name);
+}
+
+// Whether "[" Name "]" reads back as a header of Name; for ASCII names without building it.
+bool IsSectionNameWritable(const QString& Name) {
+    if (!IsAscii(QStringView(Name))) {
+        const QByteArray Header = (u'[' + Name + u']').toUtf8();
+        return ReadsBackAs(Header, lkSection, Name);
+    }
+    const bool HasOuterBlank = !Name.isEmpty() && (IsBlank(char(Name.front().unicode())) ||
+                                                   IsBlank(char(Name.back().unicode())));
+    return !HasOuterBlank && !Name.contains(u']') && !Name.contains(u'\n');
 }
 
 qsizetype LengthOfLeadingMarks(const QByteArray& Text) {
@@ -223,11 +281,7 @@ std::optional<TIniFile> TIniFile::Load(const QString& FileName) {
     return FromBytes(Bytes);
 }
 
-TIniFile::TName TIniFile::MakeName(const QString& Name) {
-    TName Result{FoldAscii(Name), 0};
-    Result.Hash = NameHash(Result.Folded);
-    return Result;
-}
+TIniFile::TName TIniFile::MakeName(const QString& Name) { return {Name, NameHash(Name)}; }
 
 // Two passes: the first counts the lines that may need an entry, so the index is allocated once;
 // capacity that is never filled is never touched either. Lines starting beyond the reach of a
@@ -260,11 +314,13 @@ QByteArrayView TIniFile::LineAt(qsizetype Start) const {
 
 bool TIniFile::HasName(const TEntry& Entry, const TName& Name) const {
     return (Entry.HashAndKind >> 1) == Name.Hash &&
-           IsSameName(SplitLine(LineAt(Entry.Start)).Name, Name.Folded);
+           IsSameName(SplitLine(LineAt(Entry.Start)).Name, Name.Name);
 }
 
 const std::vector<std::uint32_t>& TIniFile::HeadersOf(const TName& Section) const {
-    if (FIsCacheValid && FCachedSection.Folded == Section.Folded) return FCachedHeaders;
+    if (FIsCacheValid && FCachedSection.Hash == Section.Hash &&
+        IsSameName(FCachedSection.Name, Section.Name))
+        return FCachedHeaders;
     FCachedHeaders.clear();
     // A header spelt like the one before needs no new comparison; damaged files repeat lines.
     QByteArrayView Previous;
@@ -273,14 +329,14 @@ const std::vector<std::uint32_t>& TIniFile::HeadersOf(const TName& Section) cons
         const TEntry& Entry = FEntries[i];
         if ((Entry.HashAndKind & 1) == 0 || (Entry.HashAndKind >> 1) != Section.Hash) continue;
         const QByteArrayView Name = SplitLine(LineAt(Entry.Start)).Name;
-        if (Previous.isNull() || Name != Previous)
-            IsPreviousMatch = IsSameName(Name, Section.Folded);
+        if (Previous.isNull() || Name != Previous) IsPreviousMatch = IsSameName(Name, Section.Name);
         Previous = Name;
         const bool HasKeys = i + 1 < FEntries.size() && (FEntries[i + 1].HashAndKind & 1) == 0;
         if (IsPreviousMatch && (FCachedHeaders.empty() || HasKeys))
             FCachedHeaders.push_back(static_cast<std::uint32_t>(i));
     }
     FCachedSection = Section;
+    FCachedAnchor.reset();
     FIsCacheValid = true;
     return FCachedHeaders;
 }
@@ -293,15 +349,22 @@ std::optional<std::size_t> TIniFile::FindKeyEntry(const TName& Section, const TN
     return std::nullopt;
 }
 
+// Edits are sorted by position; a replaced line shares its position only with lines added
+// before it.
 std::optional<std::size_t> TIniFile::FindReplacement(qsizetype Start) const {
-    for (std::size_t i = 0; i < FEdits.size(); ++i)
-        if (FEdits[i].Position == Start && FEdits[i].Length > 0) return i;
+    auto At = std::lower_bound(FEdits.begin(), FEdits.end(), Start,
+                               [](const TEdit& Edit, qsizetype P) { return Edit.Position < P; });
+    for (; At != FEdits.end() && At->Position == Start; ++At)
+        if (At->Length > 0) return std::size_t(At - FEdits.begin());
     return std::nullopt;
 }
 
-TIniFile::TAddedKey* TIniFile::FindAddedKey(const QString& Section, const QString& Key) {
+TIniFile::TAddedKey* TIniFile::FindAddedKey(const TName& Section, const TName& Key) {
+    if (!std::binary_search(FAddedHashes.begin(), FAddedHashes.end(), AddedHash(Section, Key)))
+        return nullptr;
     auto Matches = [&](const TAddedKey& Line) {
-        return Line.Section == Section && Line.Key == Key;
+        return Line.Key.Hash == Key.Hash && Line.Section.Hash == Section.Hash &&
+               IsSameName(Line.Key.Name, Key.Name) && IsSameName(Line.Section.Name, Section.Name);
     };
     for (TEdit& Edit : FEdits)
         if (Edit.Length == 0 && Matches(Edit.Line)) return &Edit.Line;
@@ -311,22 +374,24 @@ TIniFile::TAddedKey* TIniFile::FindAddedKey(const QString& Section, const QStrin
     return nullptr;
 }
 
-const TIniFile::TAddedKey* TIniFile::FindAddedKey(const QString& Section,
-                                                  const QString& Key) const {
+const TIniFile::TAddedKey* TIniFile::FindAddedKey(const TName& Section, const TName& Key) const {
     return const_cast<TIniFile*>(this)->FindAddedKey(Section, Key);
 }
 
 // Keys are added after the last non-blank line of the section's first block, so the blank
 // lines that close it stay between it and the next section.
 std::optional<qsizetype> TIniFile::AnchorInSection(const TName& Section) const {
-    for (const TEdit& Edit : FEdits)
-        if (Edit.Length == 0 && Edit.Line.Section == Section.Folded) return Edit.Position;
     const std::vector<std::uint32_t>& Headers = HeadersOf(Section);
     if (Headers.empty()) return std::nullopt;
-    std::size_t Next = Headers.front() + 1;
+    if (!FCachedAnchor) FCachedAnchor = AnchorAfterHeader(Headers.front());
+    return FCachedAnchor;
+}
+
+qsizetype TIniFile::AnchorAfterHeader(std::size_t Header) const {
+    std::size_t Next = Header + 1;
     while (Next < FEntries.size() && (FEntries[Next].HashAndKind & 1) == 0) ++Next;
     const qsizetype BlockEnd = Next < FEntries.size() ? FEntries[Next].Start : FText.size();
-    const qsizetype HeaderStart = FEntries[Headers.front()].Start;
+    const qsizetype HeaderStart = FEntries[Header].Start;
     const qsizetype HeaderNewline = FText.indexOf('\n', HeaderStart);
     const qsizetype AfterHeader = HeaderNewline < 0 ? FText.size() : HeaderNewline + 1;
     return EndOfLastNonBlankLine(AfterHeader, BlockEnd);
@@ -346,34 +411,68 @@ qsizetype TIniFile::EndOfLastNonBlankLine(qsizetype From, qsizetype To) const {
     return Newline < 0 ? Text.size() : Newline + 1;
 }
 
-void TIniFile::ReplaceLine(qsizetype Start, const QByteArray& Text) {
-    if (const auto Existing = FindReplacement(Start)) {
-        FEdits[*Existing].Line.Text = Text;
+// A line that would not change gets no edit: rewriting an unchanged file allocates nothing.
+void TIniFile::ReplaceLine(qsizetype Start, QByteArrayView Text) {
+    const auto Existing = FindReplacement(Start);
+    const QByteArrayView Current =
+        Existing ? QByteArrayView(FEdits[*Existing].Line.Text) : LineAt(Start);
+    if (Current == Text) return;
+    if (Existing) {
+        FEdits[*Existing].Line.Text = Text.toByteArray();
         return;
     }
+    ReserveEdits();
     const auto Where =
         std::lower_bound(FEdits.begin(), FEdits.end(), Start,
                          [](const TEdit& Edit, qsizetype P) { return Edit.Position < P; });
-    FEdits.insert(Where, TEdit{Start, LineAt(Start).size(), {QString(), QString(), Text}});
+    FEdits.insert(Where, TEdit{Start, LineAt(Start).size(), {{}, {}, Text.toByteArray()}});
+}
+
+// A settings file writes some 70 keys: room for them at once instead of growing step by step.
+void TIniFile::ReserveEdits() {
+    if (FEdits.capacity() == 0) FEdits.reserve(InitialEdits);
+}
+
+std::uint64_t TIniFile::AddedHash(const TName& Section, const TName& Key) {
+    return std::uint64_t{Section.Hash} << 32 | Key.Hash;
+}
+
+void TIniFile::RememberAdded(const TAddedKey& Line) {
+    const std::uint64_t Hash = AddedHash(Line.Section, Line.Key);
+    FAddedHashes.insert(std::lower_bound(FAddedHashes.begin(), FAddedHashes.end(), Hash), Hash);
 }
 
 void TIniFile::AddLine(qsizetype Position, const TAddedKey& Line) {
+    RememberAdded(Line);
+    ReserveEdits();
     const auto Where =
         std::upper_bound(FEdits.begin(), FEdits.end(), Position,
                          [](qsizetype P, const TEdit& Edit) { return P < Edit.Position; });
     FEdits.insert(Where, TEdit{Position, 0, Line});
 }
 
-void TIniFile::AppendToSection(const QString& Section, const QByteArray& Header,
-                               const TAddedKey& Line) {
-    auto Found =
-        std::find_if(FAppended.begin(), FAppended.end(),
-                     [&](const TAppendedSection& Appended) { return Appended.Name == Section; });
-    if (Found == FAppended.end()) Found = FAppended.insert(FAppended.end(), {Section, Header, {}});
+void TIniFile::AppendToSection(const TAddedKey& Line) {
+    auto Found = std::find_if(FAppended.begin(), FAppended.end(), [&](const TAppendedSection& A) {
+        return A.Name.Hash == Line.Section.Hash && IsSameName(A.Name.Name, Line.Section.Name);
+    });
+    if (Found == FAppended.end()) {
+        QByteArray Header("[");
+        AppendUtf8(Header, Line.Section.Name);
+        Header += ']';
+        Found = FAppended.insert(FAppended.end(), {Line.Section, Header, {}});
+        Found->Keys.reserve(InitialEdits);
+    }
     Found->Keys.push_back(Line);
+    RememberAdded(Line);
 }
 
 std::optional<QString> TIniFile::ReadString(const QString& Section, const QString& Key) const {
+    const std::optional<QByteArrayView> Value = ReadUtf8(Section, Key);
+    if (!Value) return std::nullopt;
+    return DecodeUtf8(*Value);
+}
+
+std::optional<QByteArrayView> TIniFile::ReadUtf8(const QString& Section, const QString& Key) const {
     const TName FoldedSection = MakeName(Section);
     const TName FoldedKey = MakeName(Key);
     if (const auto Entry = FindKeyEntry(FoldedSection, FoldedKey)) {
@@ -383,7 +482,7 @@ std::optional<QString> TIniFile::ReadString(const QString& Section, const QStrin
                                    : LineAt(Start));
     }
     // A key is added only where the text read has none, so the one read comes first.
-    if (const TAddedKey* Added = FindAddedKey(FoldedSection.Folded, FoldedKey.Folded))
+    if (const TAddedKey* Added = FindAddedKey(FoldedSection, FoldedKey))
         return ValueOf(Added->Text);
     return std::nullopt;
 }
@@ -391,21 +490,20 @@ std::optional<QString> TIniFile::ReadString(const QString& Section, const QStrin
 void TIniFile::WriteString(const QString& Section, const QString& Key, const QString& Value) {
     const TName FoldedSection = MakeName(Section);
     const TName FoldedKey = MakeName(Key);
-    const QByteArray Header = (u'[' + Section + u']').toUtf8();
-    const QByteArray Text = (Key + u'=' + EncodeValue(Value)).toUtf8();
-    if (!ReadsBackAs(Header, lkSection, FoldedSection.Folded) ||
-        !ReadsBackAs(Text, lkKey, FoldedKey.Folded))
-        return;
+    TLineBuffer Buffer;
+    BuildKeyLine(Key, Value, Buffer);
+    const QByteArrayView Text(Buffer.data(), Buffer.size());
+    if (!IsSectionNameWritable(Section) || !ReadsBackAs(Text, lkKey, Key)) return;
     if (const auto Entry = FindKeyEntry(FoldedSection, FoldedKey)) {
         ReplaceLine(FEntries[*Entry].Start, Text);
-    } else if (TAddedKey* Added = FindAddedKey(FoldedSection.Folded, FoldedKey.Folded)) {
-        Added->Text = Text;
+    } else if (TAddedKey* Added = FindAddedKey(FoldedSection, FoldedKey)) {
+        if (QByteArrayView(Added->Text) != Text) Added->Text = Text.toByteArray();
     } else {
-        const TAddedKey Line{FoldedSection.Folded, FoldedKey.Folded, Text};
+        const TAddedKey Line{FoldedSection, FoldedKey, Text.toByteArray()};
         if (const auto Anchor = AnchorInSection(FoldedSection))
             AddLine(*Anchor, Line);
         else
-            AppendToSection(FoldedSection.Folded, Header, Line);
+            AppendToSection(Line);
     }
 }
 
@@ -413,6 +511,9 @@ void TIniFile::WriteString(const QString& Section, const QString& Key, const QSt
 std::vector<QByteArrayView> TIniFile::Pieces() const {
     const QByteArrayView Text(FText);
     std::vector<QByteArrayView> Pieces;
+    std::size_t Count = 2 + 4 * FEdits.size();
+    for (const TAppendedSection& Appended : FAppended) Count += 3 * (1 + Appended.Keys.size());
+    Pieces.reserve(Count);
     if (FHasByteOrderMark) Pieces.push_back(Utf8Bom);
     // A last line without ending gets one when a line is added after it.
     bool NeedsEnding = Text.size() > FBodyStart && !Text.endsWith('\n');

@@ -36,6 +36,8 @@ public:
     // The text after the first "=", blanks trimmed and one pair of enclosing quotes removed;
     // nullopt when the section or key is missing.
     std::optional<QString> ReadString(const QString& Section, const QString& Key) const;
+    // The same value undecoded (UTF-8): a view into the document, valid until its next write.
+    std::optional<QByteArrayView> ReadUtf8(const QString& Section, const QString& Key) const;
     // Replaces the key's value in place, else appends the key at the end of its section, else
     // appends the section at the end. CR and LF in Value are written as blanks, and a value
     // that would lose blanks or quotes on reading is written quoted. A name that would not read
@@ -46,13 +48,16 @@ public:
     // UTF-8, beginning with one byte-order mark when the UTF-8 text read had any.
     QByteArray ToBytes() const;
     // Creates the folder with its parents and replaces the file in one atomic step; an existing
-    // file in a folder that allows no new file is rewritten in place instead. On failure throws
-    // EIniFileWriteError and leaves an existing file as it was.
+    // file beside which no temporary file can be made is rewritten in place instead
+    // (ReplaceFileContents). On failure throws EIniFileWriteError and leaves an existing file as
+    // it was.
     void Save(const QString& FileName) const;
 
 private:
+    // A name as the caller spelt it (copies of a QString share its text) and the hash of its
+    // folded form; names compare with ASCII case folding.
     struct TName {
-        QString Folded;
+        QString Name;
         std::uint32_t Hash = 0;
     };
     // A key or section line of the text read.
@@ -62,8 +67,8 @@ private:
     };
     // A key line written where the text read had none.
     struct TAddedKey {
-        QString Section; // folded names
-        QString Key;
+        TName Section;
+        TName Key;
         QByteArray Text; // without line ending
     };
     // A written line inside the text read: the new text of the key line of Length bytes at
@@ -74,10 +79,12 @@ private:
         TAddedKey Line;
     };
     struct TAppendedSection {
-        QString Name; // folded
+        TName Name;
         QByteArray Header;
         std::vector<TAddedKey> Keys;
     };
+
+    static constexpr std::size_t InitialEdits = 32;
 
     static TName MakeName(const QString& Name);
     void IndexLines();
@@ -86,13 +93,17 @@ private:
     const std::vector<std::uint32_t>& HeadersOf(const TName& Section) const;
     std::optional<std::size_t> FindKeyEntry(const TName& Section, const TName& Key) const;
     std::optional<std::size_t> FindReplacement(qsizetype Start) const;
-    TAddedKey* FindAddedKey(const QString& Section, const QString& Key);
-    const TAddedKey* FindAddedKey(const QString& Section, const QString& Key) const;
+    TAddedKey* FindAddedKey(const TName& Section, const TName& Key);
+    const TAddedKey* FindAddedKey(const TName& Section, const TName& Key) const;
     std::optional<qsizetype> AnchorInSection(const TName& Section) const;
+    qsizetype AnchorAfterHeader(std::size_t Header) const;
+    static std::uint64_t AddedHash(const TName& Section, const TName& Key);
+    void RememberAdded(const TAddedKey& Line);
+    void ReserveEdits();
     qsizetype EndOfLastNonBlankLine(qsizetype From, qsizetype To) const;
-    void ReplaceLine(qsizetype Start, const QByteArray& Text);
+    void ReplaceLine(qsizetype Start, QByteArrayView Text);
     void AddLine(qsizetype Position, const TAddedKey& Line);
-    void AppendToSection(const QString& Section, const QByteArray& Header, const TAddedKey& Line);
+    void AppendToSection(const TAddedKey& Line);
     std::vector<QByteArrayView> Pieces() const;
 
     QByteArray FText; // UTF-8; the byte-order marks read occupy its first FBodyStart bytes
@@ -107,5 +118,9 @@ private:
     // is compared once per section, not per key.
     mutable TName FCachedSection;
     mutable std::vector<std::uint32_t> FCachedHeaders;
+    mutable std::optional<qsizetype> FCachedAnchor; // of that section, once asked for
     mutable bool FIsCacheValid = false;
+    // Section and key hashes of the lines added, sorted: most keys a write adds are new, and
+    // this tells so without visiting every line added before.
+    std::vector<std::uint64_t> FAddedHashes;
 };

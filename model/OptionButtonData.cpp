@@ -35,12 +35,25 @@ std::size_t SlotIndex(std::int32_t Number) {
     return static_cast<std::size_t>(Number - 1);
 }
 
+// Decoded once and shared by every set, so a new set allocates nothing.
+const std::array<QString, 2 * TOptionButtonData::Count>& DefaultTexts() {
+    static const auto Texts = [] {
+        std::array<QString, 2 * TOptionButtonData::Count> Decoded;
+        for (std::size_t i = 0; i < OptionDefaults.size(); ++i) {
+            Decoded[2 * i] = QString::fromUtf8(OptionDefaults[i].Title);
+            Decoded[2 * i + 1] = QString::fromUtf8(OptionDefaults[i].Expression);
+        }
+        return Decoded;
+    }();
+    return Texts;
+}
+
 } // namespace
 
 TOptionButtonData::TOptionButtonData() {
     for (std::size_t i = 0; i < OptionDefaults.size(); ++i) {
-        FTitle[i] = QString::fromUtf8(OptionDefaults[i].Title);
-        FExpression[i] = QString::fromUtf8(OptionDefaults[i].Expression);
+        FTitle[i] = DefaultTexts()[2 * i];
+        FExpression[i] = DefaultTexts()[2 * i + 1];
     }
     FWidth.fill(DesignWidth);
 }

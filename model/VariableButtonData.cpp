@@ -13,10 +13,15 @@ std::size_t SlotIndex(std::int32_t Number) {
 } // namespace
 
 TVariableButtonData::TVariableButtonData() {
-    for (std::int32_t Number = 1; Number <= Count; ++Number) {
-        SetTitle(Number, QStringLiteral("V%1").arg(Number));
-        SetValue(Number, QStringLiteral("0"));
-    }
+    // Formatted once and shared by every set, so a new set allocates nothing.
+    static const auto Titles = [] {
+        std::array<QString, Count> Names;
+        for (std::int32_t Number = 1; Number <= Count; ++Number)
+            Names[std::size_t(Number - 1)] = QStringLiteral("V%1").arg(Number);
+        return Names;
+    }();
+    FTitle = Titles;
+    FValue.fill(QStringLiteral("0"));
 }
 
 void TVariableButtonData::Assign(const TVariableButtonData& Source) {

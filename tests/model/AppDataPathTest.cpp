@@ -44,7 +44,7 @@ TEST_F(AppDataFileTest, AFolderThatCannotBeCreatedFailsWithThePath) {
 namespace {
 
 // Program folder "<Dir>/<Name>/program" with the given modes (0 for no file, -1 for a directory
-// in place of the file).
+// in place of the file). A settings file that is there is used even when it cannot be written.
 struct TProgramFolderCase {
     const char* Name;
     int FolderMode;
@@ -58,8 +58,8 @@ const TProgramFolderCase ProgramFolderCases[] = {
     {"WritableFolderWithWritableFile", 0777, 0666, true},
     {"ReadOnlyFolderWithWritableFile", 0555, 0666, true},
     {"ReadOnlyFolderWithoutFile", 0555, 0, false},
-    {"ReadOnlyFolderWithReadOnlyFile", 0555, 0444, false},
-    {"WritableFolderWithReadOnlyFile", 0777, 0444, false},
+    {"ReadOnlyFolderWithReadOnlyFile", 0555, 0444, true},
+    {"WritableFolderWithReadOnlyFile", 0777, 0444, true},
     {"DirectoryInPlaceOfTheFile", 0777, -1, false},
 };
 // clang-format on
@@ -92,6 +92,112 @@ TEST_F(AppDataFileTest, AProgramFolderThatCannotBeWrittenGivesWayToThePerUserFol
         })) << "expected "
             << Expected.toStdString();
         SetMode(Folder, 0755);
+    }
+}
+
+// A settings file beside the program that cannot be written is still the one read; at exit
+// the failed write is reported with its path, and neither file changes.
+TEST_F(AppDataFileTest, AReadOnlyFileBesideTheProgramIsReadAndItsFailedWriteReported) {
+    ASSERT_TRUE(SetMode(Dir.path(), 0755));
+    const QByteArray Old("[Program]\nLeft=10\n[Display]\nRoundDecimal=3\n");
+    WriteBytes(ProgramFile(), Old);
+    ASSERT_TRUE(SetMode(ProgramFile(), 0444));
+    ASSERT_TRUE(SetMode(ProgramFolder(), 0777));
+    EXPECT_TRUE(InUnprivilegedChild([&] {
+        TAppData Child;
+        Child.SetProgramFolder(ProgramFolder());
+        Child.SetUserConfigFolder(Dir.filePath("config"));
+        Child.Read();
+        if (Child.Left != 10 || Child.RoundDecimal != 3) return false;
+        Child.Left = 20;
+        try {
+            Child.Write();
+        } catch (const EIniFileWriteError& Error) {
+            return Error.Message() == ProgramFile() + QString::fromUtf8(" に書き込めません");
+        }
+        return false;
+    }));
+    EXPECT_EQ(ReadBytes(ProgramFile()), Old);
+    EXPECT_FALSE(QFileInfo::exists(UserFile()));
+}
+
+namespace {
+
+struct TPlaceCase {
+    const char* Name;
+    bool HasSwitch;
+    const char* Folder;
+    bool HasSettingsFile;
+    bool AllowsNewFile;
+    TSettingsPlace Expected;
+};
+
+constexpr TSettingsPlace Beside = TSettingsPlace::BesideProgram;
+constexpr TSettingsPlace PerUser = TSettingsPlace::PerUser;
+
+// The program installed to "/usr/local/bin" (as root, which may write there) against a build
+// or unpacked folder.
+// clang-format off
+const TPlaceCase PlaceCases[] = {
+    {"InstalledWithoutFile", false, "/usr/local/bin", false, true, PerUser},
+    {"InstalledSpeltWithATrailingSlash", false, "/usr/local/bin/", false, true, PerUser},
+    {"InstalledWithAFileBesideIt", false, "/usr/local/bin", true, true, Beside},
+    {"InstalledWithAReadOnlyFileBesideIt", false, "/usr/local/bin", true, false, Beside},
+    {"InstalledWithTheSwitch", true, "/usr/local/bin", true, true, PerUser},
+    {"BuildFolderWithoutFile", false, "/home/u/zemtrix/build/bin", false, true, Beside},
+    {"BuildFolderWithAFile", false, "/home/u/zemtrix/build/bin", true, true, Beside},
+    {"UnpackedInAnotherBinFolder", false, "/opt/zemtrix/bin", false, true, Beside},
+    {"ReadOnlyFolderWithoutFile", false, "/opt/zemtrix/bin", false, false, PerUser},
+    {"ReadOnlyFolderWithAReadOnlyFile", false, "/opt/zemtrix/bin", true, false, Beside},
+    {"BuildFolderWithTheSwitch", true, "/home/u/zemtrix/build/bin", true, true, PerUser},
+};
+// clang-format on
+
+} // namespace
+
+TEST(SettingsPlaceTest, AnInstalledCopyKeepsItsSettingsPerUserUnlessAFileStandsBesideIt) {
+    for (const TPlaceCase& Case : PlaceCases) {
+        SCOPED_TRACE(Case.Name);
+        TProgramFolderState State;
+        State.Folder = QString::fromLatin1(Case.Folder);
+        State.InstalledBinFolder = QStringLiteral("/usr/local/bin");
+        State.HasSettingsFile = Case.HasSettingsFile;
+        State.AllowsNewFile = Case.AllowsNewFile;
+        EXPECT_EQ(ChooseSettingsPlace(Case.HasSwitch, State), Case.Expected);
+    }
+}
+
+// The same rule through the file system: the program folder is the configured bin folder.
+TEST_F(AppDataFileTest, AProgramInItsInstalledBinFolderUsesThePerUserFileUnlessOneIsBesideIt) {
+    ASSERT_TRUE(QDir().mkpath(ProgramFolder()));
+    Data.SetInstalledBinFolder(ProgramFolder());
+    EXPECT_EQ(Data.SettingsFileName(), UserFile());
+    Data.Write();
+    EXPECT_FALSE(QFileInfo::exists(ProgramFile()));
+    EXPECT_TRUE(QFileInfo(UserFile()).isFile());
+
+    WriteBytes(ProgramFile(), "[Program]\nLeft=5\n");
+    TAppData WithFile;
+    WithFile.SetProgramFolder(ProgramFolder());
+    WithFile.SetUserConfigFolder(Dir.filePath("config"));
+    WithFile.SetInstalledBinFolder(ProgramFolder());
+    EXPECT_EQ(WithFile.SettingsFileName(), ProgramFile());
+    WithFile.Read();
+    EXPECT_EQ(WithFile.Left, 5);
+}
+
+// The build's own install prefix, and the prefix its package installs to (root writing
+// /usr/bin/Zemtrix.ini would leave a file no package owns).
+TEST(SettingsPlaceTest, TheInstalledBinFoldersAreTheConfiguredOneAndThePackagesOne) {
+    for (const char* Folder : {ZEMTRIX_TEST_INSTALL_BINDIR, ZEMTRIX_TEST_PACKAGE_BINDIR}) {
+        SCOPED_TRACE(Folder);
+        TAppData Data;
+        Data.SetProgramFolder(QString::fromUtf8(Folder));
+        Data.SetUserConfigFolder(QStringLiteral("/nonexistent/config"));
+        if (QFileInfo::exists(QString::fromUtf8(Folder) + QStringLiteral("/Zemtrix.ini")))
+            continue; // a settings file standing there is the one used
+        EXPECT_EQ(Data.SettingsFileName(),
+                  QStringLiteral("/nonexistent/config/Orvelmont/Zemtrix/Zemtrix.ini"));
     }
 }
 
