@@ -13,7 +13,7 @@ CMAKE_GEN  := -G Ninja
 
 BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
 RUN_PKGS   := fonts-ipafont-gothic
-TEST_PKGS  := desktop-file-utils appstream clang-format xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi dpkg-dev
+TEST_PKGS  := desktop-file-utils appstream clang-format xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi dpkg-dev weston qt6-wayland
 PACKAGE_PKGS := dpkg-dev
 FUZZ_PKGS  := clang libclang-rt-14-dev
 

@@ -91,4 +91,9 @@ int SmallestFontPixelSize(int ADesignPixelSize) {
     return ScaledFontPixelSize(ADesignPixelSize, ScaleOf(LowestScaleStep));
 }
 
+TWindowControl WindowControlOf(QStringView APlatformName) {
+    const bool isWayland = APlatformName.startsWith(u"wayland");
+    return {.CanPlaceWindow = !isWayland, .CanStayOnTop = !isWayland};
+}
+
 } // namespace WindowLayout

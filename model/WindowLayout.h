@@ -5,6 +5,7 @@
 // scale 1 unless a name says otherwise.
 
 #include <QRect>
+#include <QStringView>
 
 namespace WindowLayout {
 
@@ -60,5 +61,15 @@ int ClientWidth(double AScale, bool AIsHistoryBeside);
 // the single client area, at AX = the scaled design width the second half of the double one.
 QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey,
                        bool AIsNumericKey);
+
+// What the program may do with its own window, by the name of Qt's platform plugin
+// (QGuiApplication::platformName()). Wayland ("wayland", "wayland-egl", ...) leaves placing a
+// window and keeping it above the others to the compositor: a client can request neither. The
+// other platforms let the program do both.
+struct TWindowControl {
+    bool CanPlaceWindow = true;
+    bool CanStayOnTop = true;
+};
+TWindowControl WindowControlOf(QStringView APlatformName);
 
 } // namespace WindowLayout

@@ -29,6 +29,7 @@
 #include "model/OptionButtonRow.h"
 #include "model/RoundSelector.h"
 #include "model/VariableButtonData.h"
+#include "model/WindowLayout.h"
 #include "ui/ScientificPanelList.h"
 
 #include <QPoint>
@@ -119,6 +120,13 @@ public:
 
     // The address "Homepage" opens.
     static const char* const HomepageUrl;
+    // The text "Top most" shows while the window system does not let the program keep its
+    // window on top.
+    static const char* const TopMostUnavailableTip;
+
+    // For tests: windows created from now on behave as on the platform named AName (as
+    // QGuiApplication::platformName() gives it); an empty name returns to the running platform.
+    static void OverridePlatformNameForTests(const QString& AName);
 
 protected:
     // MainWin.cpp: window shortcuts and dragging the window by its panels.
@@ -251,6 +259,11 @@ private:
     // when AVertical is negative (where the slide-in starts), else at the top; brings it to front.
     void PlaceHistoryPanel(float X, float AVertical);
     void ApplyScaledStyleSheet(double AScale);
+    // What the window system lets the program do with its window: decided once, at creation.
+    void DecideWindowControl();
+    // Disables "Top most", with a tip saying why, where the window system cannot keep a window
+    // on top.
+    void ApplyWindowControl();
     bool IsStayOnTop() const;
     void SetStayOnTop(bool AIsOn);
     void ReplaceWindowFlags(Qt::WindowFlags AFlags);
@@ -360,6 +373,7 @@ private:
     QPoint DragStart;          // pointer position less window position while the window is dragged
     bool IsDragging = false;   // the left button went down on the panel
     bool IsDragMoving = false; // and the window follows the pointer
+    WindowLayout::TWindowControl WindowControl;
     int ScientificPanelNumber = 0;
     int AnimateNumericPanelStyle = 1;
     int AnimateScientificPanelStyle = 1;

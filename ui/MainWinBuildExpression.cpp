@@ -161,6 +161,7 @@ void TMainForm::BuildPopupMenu() {
         if (entry.Click) connect(action, &QAction::triggered, this, entry.Click);
     }
     RoundOffItem->setChecked(true);
+    ExpressionPanelPopupMenu->setToolTipsVisible(true); // an entry that cannot be used says why
 
     for (QWidget* widget :
          {static_cast<QWidget*>(ExpressionPanel), static_cast<QWidget*>(Panel3),

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGraphicsOpacityEffect>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QUrl>
 #include <QWindow>
@@ -35,10 +36,22 @@ void SetOpacity(QWidget* AWidget, qreal AOpacity) {
     AWidget->setGraphicsEffect(effect);
 }
 
+QString& PlatformNameOverride() {
+    static QString name;
+    return name;
+}
+
 } // namespace
 
 // The same address as the application's metadata gives.
 const char* const TMainForm::HomepageUrl = "https://www.orvelmont.com/zemtrix/";
+
+const char* const TMainForm::TopMostUnavailableTip =
+    "Not available on Wayland: only the compositor can keep a window above the others.";
+
+void TMainForm::OverridePlatformNameForTests(const QString& AName) {
+    PlatformNameOverride() = AName;
+}
 
 double TMainForm::ScaleFactor() const { return WindowLayout::ScaleOf(WindowScaleNumber); }
 
@@ -98,6 +111,20 @@ void TMainForm::ApplyScaledStyleSheet(double AScale) {
     setStyleSheet(ScaledStyleSheet(BaseStyleSheet, AScale));
 }
 
+void TMainForm::DecideWindowControl() {
+    const QString& name = PlatformNameOverride();
+    WindowControl =
+        WindowLayout::WindowControlOf(name.isEmpty() ? QGuiApplication::platformName() : name);
+}
+
+// An entry that seemed to work but changed nothing would mislead; it stays visible, so the tip
+// can say why it does nothing here.
+void TMainForm::ApplyWindowControl() {
+    if (WindowControl.CanStayOnTop) return;
+    TopMostMenuItem->setEnabled(false);
+    TopMostMenuItem->setToolTip(QString::fromLatin1(TopMostUnavailableTip));
+}
+
 bool TMainForm::IsStayOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
 void TMainForm::SetStayOnTop(bool AIsOn) {
@@ -113,7 +140,7 @@ void TMainForm::ReplaceWindowFlags(Qt::WindowFlags AFlags) {
     const QPoint position = pos();
     setWindowFlags(AFlags);
     if (!wasVisible) return;
-    move(position);
+    if (WindowControl.CanPlaceWindow) move(position);
     show();
     activateWindow();
 }
@@ -133,7 +160,7 @@ void TMainForm::RecreateNativeWindow(Qt::WindowFlags AFlags) {
     destroy();
     SetTranslucentBackground();
     setWindowFlags(AFlags);
-    move(position);
+    if (WindowControl.CanPlaceWindow) move(position);
     if (!wasVisible) return;
     show();
     activateWindow();
@@ -173,7 +200,8 @@ void TMainForm::ApplyTransparency() {
 }
 
 // Without a title bar the window is moved by dragging the expression panel's background: by the
-// window manager where it offers that, else by following the pointer.
+// window manager where it offers that, else by following the pointer. A Wayland compositor moves
+// a window only itself; there the window does not follow the pointer when it refuses.
 bool TMainForm::MoveWindowByDrag(QObject* AWatched, QEvent* AEvent) {
     if (!IsTransparency || (AWatched != ExpressionPanel && AWatched != Panel3)) return false;
     const auto* mouse = static_cast<QMouseEvent*>(AEvent);
@@ -190,7 +218,8 @@ bool TMainForm::MoveWindowByDrag(QObject* AWatched, QEvent* AEvent) {
         if (!IsDragMoving) {
             if ((pointer - pos() - DragStart).manhattanLength() < QApplication::startDragDistance())
                 return false;
-            if (windowHandle() && windowHandle()->startSystemMove()) {
+            if ((windowHandle() && windowHandle()->startSystemMove()) ||
+                !WindowControl.CanPlaceWindow) {
                 IsDragging = false;
                 return true;
             }

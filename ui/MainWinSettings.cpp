@@ -45,6 +45,8 @@ void TMainForm::FormCreate(const TSettingsLocation& ALocation) {
     AppData = std::make_unique<TAppData>();
     AppData->SetProgramFolder(ALocation.ProgramFolder);
     AppData->SetUserConfigFolder(ALocation.UserConfigFolder);
+    DecideWindowControl();
+    ApplyWindowControl();
     ApplySettings(ALocation);
     SetWindowScale(AppData->WindowScaleNumber);
     ExpressionEdit->setFocus();
@@ -63,7 +65,7 @@ void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
     IsNumericKey = AppData->IsNumericKey;
     AnimateNumericPanelStyle = AppData->AnimateNumericPanelStyle;
     AnimateScientificPanelStyle = AppData->AnimateScientificPanelStyle;
-    if (AppData->IsTopMost) {
+    if (AppData->IsTopMost && WindowControl.CanStayOnTop) {
         SetStayOnTop(true);
         TopMostMenuItem->setChecked(true);
     }
@@ -86,8 +88,9 @@ void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
 }
 
 // A stored left edge of 0 or more places the window's frame there; the top is used as stored.
+// Where only the compositor places windows (Wayland) the stored position is not used.
 void TMainForm::ApplyWindowPosition() {
-    if (AppData->Left < 0) return;
+    if (AppData->Left < 0 || !WindowControl.CanPlaceWindow) return;
     const QPoint position(AppData->Left, AppData->Top);
     if (!IsOnAnyScreen(QRect(position, QSize(DesignClientWidth, DesignClientHeight)))) return;
     move(position);
@@ -112,9 +115,14 @@ void TMainForm::FormDestroy() {
     CollectSettings();
 }
 
+// Where the window system neither reports a real position nor keeps a window on top (Wayland),
+// the stored position and "Top most" are written back as read: they still hold for the next
+// run under X11.
 void TMainForm::CollectSettings() {
-    AppData->Left = pos().x();
-    AppData->Top = pos().y();
+    if (WindowControl.CanPlaceWindow) {
+        AppData->Left = pos().x();
+        AppData->Top = pos().y();
+    }
     // The page is taken from what is shown, so a hidden scientific area stores page 0.
     AppData->PanelNumber = !Option1Panel->isHidden() ? 1 : !VariablePanel->isHidden() ? 2 : 0;
     AppData->IsScientificKey = IsScientificKey;
@@ -122,7 +130,7 @@ void TMainForm::CollectSettings() {
     AppData->AnimateNumericPanelStyle = AnimateNumericPanelStyle;
     AppData->AnimateScientificPanelStyle = AnimateScientificPanelStyle;
     AppData->IsDigitGroupingSeparator = IsDigitGroupingSeparator;
-    AppData->IsTopMost = IsStayOnTop();
+    if (WindowControl.CanStayOnTop) AppData->IsTopMost = IsStayOnTop();
     AppData->IsTransparency = IsTransparency;
     AppData->IsAlwaysDisplayHistoryPanel = IsAlwaysDisplayHistoryPanel;
     AppData->WindowScaleNumber = WindowScaleNumber;

@@ -175,4 +175,21 @@ TEST(WindowLayout, HistoryPanelCoversItsHalfOfTheClientArea) {
     }
 }
 
+// Only Wayland takes placing and stacking away from the program; XWayland is X11 ("xcb").
+TEST(WindowLayout, WaylandLeavesPositionAndStackingToTheCompositor) {
+    struct TPlatformRow {
+        const char* Name;
+        bool IsWayland;
+    };
+    for (const TPlatformRow row :
+         {TPlatformRow{"wayland", true}, TPlatformRow{"wayland-egl", true},
+          TPlatformRow{"wayland-brcm", true}, TPlatformRow{"xcb", false},
+          TPlatformRow{"offscreen", false}, TPlatformRow{"windows", false},
+          TPlatformRow{"cocoa", false}, TPlatformRow{"", false}, TPlatformRow{"xwayland", false}}) {
+        const TWindowControl control = WindowControlOf(QString::fromLatin1(row.Name));
+        EXPECT_EQ(control.CanPlaceWindow, !row.IsWayland) << row.Name;
+        EXPECT_EQ(control.CanStayOnTop, !row.IsWayland) << row.Name;
+    }
+}
+
 } // namespace
