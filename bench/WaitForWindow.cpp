@@ -7,8 +7,9 @@
 // anon_kb=N private_kb=N libs=N gl_driver=NAME,...|- gl_stubs=NAME,...|-" and exits 0.
 // cpu_us is the processor time of all the program's threads when it mapped, which stays
 // meaningful on a busy machine; paint_us is -1 when nothing was drawn before the time-out.
-// settled_rss_kb, anon_kb (anonymous) and private_kb (private clean and dirty, from smaps_rollup)
-// are read --settle MS after the map (default 1000).
+// settled_rss_kb, anon_kb (anonymous) and private_kb (private dirty: what no other process can
+// share; a library's clean pages count as private only while no other process maps it, so they
+// are left out) are read --settle MS after the map (default 1000).
 //
 // With --key 1, the waiter gives the mapped window the X input focus (as a window manager would)
 // and types "7" through XTEST at once; the program is started with ZEMTRIX_INPUT_PROBE=1 and its
@@ -217,19 +218,13 @@ struct TPrivateMemory {
 TPrivateMemory ReadPrivateMemory(pid_t pid) {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     TPrivateMemory memory;
-    long privateKb = 0;
-    int privateFields = 0;
     for (std::string line; std::getline(rollup, line);) {
         const auto value = [&](std::string_view name) {
             return std::strtol(line.c_str() + name.size(), nullptr, 10);
         };
         if (line.starts_with("Anonymous:")) memory.AnonymousKb = value("Anonymous:");
-        if (line.starts_with("Private_Clean:"))
-            privateKb += value("Private_Clean:"), ++privateFields;
-        if (line.starts_with("Private_Dirty:"))
-            privateKb += value("Private_Dirty:"), ++privateFields;
+        if (line.starts_with("Private_Dirty:")) memory.PrivateKb = value("Private_Dirty:");
     }
-    if (privateFields == 2) memory.PrivateKb = privateKb;
     return memory;
 }
 
@@ -338,11 +333,15 @@ struct TKeyTimes {
 TKeyTimes WaitForKey(const TWatch& watch, pid_t pid, Window window, int probe,
                      Clock::time_point deadline) {
     TKeyTimes times;
-    // Drawings before the text changed (the focus, the caret) are not the digit.
+    // Drawings before the text changed (the focus, the caret) are not the digit. The line is
+    // looked for first: the program reports the change before it draws it, so a drawing dropped
+    // after a look that found nothing came before the change (short of a pre-emption between
+    // the two; the caret's next blink would then stand for the digit, half a second late).
     const auto takeLine = [&] {
+        if (TakeProbeLine(probe)) return true;
         while (TakeDamageEvent(watch, window)) {
         }
-        return TakeProbeLine(probe);
+        return false;
     };
     if (!WaitFor(watch, pid, deadline, takeLine, probe)) return times;
     times.Taken = Clock::now();

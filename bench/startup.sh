@@ -5,11 +5,11 @@
 # until it is first drawn, the processor time it used until mapped (steadier than the wall time
 # when the machine is busy), the time until a key typed right after the map is taken by the line
 # ("input") and drawn ("key"), the resident memory when mapped and 1 s after, the anonymous and
-# the private memory 1 s after (smaps_rollup), the shared libraries loaded and whether an OpenGL
-# driver is among them. The programs take turns within each round, so all see the same machine
-# state, each with a fresh home folder (no settings); one warm-up round is discarded. The last row
-# forces Qt's GLX integration on zemtrix: it matches the zemtrix row as long as nothing in the
-# window asks for an OpenGL context.
+# the private dirty memory 1 s after (smaps_rollup; private dirty pages are what no other process
+# can share), the shared libraries loaded and whether an OpenGL driver is among them. The programs
+# take turns within each round, so all see the same machine state, each with a fresh home folder
+# (no settings); one warm-up round is discarded. The last row forces Qt's GLX integration on
+# zemtrix: it matches the zemtrix row as long as nothing in the window asks for an OpenGL context.
 #
 # The key: wait_for_window gives the mapped window the input focus and types "7" through XTEST;
 # the program, started with ZEMTRIX_INPUT_PROBE=1, writes "input" on stdout when its line's text
@@ -130,7 +130,7 @@ verdict() {
         printf "memory 1 s after the map: zemtrix %.1f MB resident, the floor %.1f MB: +%.1f MB, %s\n",
             r / 1024, f / 1024, (r - f) / 1024,
             (r - f) / 1024 <= t ? "target met (at most +" t " MB)" : "target missed (more than +" t " MB)"
-        printf "private memory: zemtrix %.1f MB, the floor %.1f MB: +%.1f MB\n",
+        printf "private dirty memory: zemtrix %.1f MB, the floor %.1f MB: +%.1f MB\n",
             p / 1024, fp / 1024, (p - fp) / 1024 }'
 }
 
