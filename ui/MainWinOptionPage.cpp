@@ -81,11 +81,11 @@ void TMainForm::Option1EditDblClick(QLineEdit* Edit) {
     }
 }
 
+// The fields are tagged 1..OptionButtonCount in their order once, when they are made; looking
+// a tag up among the page's children by a dynamic property ran thousands of times at start-up.
 QLineEdit* TMainForm::FindOptionEdit(int Tag) const {
-    QLineEdit* found = nullptr;
-    for (QLineEdit* edit : Option1Panel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-        if (FieldTag(edit) == Tag) found = edit;
-    return found;
+    if (Tag < 1 || Tag > OptionButtonCount) return nullptr;
+    return OptionEdits[std::size_t(Tag - 1)];
 }
 
 TKeyButton* TMainForm::FindOptionButton(int Tag) const {
