@@ -276,9 +276,10 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {
     }
     // Popups (the lists' open views) are windows of their own.
     for (QWidget* widget : Form->findChildren<QWidget*>())
-        if (QAccessibleInterface* control = Interface(widget); control && !widget->isWindow())
+        if (QAccessibleInterface* control = Interface(widget); control && !widget->isWindow()) {
             EXPECT_NE(control->role(), QAccessible::Border)
                 << widget->objectName().toStdString() << ": a frame is taken for a window";
+        }
 }
 
 } // namespace

@@ -182,7 +182,9 @@ TEST_F(KeyboardTest, EveryMenuEntryCanBeChosenByKeyboard) {
         QTest::keyClick(menu, Qt::Key_Return);
         EXPECT_EQ(triggered.count(), 1) << row.Entry;
         row.Check();
-        if (QByteArrayView(row.Entry) == "About") EXPECT_TRUE(isAboutShown);
+        if (QByteArrayView(row.Entry) == "About") {
+            EXPECT_TRUE(isAboutShown);
+        }
     }
     QDesktopServices::unsetUrlHandler(u"https"_qs);
 }
