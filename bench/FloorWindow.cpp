@@ -5,6 +5,8 @@
 //
 // With ZEMTRIX_INPUT_PROBE set, the first change of the line's text writes "input" on stdout,
 // as zemtrix does, so that the time to the first typed key is measured the same way for both.
+#include "ui/InputProbe.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,8 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
@@ -33,15 +33,7 @@ int main(int argc, char** argv) {
     for (int number = 0; number < 30; ++number)
         keys->addWidget(new QPushButton(QString::number(number), &window), number / Columns,
                         number % Columns);
-    if (qEnvironmentVariableIsSet("ZEMTRIX_INPUT_PROBE")) {
-        QObject::connect(line, &QLineEdit::textChanged, line, [] {
-            static bool isReported = false;
-            if (isReported) return;
-            isReported = true;
-            std::fputs("input\n", stdout);
-            std::fflush(stdout);
-        });
-    }
+    ConnectInputProbe(line);
     line->setFocus();
     window.show();
     return QApplication::exec();

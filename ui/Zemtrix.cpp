@@ -1,12 +1,12 @@
 // zemtrix: the calculator window.
 #include "model/AppData.h"
 #include "model/ProgramOptions.h"
+#include "ui/InputProbe.h"
 #include "ui/MainWin.h"
 #include "ui/Shutdown.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLineEdit>
 
 #include <cstdio>
 #include <cstdlib>
@@ -80,22 +80,6 @@ void ReleaseStartupMessages() {
 
 } // namespace
 
-// For bench/startup.sh: with ZEMTRIX_INPUT_PROBE set, the first change of the expression line
-// writes "input" on stdout, which times the first typed key from outside. Without it nothing is
-// connected.
-static void ConnectInputProbe(TMainForm& AWindow) {
-    if (!qEnvironmentVariableIsSet("ZEMTRIX_INPUT_PROBE")) return;
-    auto* line = AWindow.findChild<QLineEdit*>(QStringLiteral("ExpressionEdit"));
-    if (line == nullptr) return;
-    QObject::connect(line, &QLineEdit::textChanged, line, [] {
-        static bool isReported = false;
-        if (isReported) return;
-        isReported = true;
-        std::fputs("input\n", stdout);
-        std::fflush(stdout);
-    });
-}
-
 int main(int argc, char** argv) {
     TShutdown::CatchQuitSignals();
     const QStringList arguments = ArgumentsOf(argc, argv);
@@ -131,7 +115,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ProgramIcon());
     TMainForm window;
     TShutdown shutdown(window);
-    ConnectInputProbe(window);
+    ConnectInputProbe(window.findChild<QLineEdit*>(QStringLiteral("ExpressionEdit")));
     window.show();
     QApplication::exec();
     return shutdown.ExitStatus();

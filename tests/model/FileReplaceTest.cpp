@@ -55,17 +55,6 @@ bool IsOldOrNew(const QByteArray& Bytes, const QByteArray& Old, const QByteArray
            Bytes.sliced(New.size()).count('\n') == Bytes.size() - New.size();
 }
 
-// Runs Check in a forked child as the same user; true when it returned true there.
-bool InChild(const std::function<bool()>& Check) {
-    const pid_t Child = fork();
-    if (Child < 0) return false;
-    if (Child == 0) _exit(Check() ? 0 : 1);
-    int Status = 0;
-    while (waitpid(Child, &Status, 0) < 0)
-        if (errno != EINTR) return false;
-    return WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
-}
-
 bool IsOwnedBy(const QString& FileName, uid_t User, gid_t Group) {
     struct stat Status {};
     return stat(QFile::encodeName(FileName).constData(), &Status) == 0 && Status.st_uid == User &&

@@ -38,15 +38,12 @@ inline bool SetMode(const QString& FileName, int Mode) {
     return chmod(QFile::encodeName(FileName).constData(), mode_t(Mode)) == 0;
 }
 
-// Runs Check in a forked child, as user and group 65534 when this process is root. True when
-// Check returned true there; an exception or a crash counts as false.
-inline bool InUnprivilegedChild(const std::function<bool()>& Check) {
+// Runs Check in a forked child as the same user. True when Check returned true there; an
+// exception or a crash counts as false.
+inline bool InChild(const std::function<bool()>& Check) {
     const pid_t Child = fork();
     if (Child < 0) return false;
     if (Child == 0) {
-        if (geteuid() == 0 &&
-            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
         bool IsPassed = false;
         try {
             IsPassed = Check();
@@ -58,6 +55,16 @@ inline bool InUnprivilegedChild(const std::function<bool()>& Check) {
     while (waitpid(Child, &Status, 0) < 0)
         if (errno != EINTR) return false;
     return WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
+}
+
+// As InChild, as user and group 65534 when this process is root.
+inline bool InUnprivilegedChild(const std::function<bool()>& Check) {
+    return InChild([&] {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            return false;
+        return Check();
+    });
 }
 
 // Every write past Bytes fails, as on a full disk (call in a child: the limit is not undone).
