@@ -28,11 +28,11 @@ struct TLineParts {
 bool IsBlank(char C) { return C == ' ' || C == '\t'; }
 
 QByteArrayView TrimBlanks(QByteArrayView Text) {
-    qsizetype First = 0;
-    qsizetype Last = Text.size();
-    while (First < Last && IsBlank(Text[First])) ++First;
-    while (Last > First && IsBlank(Text[Last - 1])) --Last;
-    return Text.sliced(First, Last - First);
+    const char* First = Text.data();
+    const char* Last = First + Text.size();
+    while (First < Last && IsBlank(*First)) ++First;
+    while (Last > First && IsBlank(Last[-1])) --Last;
+    return QByteArrayView(First, Last - First);
 }
 
 // Line breaks, blanks and the marks "[", "]", ";", "=" are ASCII, and UTF-8 never uses ASCII
@@ -88,22 +88,29 @@ std::uint32_t FoldedNameHash(QByteArrayView FoldedUtf8) {
 
 // The names the program uses are ASCII: they are folded on the stack, without a new string.
 std::uint32_t NameHash(QStringView Name) {
-    if (!IsAscii(Name)) return FoldedNameHash(FoldAscii(Name.toString()).toUtf8());
     QVarLengthArray<char, 64> Folded(Name.size());
-    std::transform(Name.begin(), Name.end(), Folded.begin(),
-                   [](QChar C) { return FoldAscii(char(C.unicode())); });
+    char* Out = Folded.data();
+    for (const QChar C : Name) {
+        if (C.unicode() >= 0x80) return FoldedNameHash(FoldAscii(Name.toString()).toUtf8());
+        *Out++ = FoldAscii(char(C.unicode()));
+    }
     return FoldedNameHash(QByteArrayView(Folded.data(), Folded.size()));
 }
 
 // The hash of a name as it stands in the file, equal to that of the same name as a string.
 std::uint32_t NameHash(QByteArrayView Name) {
-    if (!IsAscii(Name)) return FoldedNameHash(FoldAscii(DecodeUtf8(Name)).toUtf8());
     QVarLengthArray<char, 64> Folded(Name.size());
-    std::transform(Name.begin(), Name.end(), Folded.begin(), [](char C) { return FoldAscii(C); });
+    char* Out = Folded.data();
+    for (const char C : Name) {
+        if ((C & 0x80) != 0) return FoldedNameHash(FoldAscii(DecodeUtf8(Name)).toUtf8());
+        *Out++ = FoldAscii(C);
+    }
     return FoldedNameHash(QByteArrayView(Folded.data(), Folded.size()));
 }
 
+// A name is mostly spelt as the program spells it; that is checked first, in one comparison.
 bool IsSameName(QByteArrayView Name, QStringView Other) {
+    if (QAnyStringView::equal(QUtf8StringView(Name.data(), Name.size()), Other)) return true;
     if (!IsAscii(Name) || !IsAscii(Other))
         return FoldAscii(DecodeUtf8(Name)) == FoldAscii(Other.toString());
     if (Name.size() != Other.size()) return false;
@@ -114,7 +121,7 @@ bool IsSameName(QByteArrayView Name, QStringView Other) {
 
 bool IsSameName(QStringView Name, QStringView Other) {
     if (Name.size() != Other.size()) return false;
-    if (Name.data() == Other.data()) return true; // the program passes the same strings each time
+    if (Name == Other) return true;
     for (qsizetype i = 0; i < Name.size(); ++i)
         if (FoldAscii(Name[i].unicode()) != FoldAscii(Other[i].unicode())) return false;
     return true;
@@ -125,15 +132,18 @@ using TLineBuffer = QVarLengthArray<char, 256>;
 
 // As QString::toUtf8 (a lone surrogate becomes "?"), without a temporary for ASCII text.
 template <class TBuffer> void AppendUtf8(TBuffer& Out, QStringView Text) {
-    if (!IsAscii(Text)) {
-        const QByteArray Utf8 = Text.toUtf8();
-        Out.append(Utf8.constData(), Utf8.size());
-        return;
-    }
     const qsizetype Old = Out.size();
     Out.resize(Old + Text.size());
-    std::transform(Text.begin(), Text.end(), Out.begin() + Old,
-                   [](QChar C) { return char(C.unicode()); });
+    char* Next = Out.data() + Old;
+    for (const QChar C : Text) {
+        if (C.unicode() >= 0x80) {
+            Out.resize(Old);
+            const QByteArray Utf8 = Text.toUtf8();
+            Out.append(Utf8.constData(), Utf8.size());
+            return;
+        }
+        *Next++ = char(C.unicode());
+    }
 }
 
 // The text of the line starting at Start, without its ending; a lone CR before the end stays
@@ -142,6 +152,14 @@ QByteArrayView LineText(QByteArrayView Text, qsizetype Start, qsizetype Newline)
     if (Newline < 0) return Text.sliced(Start);
     const bool Crlf = Newline > Start && Text[Newline - 1] == '\r';
     return Text.sliced(Start, (Crlf ? Newline - 1 : Newline) - Start);
+}
+
+// Whether the line starting at Start is a section line: its first character other than a blank
+// is "[".
+bool StartsSection(QByteArrayView Text, qsizetype Start) {
+    const auto First =
+        std::find_if(Text.begin() + Start, Text.end(), [](char C) { return !IsBlank(C); });
+    return First != Text.end() && *First == '[';
 }
 
 // Calls Visit(Start, Newline) for each line starting in [From, End) that may be a key or section
@@ -154,13 +172,12 @@ void ForEachCandidateLine(QByteArrayView Text, qsizetype From, qsizetype End, TV
         const char* Pos = Text.data() + Start;
         while (Pos < TextEnd && IsBlank(*Pos)) ++Pos;
         if (Pos < TextEnd && *Pos != '[') {
-            const char* const Stop =
-                *Pos == ';'
-                    ? static_cast<const char*>(std::memchr(Pos, '\n', std::size_t(TextEnd - Pos)))
-                    : std::find_if(Pos, TextEnd, [](char C) { return C == '\n' || C == '='; });
-            if (Stop == nullptr || Stop == TextEnd) return;
-            if (*Stop == '\n') {
-                Start = Stop - Text.data() + 1;
+            const char* const Newline =
+                static_cast<const char*>(std::memchr(Pos, '\n', std::size_t(TextEnd - Pos)));
+            const char* const LineEnd = Newline != nullptr ? Newline : TextEnd;
+            if (*Pos == ';' || std::memchr(Pos, '=', std::size_t(LineEnd - Pos)) == nullptr) {
+                if (Newline == nullptr) return;
+                Start = Newline - Text.data() + 1;
                 continue;
             }
         }
@@ -293,8 +310,13 @@ void TIniFile::IndexLines() {
     const qsizetype End =
         std::min<qsizetype>(Text.size(), std::numeric_limits<std::uint32_t>::max());
     std::size_t Count = 0;
-    ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype, qsizetype) { ++Count; });
+    std::size_t Headers = 0;
+    ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype Start, qsizetype) {
+        ++Count;
+        if (StartsSection(Text, Start)) ++Headers;
+    });
     FEntries.reserve(Count);
+    FHeaders.reserve(Headers);
     QByteArrayView PreviousKey; // of the key line just before in the same section block
     ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype Start, qsizetype Newline) {
         const TLineParts Parts = SplitLine(LineText(Text, Start, Newline));
@@ -304,6 +326,7 @@ void TIniFile::IndexLines() {
         if (Parts.Kind == lkKey && Parts.Name == PreviousKey) return;
         PreviousKey = Parts.Kind == lkKey ? Parts.Name : QByteArrayView();
         const std::uint32_t Kind = Parts.Kind == lkSection ? 1 : 0;
+        if (Kind == 1) FHeaders.push_back(static_cast<std::uint32_t>(FEntries.size()));
         FEntries.push_back({static_cast<std::uint32_t>(Start), NameHash(Parts.Name) << 1 | Kind});
     });
 }
@@ -317,35 +340,73 @@ bool TIniFile::HasName(const TEntry& Entry, const TName& Name) const {
            IsSameName(SplitLine(LineAt(Entry.Start)).Name, Name.Name);
 }
 
-const std::vector<std::uint32_t>& TIniFile::HeadersOf(const TName& Section) const {
-    if (FIsCacheValid && FCachedSection.Hash == Section.Hash &&
-        IsSameName(FCachedSection.Name, Section.Name))
-        return FCachedHeaders;
-    FCachedHeaders.clear();
+// A settings file is read and written section by section, each time with the same spelling: the
+// section named last is recognised by one comparison.
+TIniFile::TSection& TIniFile::SectionOf(const QString& Section) const {
+    if (FLastSection < FSections.size() && FSections[FLastSection].Name.Name == Section)
+        return FSections[FLastSection];
+    const TName Name = MakeName(Section);
+    auto IsNamed = [&](const TSection& Indexed) {
+        return Indexed.Name.Hash == Name.Hash && IsSameName(Indexed.Name.Name, Name.Name);
+    };
+    const auto Found = std::find_if(FSections.begin(), FSections.end(), IsNamed);
+    if (Found != FSections.end()) {
+        FLastSection = std::size_t(Found - FSections.begin());
+        return *Found;
+    }
+    if (FSections.empty()) {
+        // A key or header belongs to one section: the entries of every section fit at once.
+        FSections.reserve(InitialSections);
+        FSectionEntries.reserve(FEntries.size());
+    }
+    FSections.push_back(IndexSection(Name));
+    FLastSection = FSections.size() - 1;
+    return FSections.back();
+}
+
+// The key entries are sorted by name hash, and for one hash by position: a lookup takes one
+// binary search instead of a walk through the section, and still finds the first of two keys of
+// one name.
+TIniFile::TSection TIniFile::IndexSection(const TName& Name) const {
+    TSection Section{Name, FSectionEntries.size(), 0, 0, 0, {}, IsSectionNameWritable(Name.Name)};
     // A header spelt like the one before needs no new comparison; damaged files repeat lines.
     QByteArrayView Previous;
     bool IsPreviousMatch = false;
-    for (std::size_t i = 0; i < FEntries.size(); ++i) {
-        const TEntry& Entry = FEntries[i];
-        if ((Entry.HashAndKind & 1) == 0 || (Entry.HashAndKind >> 1) != Section.Hash) continue;
-        const QByteArrayView Name = SplitLine(LineAt(Entry.Start)).Name;
-        if (Previous.isNull() || Name != Previous) IsPreviousMatch = IsSameName(Name, Section.Name);
-        Previous = Name;
+    for (const std::uint32_t i : FHeaders) {
+        if ((FEntries[i].HashAndKind >> 1) != Name.Hash) continue;
+        const QByteArrayView HeaderName = SplitLine(LineAt(FEntries[i].Start)).Name;
+        if (Previous.isNull() || HeaderName != Previous)
+            IsPreviousMatch = IsSameName(HeaderName, Name.Name);
+        Previous = HeaderName;
         const bool HasKeys = i + 1 < FEntries.size() && (FEntries[i + 1].HashAndKind & 1) == 0;
-        if (IsPreviousMatch && (FCachedHeaders.empty() || HasKeys))
-            FCachedHeaders.push_back(static_cast<std::uint32_t>(i));
+        if (IsPreviousMatch && (Section.HeaderCount == 0 || HasKeys)) {
+            FSectionEntries.push_back(i);
+            ++Section.HeaderCount;
+        }
     }
-    FCachedSection = Section;
-    FCachedAnchor.reset();
-    FIsCacheValid = true;
-    return FCachedHeaders;
+    Section.FirstKey = FSectionEntries.size();
+    for (std::size_t h = Section.FirstHeader; h < Section.FirstHeader + Section.HeaderCount; ++h)
+        for (std::size_t i = FSectionEntries[h] + 1;
+             i < FEntries.size() && (FEntries[i].HashAndKind & 1) == 0; ++i)
+            FSectionEntries.push_back(static_cast<std::uint32_t>(i));
+    Section.KeyCount = FSectionEntries.size() - Section.FirstKey;
+    const auto Keys = FSectionEntries.begin() + qsizetype(Section.FirstKey);
+    std::sort(Keys, FSectionEntries.end(), [this](std::uint32_t A, std::uint32_t B) {
+        return std::pair(FEntries[A].HashAndKind, A) < std::pair(FEntries[B].HashAndKind, B);
+    });
+    return Section;
 }
 
-std::optional<std::size_t> TIniFile::FindKeyEntry(const TName& Section, const TName& Key) const {
-    for (const std::uint32_t Header : HeadersOf(Section))
-        for (std::size_t i = Header + 1; i < FEntries.size() && (FEntries[i].HashAndKind & 1) == 0;
-             ++i)
-            if (HasName(FEntries[i], Key)) return i;
+std::optional<std::size_t> TIniFile::FindKeyEntry(const TSection& Section, const TName& Key) const {
+    const auto First = FSectionEntries.begin() + qsizetype(Section.FirstKey);
+    const auto Last = First + qsizetype(Section.KeyCount);
+    const std::uint32_t HashAndKind = Key.Hash << 1;
+    auto At = std::lower_bound(First, Last, HashAndKind,
+                               [this](std::uint32_t Entry, std::uint32_t Wanted) {
+                                   return FEntries[Entry].HashAndKind < Wanted;
+                               });
+    for (; At != Last && FEntries[*At].HashAndKind == HashAndKind; ++At)
+        if (HasName(FEntries[*At], Key)) return *At;
     return std::nullopt;
 }
 
@@ -380,11 +441,10 @@ const TIniFile::TAddedKey* TIniFile::FindAddedKey(const TName& Section, const TN
 
 // Keys are added after the last non-blank line of the section's first block, so the blank
 // lines that close it stay between it and the next section.
-std::optional<qsizetype> TIniFile::AnchorInSection(const TName& Section) const {
-    const std::vector<std::uint32_t>& Headers = HeadersOf(Section);
-    if (Headers.empty()) return std::nullopt;
-    if (!FCachedAnchor) FCachedAnchor = AnchorAfterHeader(Headers.front());
-    return FCachedAnchor;
+std::optional<qsizetype> TIniFile::AnchorInSection(TSection& Section) const {
+    if (Section.HeaderCount == 0) return std::nullopt;
+    if (!Section.Anchor) Section.Anchor = AnchorAfterHeader(FSectionEntries[Section.FirstHeader]);
+    return Section.Anchor;
 }
 
 qsizetype TIniFile::AnchorAfterHeader(std::size_t Header) const {
@@ -414,23 +474,44 @@ qsizetype TIniFile::EndOfLastNonBlankLine(qsizetype From, qsizetype To) const {
 // A line that would not change gets no edit: rewriting an unchanged file allocates nothing.
 void TIniFile::ReplaceLine(qsizetype Start, QByteArrayView Text) {
     const auto Existing = FindReplacement(Start);
-    const QByteArrayView Current =
-        Existing ? QByteArrayView(FEdits[*Existing].Line.Text) : LineAt(Start);
+    const QByteArrayView Current = Existing ? TextOf(FEdits[*Existing].Line.Text) : LineAt(Start);
     if (Current == Text) return;
     if (Existing) {
-        FEdits[*Existing].Line.Text = Text.toByteArray();
+        Rewrite(FEdits[*Existing].Line.Text, Text);
         return;
     }
     ReserveEdits();
     const auto Where =
         std::lower_bound(FEdits.begin(), FEdits.end(), Start,
                          [](const TEdit& Edit, qsizetype P) { return Edit.Position < P; });
-    FEdits.insert(Where, TEdit{Start, LineAt(Start).size(), {{}, {}, Text.toByteArray()}});
+    FEdits.insert(Where, TEdit{Start, LineAt(Start).size(), {{}, {}, Keep(Text)}});
 }
 
 // A settings file writes some 70 keys: room for them at once instead of growing step by step.
 void TIniFile::ReserveEdits() {
     if (FEdits.capacity() == 0) FEdits.reserve(InitialEdits);
+}
+
+// The lines written share one buffer: a settings file writes some 70 of them, and one allocation
+// serves all. A shorter text takes the place of the old one; a longer one is appended.
+TIniFile::TSpan TIniFile::Keep(QByteArrayView Text) {
+    if (FWritten.capacity() == 0) FWritten.reserve(InitialWrittenBytes);
+    const TSpan Span{FWritten.size(), Text.size()};
+    FWritten.append(Text);
+    return Span;
+}
+
+void TIniFile::Rewrite(TSpan& Span, QByteArrayView Text) {
+    if (Text.size() > Span.Length) {
+        Span = Keep(Text);
+        return;
+    }
+    std::copy(Text.begin(), Text.end(), FWritten.begin() + Span.Offset);
+    Span.Length = Text.size();
+}
+
+QByteArrayView TIniFile::TextOf(TSpan Span) const {
+    return QByteArrayView(FWritten).sliced(Span.Offset, Span.Length);
 }
 
 std::uint64_t TIniFile::AddedHash(const TName& Section, const TName& Key) {
@@ -456,10 +537,12 @@ void TIniFile::AppendToSection(const TAddedKey& Line) {
         return A.Name.Hash == Line.Section.Hash && IsSameName(A.Name.Name, Line.Section.Name);
     });
     if (Found == FAppended.end()) {
-        QByteArray Header("[");
+        TLineBuffer Header;
+        Header.append('[');
         AppendUtf8(Header, Line.Section.Name);
-        Header += ']';
-        Found = FAppended.insert(FAppended.end(), {Line.Section, Header, {}});
+        Header.append(']');
+        Found = FAppended.insert(FAppended.end(),
+                                 {Line.Section, Keep({Header.data(), Header.size()}), {}});
         Found->Keys.reserve(InitialEdits);
     }
     Found->Keys.push_back(Line);
@@ -473,34 +556,36 @@ std::optional<QString> TIniFile::ReadString(const QString& Section, const QStrin
 }
 
 std::optional<QByteArrayView> TIniFile::ReadUtf8(const QString& Section, const QString& Key) const {
-    const TName FoldedSection = MakeName(Section);
+    const TSection& Found = SectionOf(Section);
     const TName FoldedKey = MakeName(Key);
-    if (const auto Entry = FindKeyEntry(FoldedSection, FoldedKey)) {
+    if (const auto Entry = FindKeyEntry(Found, FoldedKey)) {
         const qsizetype Start = FEntries[*Entry].Start;
         const auto Replacement = FindReplacement(Start);
-        return ValueOf(Replacement ? QByteArrayView(FEdits[*Replacement].Line.Text)
-                                   : LineAt(Start));
+        return ValueOf(Replacement ? TextOf(FEdits[*Replacement].Line.Text) : LineAt(Start));
     }
     // A key is added only where the text read has none, so the one read comes first.
-    if (const TAddedKey* Added = FindAddedKey(FoldedSection, FoldedKey))
-        return ValueOf(Added->Text);
+    if (const TAddedKey* Added = FindAddedKey(Found.Name, FoldedKey))
+        return ValueOf(TextOf(Added->Text));
     return std::nullopt;
 }
 
 void TIniFile::WriteString(const QString& Section, const QString& Key, const QString& Value) {
-    const TName FoldedSection = MakeName(Section);
-    const TName FoldedKey = MakeName(Key);
+    // No other section is looked up below, so Found stays where it is.
+    TSection& Found = SectionOf(Section);
+    if (!Found.IsWritable) return;
     TLineBuffer Buffer;
     BuildKeyLine(Key, Value, Buffer);
     const QByteArrayView Text(Buffer.data(), Buffer.size());
-    if (!IsSectionNameWritable(Section) || !ReadsBackAs(Text, lkKey, Key)) return;
-    if (const auto Entry = FindKeyEntry(FoldedSection, FoldedKey)) {
+    if (!ReadsBackAs(Text, lkKey, Key)) return;
+    const TName FoldedKey = MakeName(Key);
+    if (const auto Entry = FindKeyEntry(Found, FoldedKey)) {
         ReplaceLine(FEntries[*Entry].Start, Text);
-    } else if (TAddedKey* Added = FindAddedKey(FoldedSection, FoldedKey)) {
-        if (QByteArrayView(Added->Text) != Text) Added->Text = Text.toByteArray();
+    } else if (TAddedKey* Added = FindAddedKey(Found.Name, FoldedKey)) {
+        if (TextOf(Added->Text) != Text) Rewrite(Added->Text, Text);
     } else {
-        const TAddedKey Line{FoldedSection, FoldedKey, Text.toByteArray()};
-        if (const auto Anchor = AnchorInSection(FoldedSection))
+        // A section added to the file is headed as the writer spells it.
+        const TAddedKey Line{{Section, Found.Name.Hash}, FoldedKey, Keep(Text)};
+        if (const auto Anchor = AnchorInSection(Found))
             AddLine(*Anchor, Line);
         else
             AppendToSection(Line);
@@ -527,17 +612,17 @@ std::vector<QByteArrayView> TIniFile::Pieces() const {
     for (const TEdit& Edit : FEdits) {
         Pieces.push_back(Text.sliced(Done, Edit.Position - Done));
         if (Edit.Length > 0) {
-            Pieces.push_back(Edit.Line.Text);
+            Pieces.push_back(TextOf(Edit.Line.Text));
             Done = Edit.Position + Edit.Length;
         } else {
-            AddLine(Edit.Line.Text, Edit.Position);
+            AddLine(TextOf(Edit.Line.Text), Edit.Position);
             Done = Edit.Position;
         }
     }
     Pieces.push_back(Text.sliced(Done));
     for (const TAppendedSection& Appended : FAppended) {
-        AddLine(Appended.Header, Text.size());
-        for (const TAddedKey& Line : Appended.Keys) AddLine(Line.Text, Text.size());
+        AddLine(TextOf(Appended.Header), Text.size());
+        for (const TAddedKey& Line : Appended.Keys) AddLine(TextOf(Line.Text), Text.size());
     }
     return Pieces;
 }

@@ -65,11 +65,16 @@ private:
         std::uint32_t Start;       // offset of its first byte in FText
         std::uint32_t HashAndKind; // name hash shifted left by one; the low bit marks a section
     };
+    // A piece of FWritten.
+    struct TSpan {
+        qsizetype Offset = 0;
+        qsizetype Length = 0;
+    };
     // A key line written where the text read had none.
     struct TAddedKey {
         TName Section;
         TName Key;
-        QByteArray Text; // without line ending
+        TSpan Text; // without line ending
     };
     // A written line inside the text read: the new text of the key line of Length bytes at
     // Position, or (Length 0) a key line added before the byte at Position.
@@ -78,28 +83,45 @@ private:
         qsizetype Length;
         TAddedKey Line;
     };
+    // A section looked up: its header entries (the first, then those followed by keys), then its
+    // key entries by name hash and position, as two runs of FSectionEntries.
+    struct TSection {
+        TName Name;
+        std::size_t FirstHeader;
+        std::size_t HeaderCount;
+        std::size_t FirstKey;
+        std::size_t KeyCount;
+        std::optional<qsizetype> Anchor; // once asked for
+        bool IsWritable;                 // whether its header reads back as itself
+    };
     struct TAppendedSection {
         TName Name;
-        QByteArray Header;
+        TSpan Header;
         std::vector<TAddedKey> Keys;
     };
 
     static constexpr std::size_t InitialEdits = 32;
+    static constexpr qsizetype InitialWrittenBytes = 2048;
+    static constexpr std::size_t InitialSections = 8;
 
     static TName MakeName(const QString& Name);
     void IndexLines();
     QByteArrayView LineAt(qsizetype Start) const;
     bool HasName(const TEntry& Entry, const TName& Name) const;
-    const std::vector<std::uint32_t>& HeadersOf(const TName& Section) const;
-    std::optional<std::size_t> FindKeyEntry(const TName& Section, const TName& Key) const;
+    TSection& SectionOf(const QString& Section) const;
+    TSection IndexSection(const TName& Name) const;
+    std::optional<std::size_t> FindKeyEntry(const TSection& Section, const TName& Key) const;
     std::optional<std::size_t> FindReplacement(qsizetype Start) const;
     TAddedKey* FindAddedKey(const TName& Section, const TName& Key);
     const TAddedKey* FindAddedKey(const TName& Section, const TName& Key) const;
-    std::optional<qsizetype> AnchorInSection(const TName& Section) const;
+    std::optional<qsizetype> AnchorInSection(TSection& Section) const;
     qsizetype AnchorAfterHeader(std::size_t Header) const;
     static std::uint64_t AddedHash(const TName& Section, const TName& Key);
     void RememberAdded(const TAddedKey& Line);
     void ReserveEdits();
+    TSpan Keep(QByteArrayView Text);
+    void Rewrite(TSpan& Span, QByteArrayView Text);
+    QByteArrayView TextOf(TSpan Span) const;
     qsizetype EndOfLastNonBlankLine(qsizetype From, qsizetype To) const;
     void ReplaceLine(qsizetype Start, QByteArrayView Text);
     void AddLine(qsizetype Position, const TAddedKey& Line);
@@ -113,13 +135,13 @@ private:
     std::vector<TEntry> FEntries;  // in file order
     std::vector<TEdit> FEdits;     // by Position; lines added at one place in writing order
     std::vector<TAppendedSection> FAppended;
-    // The header entries of the section looked up last (its first header, then those followed
-    // by keys): a settings file is read and written section by section, so each header's name
-    // is compared once per section, not per key.
-    mutable TName FCachedSection;
-    mutable std::vector<std::uint32_t> FCachedHeaders;
-    mutable std::optional<qsizetype> FCachedAnchor; // of that section, once asked for
-    mutable bool FIsCacheValid = false;
+    QByteArray FWritten;                 // the text of every line written, without line endings
+    std::vector<std::uint32_t> FHeaders; // the section entries
+    // The sections looked up, each indexed once: a settings file is read and written section by
+    // section, and a section's headers and keys are found once, not per key.
+    mutable std::vector<TSection> FSections;
+    mutable std::vector<std::uint32_t> FSectionEntries;
+    mutable std::size_t FLastSection = 0;
     // Section and key hashes of the lines added, sorted: most keys a write adds are new, and
     // this tells so without visiting every line added before.
     std::vector<std::uint64_t> FAddedHashes;

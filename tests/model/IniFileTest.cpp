@@ -46,6 +46,8 @@ const TLookupCase LookupCases[] = {
     {"ValueIsAfterFirstEquals", "[S]\nK=a=b\n", "S", "K", "a=b"},
     {"FirstOfRepeatedKeys", "[S]\nK=1\nK=2\n", "S", "K", "1"},
     {"KeyInRepeatedSection", "[S]\nA=1\n[T]\nK=0\n[s]\nK=2\n", "S", "K", "2"},
+    {"FirstOfKeysApart", "[S]\nK=1\nJ=0\nk=2\n", "S", "K", "1"},
+    {"FirstOfKeysInRepeatedSection", "[S]\nK=1\n[T]\n[s]\nK=2\n", "S", "K", "1"},
     {"PresentButEmpty", "[S]\nK=\n", "S", "K", ""},
     {"MissingKey", "[S]\nOther=1\n", "S", "K", std::nullopt},
     {"KeyInAnotherSection", "[T]\nK=1\n[S]\n", "S", "K", std::nullopt},
