@@ -154,14 +154,6 @@ QByteArrayView LineText(QByteArrayView Text, qsizetype Start, qsizetype Newline)
     return Text.sliced(Start, (Crlf ? Newline - 1 : Newline) - Start);
 }
 
-// Whether the line starting at Start is a section line: its first character other than a blank
-// is "[".
-bool StartsSection(QByteArrayView Text, qsizetype Start) {
-    const auto First =
-        std::find_if(Text.begin() + Start, Text.end(), [](char C) { return !IsBlank(C); });
-    return First != Text.end() && *First == '[';
-}
-
 // Calls Visit(Start, Newline) for each line starting in [From, End) that may be a key or section
 // line: it begins with "[" or holds "=". A damaged file can hold millions of other lines, which
 // are passed over without splitting them. Newline is -1 for a last line without ending.
@@ -172,12 +164,13 @@ void ForEachCandidateLine(QByteArrayView Text, qsizetype From, qsizetype End, TV
         const char* Pos = Text.data() + Start;
         while (Pos < TextEnd && IsBlank(*Pos)) ++Pos;
         if (Pos < TextEnd && *Pos != '[') {
-            const char* const Newline =
-                static_cast<const char*>(std::memchr(Pos, '\n', std::size_t(TextEnd - Pos)));
-            const char* const LineEnd = Newline != nullptr ? Newline : TextEnd;
-            if (*Pos == ';' || std::memchr(Pos, '=', std::size_t(LineEnd - Pos)) == nullptr) {
-                if (Newline == nullptr) return;
-                Start = Newline - Text.data() + 1;
+            const char* const Stop =
+                *Pos == ';'
+                    ? static_cast<const char*>(std::memchr(Pos, '\n', std::size_t(TextEnd - Pos)))
+                    : std::find_if(Pos, TextEnd, [](char C) { return C == '\n' || C == '='; });
+            if (Stop == nullptr || Stop == TextEnd) return;
+            if (*Stop == '\n') {
+                Start = Stop - Text.data() + 1;
                 continue;
             }
         }
@@ -310,13 +303,8 @@ void TIniFile::IndexLines() {
     const qsizetype End =
         std::min<qsizetype>(Text.size(), std::numeric_limits<std::uint32_t>::max());
     std::size_t Count = 0;
-    std::size_t Headers = 0;
-    ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype Start, qsizetype) {
-        ++Count;
-        if (StartsSection(Text, Start)) ++Headers;
-    });
+    ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype, qsizetype) { ++Count; });
     FEntries.reserve(Count);
-    FHeaders.reserve(Headers);
     QByteArrayView PreviousKey; // of the key line just before in the same section block
     ForEachCandidateLine(Text, FBodyStart, End, [&](qsizetype Start, qsizetype Newline) {
         const TLineParts Parts = SplitLine(LineText(Text, Start, Newline));
@@ -326,7 +314,6 @@ void TIniFile::IndexLines() {
         if (Parts.Kind == lkKey && Parts.Name == PreviousKey) return;
         PreviousKey = Parts.Kind == lkKey ? Parts.Name : QByteArrayView();
         const std::uint32_t Kind = Parts.Kind == lkSection ? 1 : 0;
-        if (Kind == 1) FHeaders.push_back(static_cast<std::uint32_t>(FEntries.size()));
         FEntries.push_back({static_cast<std::uint32_t>(Start), NameHash(Parts.Name) << 1 | Kind});
     });
 }
@@ -357,7 +344,7 @@ TIniFile::TSection& TIniFile::SectionOf(const QString& Section) const {
     if (FSections.empty()) {
         // A key or header belongs to one section: the entries of every section fit at once.
         FSections.reserve(InitialSections);
-        FSectionEntries.reserve(FEntries.size());
+        FSectionEntries.reserve(std::min(FEntries.size(), 2 * MaxIndexedKeys));
     }
     FSections.push_back(IndexSection(Name));
     FLastSection = FSections.size() - 1;
@@ -366,25 +353,37 @@ TIniFile::TSection& TIniFile::SectionOf(const QString& Section) const {
 
 // The key entries are sorted by name hash, and for one hash by position: a lookup takes one
 // binary search instead of a walk through the section, and still finds the first of two keys of
-// one name.
+// one name. A damaged file's huge section is walked instead: an index would double its memory.
 TIniFile::TSection TIniFile::IndexSection(const TName& Name) const {
-    TSection Section{Name, FSectionEntries.size(), 0, 0, 0, {}, IsSectionNameWritable(Name.Name)};
+    TSection Section{Name, FSectionEntries.size(),          0, 0, 0, false,
+                     {},   IsSectionNameWritable(Name.Name)};
     // A header spelt like the one before needs no new comparison; damaged files repeat lines.
     QByteArrayView Previous;
     bool IsPreviousMatch = false;
-    for (const std::uint32_t i : FHeaders) {
-        if ((FEntries[i].HashAndKind >> 1) != Name.Hash) continue;
+    std::size_t KeyCount = 0;
+    for (std::size_t i = 0; i < FEntries.size(); ++i) {
+        if ((FEntries[i].HashAndKind & 1) == 0) {
+            if (IsPreviousMatch && Section.HeaderCount > 0) ++KeyCount;
+            continue;
+        }
+        if ((FEntries[i].HashAndKind >> 1) != Name.Hash) {
+            IsPreviousMatch = false;
+            Previous = {};
+            continue;
+        }
         const QByteArrayView HeaderName = SplitLine(LineAt(FEntries[i].Start)).Name;
         if (Previous.isNull() || HeaderName != Previous)
             IsPreviousMatch = IsSameName(HeaderName, Name.Name);
         Previous = HeaderName;
         const bool HasKeys = i + 1 < FEntries.size() && (FEntries[i + 1].HashAndKind & 1) == 0;
         if (IsPreviousMatch && (Section.HeaderCount == 0 || HasKeys)) {
-            FSectionEntries.push_back(i);
+            FSectionEntries.push_back(static_cast<std::uint32_t>(i));
             ++Section.HeaderCount;
         }
     }
     Section.FirstKey = FSectionEntries.size();
+    Section.AreKeysIndexed = KeyCount <= MaxIndexedKeys;
+    if (!Section.AreKeysIndexed) return Section;
     for (std::size_t h = Section.FirstHeader; h < Section.FirstHeader + Section.HeaderCount; ++h)
         for (std::size_t i = FSectionEntries[h] + 1;
              i < FEntries.size() && (FEntries[i].HashAndKind & 1) == 0; ++i)
@@ -398,6 +397,14 @@ TIniFile::TSection TIniFile::IndexSection(const TName& Name) const {
 }
 
 std::optional<std::size_t> TIniFile::FindKeyEntry(const TSection& Section, const TName& Key) const {
+    if (!Section.AreKeysIndexed) {
+        for (std::size_t h = Section.FirstHeader; h < Section.FirstHeader + Section.HeaderCount;
+             ++h)
+            for (std::size_t i = FSectionEntries[h] + 1;
+                 i < FEntries.size() && (FEntries[i].HashAndKind & 1) == 0; ++i)
+                if (HasName(FEntries[i], Key)) return i;
+        return std::nullopt;
+    }
     const auto First = FSectionEntries.begin() + qsizetype(Section.FirstKey);
     const auto Last = First + qsizetype(Section.KeyCount);
     const std::uint32_t HashAndKind = Key.Hash << 1;

@@ -91,6 +91,7 @@ private:
         std::size_t HeaderCount;
         std::size_t FirstKey;
         std::size_t KeyCount;
+        bool AreKeysIndexed;             // else its blocks are walked
         std::optional<qsizetype> Anchor; // once asked for
         bool IsWritable;                 // whether its header reads back as itself
     };
@@ -103,6 +104,7 @@ private:
     static constexpr std::size_t InitialEdits = 32;
     static constexpr qsizetype InitialWrittenBytes = 2048;
     static constexpr std::size_t InitialSections = 8;
+    static constexpr std::size_t MaxIndexedKeys = 4096;
 
     static TName MakeName(const QString& Name);
     void IndexLines();
@@ -135,8 +137,7 @@ private:
     std::vector<TEntry> FEntries;  // in file order
     std::vector<TEdit> FEdits;     // by Position; lines added at one place in writing order
     std::vector<TAppendedSection> FAppended;
-    QByteArray FWritten;                 // the text of every line written, without line endings
-    std::vector<std::uint32_t> FHeaders; // the section entries
+    QByteArray FWritten; // the text of every line written, without line endings
     // The sections looked up, each indexed once: a settings file is read and written section by
     // section, and a section's headers and keys are found once, not per key.
     mutable std::vector<TSection> FSections;
