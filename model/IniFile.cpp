@@ -436,9 +436,8 @@ TIniFile::TAddedKey* TIniFile::FindAddedKey(const TName& Section, const TName& K
     };
     for (TEdit& Edit : FEdits)
         if (Edit.Length == 0 && Matches(Edit.Line)) return &Edit.Line;
-    for (TAppendedSection& Appended : FAppended)
-        for (TAddedKey& Line : Appended.Keys)
-            if (Matches(Line)) return &Line;
+    for (TAppendedKey& Appended : FAppendedKeys)
+        if (Matches(Appended.Line)) return &Appended.Line;
     return nullptr;
 }
 
@@ -527,6 +526,7 @@ std::uint64_t TIniFile::AddedHash(const TName& Section, const TName& Key) {
 
 void TIniFile::RememberAdded(const TAddedKey& Line) {
     const std::uint64_t Hash = AddedHash(Line.Section, Line.Key);
+    if (FAddedHashes.capacity() == 0) FAddedHashes.reserve(InitialAddedKeys);
     FAddedHashes.insert(std::lower_bound(FAddedHashes.begin(), FAddedHashes.end(), Hash), Hash);
 }
 
@@ -548,11 +548,14 @@ void TIniFile::AppendToSection(const TAddedKey& Line) {
         Header.append('[');
         AppendUtf8(Header, Line.Section.Name);
         Header.append(']');
-        Found = FAppended.insert(FAppended.end(),
-                                 {Line.Section, Keep({Header.data(), Header.size()}), {}});
-        Found->Keys.reserve(InitialEdits);
+        if (FAppended.capacity() == 0) {
+            FAppended.reserve(InitialSections);
+            FAppendedKeys.reserve(InitialAddedKeys);
+        }
+        Found =
+            FAppended.insert(FAppended.end(), {Line.Section, Keep({Header.data(), Header.size()})});
     }
-    Found->Keys.push_back(Line);
+    FAppendedKeys.push_back({std::size_t(Found - FAppended.begin()), Line});
     RememberAdded(Line);
 }
 
@@ -604,7 +607,7 @@ std::vector<QByteArrayView> TIniFile::Pieces() const {
     const QByteArrayView Text(FText);
     std::vector<QByteArrayView> Pieces;
     std::size_t Count = 2 + 4 * FEdits.size();
-    for (const TAppendedSection& Appended : FAppended) Count += 3 * (1 + Appended.Keys.size());
+    Count += 3 * (FAppended.size() + FAppendedKeys.size());
     Pieces.reserve(Count);
     if (FHasByteOrderMark) Pieces.push_back(Utf8Bom);
     // A last line without ending gets one when a line is added after it.
@@ -627,9 +630,10 @@ std::vector<QByteArrayView> TIniFile::Pieces() const {
         }
     }
     Pieces.push_back(Text.sliced(Done));
-    for (const TAppendedSection& Appended : FAppended) {
-        AddLine(TextOf(Appended.Header), Text.size());
-        for (const TAddedKey& Line : Appended.Keys) AddLine(TextOf(Line.Text), Text.size());
+    for (std::size_t Section = 0; Section < FAppended.size(); ++Section) {
+        AddLine(TextOf(FAppended[Section].Header), Text.size());
+        for (const TAppendedKey& Appended : FAppendedKeys)
+            if (Appended.Section == Section) AddLine(TextOf(Appended.Line.Text), Text.size());
     }
     return Pieces;
 }

@@ -98,12 +98,18 @@ private:
     struct TAppendedSection {
         TName Name;
         TSpan Header;
-        std::vector<TAddedKey> Keys;
+    };
+    // A key line of an appended section; the lines of each section are written together, in
+    // writing order.
+    struct TAppendedKey {
+        std::size_t Section; // in FAppended
+        TAddedKey Line;
     };
 
     static constexpr std::size_t InitialEdits = 32;
     static constexpr qsizetype InitialWrittenBytes = 2048;
     static constexpr std::size_t InitialSections = 8;
+    static constexpr std::size_t InitialAddedKeys = 96; // a new settings file has some 80
     static constexpr std::size_t MaxIndexedKeys = 4096;
 
     static TName MakeName(const QString& Name);
@@ -137,6 +143,7 @@ private:
     std::vector<TEntry> FEntries;  // in file order
     std::vector<TEdit> FEdits;     // by Position; lines added at one place in writing order
     std::vector<TAppendedSection> FAppended;
+    std::vector<TAppendedKey> FAppendedKeys;
     QByteArray FWritten; // the text of every line written, without line endings
     // The sections looked up, each indexed once: a settings file is read and written section by
     // section, and a section's headers and keys are found once, not per key.
