@@ -4,6 +4,7 @@
 #include "ui/Accessibility.h"
 #include "ui/CaptionFont.h"
 #include "ui/Controls.h"
+#include "ui/DeferredPolish.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -52,6 +53,7 @@ TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWi
     FormCreate(ALocation);
     ApplyAccessibility(this);
     qApp->installEventFilter(this);
+    new TDeferredPolish(this);
 }
 
 TMainForm::~TMainForm() {

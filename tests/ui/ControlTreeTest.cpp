@@ -362,6 +362,34 @@ TEST_F(ControlTreeTest, StyleSwitchRepolishesTheKey) {
     EXPECT_NE(key->palette().color(QPalette::ButtonText), onDark);
 }
 
+// The keys of the pages hidden at start take their style (here the caption colour of their named
+// style) once their page is shown, or drawn for a transition, as the keys shown at start have.
+class HiddenPageStyleTest : public ControlTreeTest {
+protected:
+    void ExpectStyledAfter(const char* APage, const char* AKey, bool AIsShown) {
+        const QWidget* shownKey = Find<QWidget>("SinBtn");
+        auto* page = Find<QWidget>(APage);
+        auto* key = Find<QWidget>(AKey);
+        ASSERT_TRUE(page->isHidden()) << APage;
+        ASSERT_EQ(StyleName(key), StyleName(shownKey)) << AKey;
+        if (AIsShown)
+            page->show();
+        else
+            page->grab();
+        EXPECT_EQ(key->palette().color(QPalette::ButtonText),
+                  shownKey->palette().color(QPalette::ButtonText))
+            << AKey;
+    }
+};
+
+TEST_F(HiddenPageStyleTest, KeysOfAPageShown) {
+    ExpectStyledAfter("Option1Panel", "Option1Btn", true);
+}
+
+TEST_F(HiddenPageStyleTest, KeysOfAPageDrawnForATransition) {
+    ExpectStyledAfter("VariablePanel", "Variable1Btn", false);
+}
+
 TEST_F(ControlTreeTest, HistoryPanelKeepsItsButtonStripAtTheBottom) {
     auto* panel = Find<QWidget>("HistoryPanel");
     auto* list = Find<QListView>("HistoryListBox");
