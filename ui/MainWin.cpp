@@ -42,6 +42,7 @@ TSettingsLocation TSettingsLocation::FromApplication() {
 TMainForm::TMainForm(QWidget* AParent) : TMainForm(TSettingsLocation::FromApplication(), AParent) {}
 
 TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWidget(AParent) {
+    new TDeferredPolish(this);
     RegisterCaptionFont();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zemtrix"));
@@ -53,7 +54,6 @@ TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWi
     FormCreate(ALocation);
     ApplyAccessibility(this);
     qApp->installEventFilter(this);
-    new TDeferredPolish(this);
 }
 
 TMainForm::~TMainForm() {
