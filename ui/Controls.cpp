@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,6 +58,25 @@ QStringList WithSubstitutes(const QStringList& AFamilies) {
     result << QString::fromLatin1(kFallbackFamilies).split(QLatin1Char(','));
     result.removeDuplicates();
     return result;
+}
+
+// A family has styles only when installed. (Listing all families, or asking whether one
+// exists, costs far more: the first checks every family's scripts, the second asks fontconfig
+// for aliases.) The answers are kept: the system's families do not change while the window runs.
+bool IsInstalled(const QString& AFamily) {
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(AFamily);
+    if (found != known.constEnd()) return *found;
+    return *known.insert(AFamily, !QFontDatabase::styles(AFamily).isEmpty());
+}
+
+// A family that is not installed costs a fallback search and a font engine of its own for each
+// size it is asked for; so the first installed family of a list moves to its front, and the
+// families it passed keep their places behind it for the glyphs it lacks.
+QStringList InstalledFirst(QStringList AFamilies) {
+    const auto first = std::find_if(AFamilies.begin(), AFamilies.end(), IsInstalled);
+    if (first != AFamilies.end()) std::rotate(AFamilies.begin(), first, first + 1);
+    return AFamilies;
 }
 
 } // namespace
@@ -121,9 +142,15 @@ double CurrentDesignScale(const QWidget* AWidget) {
     return designSize > 0 && currentSize > 0 ? double(currentSize) / designSize : 1.0;
 }
 
+// The window asks for a handful of family lists, each for many controls: every list is made
+// once, and the controls share its data.
 QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold) {
+    static QHash<QStringList, QStringList> lists;
+    auto list = lists.constFind(AFamilies);
+    if (list == lists.constEnd())
+        list = lists.insert(AFamilies, InstalledFirst(WithSubstitutes(AFamilies)));
     QFont font;
-    font.setFamilies(WithSubstitutes(AFamilies));
+    font.setFamilies(*list);
     font.setPixelSize(APixelSize);
     font.setBold(AIsBold);
     return font;

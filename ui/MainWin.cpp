@@ -4,6 +4,7 @@
 #include "ui/Accessibility.h"
 #include "ui/CaptionFont.h"
 #include "ui/Controls.h"
+#include "ui/DeferredPolish.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -41,6 +42,7 @@ TSettingsLocation TSettingsLocation::FromApplication() {
 TMainForm::TMainForm(QWidget* AParent) : TMainForm(TSettingsLocation::FromApplication(), AParent) {}
 
 TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWidget(AParent) {
+    new TDeferredPolish(this);
     RegisterCaptionFont();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zemtrix"));

@@ -112,11 +112,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zemtrix"));
     // Desktops match the window to its desktop entry (name, icon) by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZEMTRIX_APP_ID));
-    QApplication::setWindowIcon(ProgramIcon());
     TMainForm window;
     TShutdown shutdown(window);
     ConnectInputProbe(window.findChild<QLineEdit*>(QStringLiteral("ExpressionEdit")));
     window.show();
+    // Reading the icon's images takes longer than anything else the window needs before it
+    // is mapped; given now, the icon reaches the window right after it appears.
+    QApplication::setWindowIcon(ProgramIcon());
     QApplication::exec();
     return shutdown.ExitStatus();
 }

@@ -2,10 +2,12 @@
 // visibility, the drop-down lists, the popup menu, the history panel and the named styles.
 #include "MainWinFixture.h"
 
+#include "ui/CaptionFont.h"
 #include "ui/Controls.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QFontDatabase>
 #include <QListView>
 #include <QMenu>
 #include <QToolButton>
@@ -151,12 +153,40 @@ TEST_F(ControlTreeTest, FontsOfTheLinesAndLists) {
         EXPECT_EQ(font.pixelSize(), row.PixelSize) << row.Name;
         EXPECT_EQ(font.bold(), row.IsBold) << row.Name;
     }
-    EXPECT_EQ(Find<QWidget>("Option1Edit")->font().families().value(0), u"Tahoma"_qs);
-    EXPECT_EQ(Find<QWidget>("Option2Edit")->font().families().value(0), u"Segoe UI"_qs);
-    EXPECT_EQ(Find<QWidget>("CurLeftBtn")->font().families().value(0), u"Tahoma"_qs);
-    EXPECT_EQ(Find<QWidget>("ExpressionEdit")->font().families().value(0), u"メイリオ"_qs);
+    // The first option field alone asks for "Tahoma"; the other fields keep the window's family.
+    const auto familiesOf = [](const char* AFamily) {
+        return DesignFont({QString::fromUtf8(AFamily)}, 12, false).families();
+    };
+    EXPECT_EQ(Find<QWidget>("Option1Edit")->font().families(), familiesOf("Tahoma"));
+    EXPECT_EQ(Find<QWidget>("Option2Edit")->font().families(), familiesOf("Segoe UI"));
+    EXPECT_NE(familiesOf("Tahoma"), familiesOf("Segoe UI"));
+    EXPECT_EQ(Find<QWidget>("CurLeftBtn")->font().families(), familiesOf("Tahoma"));
+    EXPECT_EQ(Find<QWidget>("ExpressionEdit")->font().families(), familiesOf("メイリオ"));
     EXPECT_TRUE(Find<QLabel>("ResultLabel")->alignment() & Qt::AlignRight);
     EXPECT_FALSE(Find<QLabel>("RoundSelectorLabel")->wordWrap());
+}
+
+// A design family leads its list where it is installed; elsewhere the first installed family of
+// its look-alikes and fallbacks leads, and the families it passed stay behind it in their order.
+TEST_F(ControlTreeTest, DesignFamiliesLeadWhereInstalledLookAlikesElsewhere) {
+    const QStringList installed = QFontDatabase::families();
+    const QString captions = QString::fromLatin1(CaptionFontFamily); // registered by the window
+    ASSERT_TRUE(installed.contains(captions));
+    EXPECT_EQ(DesignFont({captions}, 14, true).families().value(0), captions);
+    for (const char* name : {"Segoe UI", "Segoe UI Semibold", "Tahoma", "メイリオ"}) {
+        const QString family = QString::fromUtf8(name);
+        const QFont font = DesignFont({family}, 14, true);
+        const QStringList families = font.families();
+        EXPECT_EQ(font.pixelSize(), 14) << name;
+        EXPECT_TRUE(font.bold()) << name;
+        EXPECT_TRUE(installed.contains(families.value(0))) << name;
+        if (installed.contains(family)) {
+            EXPECT_EQ(families.value(0), family) << name;
+            continue;
+        }
+        EXPECT_GE(families.indexOf(family), 1) << name << " is still asked for";
+        EXPECT_LT(families.indexOf(family), families.indexOf(captions)) << name;
+    }
 }
 
 TEST_F(ControlTreeTest, RoundComboEntriesWithTagsAndNames) {
@@ -330,6 +360,34 @@ TEST_F(ControlTreeTest, StyleSwitchRepolishesTheKey) {
     const QColor onDark = key->palette().color(QPalette::ButtonText);
     SetStyleName(key, u"KeyBtnStyle"_qs);
     EXPECT_NE(key->palette().color(QPalette::ButtonText), onDark);
+}
+
+// The keys of the pages hidden at start take their style (here the caption colour of their named
+// style) once their page is shown, or drawn for a transition, as the keys shown at start have.
+class HiddenPageStyleTest : public ControlTreeTest {
+protected:
+    void ExpectStyledAfter(const char* APage, const char* AKey, bool AIsShown) {
+        const QWidget* shownKey = Find<QWidget>("SinBtn");
+        auto* page = Find<QWidget>(APage);
+        auto* key = Find<QWidget>(AKey);
+        ASSERT_TRUE(page->isHidden()) << APage;
+        ASSERT_EQ(StyleName(key), StyleName(shownKey)) << AKey;
+        if (AIsShown)
+            page->show();
+        else
+            page->grab();
+        EXPECT_EQ(key->palette().color(QPalette::ButtonText),
+                  shownKey->palette().color(QPalette::ButtonText))
+            << AKey;
+    }
+};
+
+TEST_F(HiddenPageStyleTest, KeysOfAPageShown) {
+    ExpectStyledAfter("Option1Panel", "Option1Btn", true);
+}
+
+TEST_F(HiddenPageStyleTest, KeysOfAPageDrawnForATransition) {
+    ExpectStyledAfter("VariablePanel", "Variable1Btn", false);
 }
 
 TEST_F(ControlTreeTest, HistoryPanelKeepsItsButtonStripAtTheBottom) {
