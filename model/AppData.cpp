@@ -131,11 +131,10 @@ QString ReadText(const TIniFile& Ini, const QString& Section, const QString& Key
     const std::optional<QByteArrayView> Stored = Ini.ReadUtf8(Section, Key);
     if (!Stored) return Default;
     if (Default.size() <= MaxTextLength && IsSameAscii(*Stored, Default)) return Default;
-    const std::optional<QString> Text = Ini.ReadString(Section, Key);
-    if (!Text) return Default;
-    if (Text->size() <= MaxTextLength) return *Text;
-    const bool SplitsPair = Text->at(MaxTextLength - 1).isHighSurrogate();
-    return Text->left(SplitsPair ? MaxTextLength - 1 : MaxTextLength);
+    const QString Text = TIniFile::DecodeValue(*Stored);
+    if (Text.size() <= MaxTextLength) return Text;
+    const bool SplitsPair = Text.at(MaxTextLength - 1).isHighSurrogate();
+    return Text.left(SplitsPair ? MaxTextLength - 1 : MaxTextLength);
 }
 
 // Whole pixels, halves to the even neighbour (57.5 -> 58, 56.5 -> 56).

@@ -387,12 +387,9 @@ TIniFile::TSection TIniFile::IndexSection(const TName& Name) const {
     for (std::size_t h = Section.FirstHeader; h < Section.FirstHeader + Section.HeaderCount; ++h)
         for (std::size_t i = FSectionEntries[h] + 1;
              i < FEntries.size() && (FEntries[i].HashAndKind & 1) == 0; ++i)
-            FSectionEntries.push_back(static_cast<std::uint32_t>(i));
+            FSectionEntries.push_back(std::uint64_t{FEntries[i].HashAndKind} << 32 | i);
     Section.KeyCount = FSectionEntries.size() - Section.FirstKey;
-    const auto Keys = FSectionEntries.begin() + qsizetype(Section.FirstKey);
-    std::sort(Keys, FSectionEntries.end(), [this](std::uint32_t A, std::uint32_t B) {
-        return std::pair(FEntries[A].HashAndKind, A) < std::pair(FEntries[B].HashAndKind, B);
-    });
+    std::sort(FSectionEntries.begin() + qsizetype(Section.FirstKey), FSectionEntries.end());
     return Section;
 }
 
@@ -407,13 +404,10 @@ std::optional<std::size_t> TIniFile::FindKeyEntry(const TSection& Section, const
     }
     const auto First = FSectionEntries.begin() + qsizetype(Section.FirstKey);
     const auto Last = First + qsizetype(Section.KeyCount);
-    const std::uint32_t HashAndKind = Key.Hash << 1;
-    auto At = std::lower_bound(First, Last, HashAndKind,
-                               [this](std::uint32_t Entry, std::uint32_t Wanted) {
-                                   return FEntries[Entry].HashAndKind < Wanted;
-                               });
-    for (; At != Last && FEntries[*At].HashAndKind == HashAndKind; ++At)
-        if (HasName(FEntries[*At], Key)) return *At;
+    const std::uint64_t HashAndKind = std::uint64_t{Key.Hash << 1};
+    for (auto At = std::lower_bound(First, Last, HashAndKind << 32);
+         At != Last && (*At >> 32) == HashAndKind; ++At)
+        if (HasName(FEntries[std::uint32_t(*At)], Key)) return std::uint32_t(*At);
     return std::nullopt;
 }
 
@@ -564,6 +558,8 @@ std::optional<QString> TIniFile::ReadString(const QString& Section, const QStrin
     if (!Value) return std::nullopt;
     return DecodeUtf8(*Value);
 }
+
+QString TIniFile::DecodeValue(QByteArrayView Utf8) { return DecodeUtf8(Utf8); }
 
 std::optional<QByteArrayView> TIniFile::ReadUtf8(const QString& Section, const QString& Key) const {
     const TSection& Found = SectionOf(Section);

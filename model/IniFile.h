@@ -38,6 +38,8 @@ public:
     std::optional<QString> ReadString(const QString& Section, const QString& Key) const;
     // The same value undecoded (UTF-8): a view into the document, valid until its next write.
     std::optional<QByteArrayView> ReadUtf8(const QString& Section, const QString& Key) const;
+    // A value read by ReadUtf8 decoded as ReadString decodes it.
+    static QString DecodeValue(QByteArrayView Utf8);
     // Replaces the key's value in place, else appends the key at the end of its section, else
     // appends the section at the end. CR and LF in Value are written as blanks, and a value
     // that would lose blanks or quotes on reading is written quoted. A name that would not read
@@ -84,7 +86,7 @@ private:
         TAddedKey Line;
     };
     // A section looked up: its header entries (the first, then those followed by keys), then its
-    // key entries by name hash and position, as two runs of FSectionEntries.
+    // key entries sorted by name hash and position, as two runs of FSectionEntries.
     struct TSection {
         TName Name;
         std::size_t FirstHeader;
@@ -148,7 +150,8 @@ private:
     // The sections looked up, each indexed once: a settings file is read and written section by
     // section, and a section's headers and keys are found once, not per key.
     mutable std::vector<TSection> FSections;
-    mutable std::vector<std::uint32_t> FSectionEntries;
+    // A header's entry; a key's name hash and kind in the high half, its entry in the low half.
+    mutable std::vector<std::uint64_t> FSectionEntries;
     mutable std::size_t FLastSection = 0;
     // Section and key hashes of the lines added, sorted: most keys a write adds are new, and
     // this tells so without visiting every line added before.
