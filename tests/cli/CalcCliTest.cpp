@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <cstddef>
+
 namespace {
 
 struct TRun {
@@ -35,6 +37,21 @@ TRun RunCalc(const QStringList& AArguments, const QByteArray& AInput = {},
             process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
 }
 
+// A command line and the answer it prints.
+struct TAnswerCase {
+    QStringList Arguments;
+    QString Out;
+};
+
+// Each command line prints its answer and succeeds.
+template <std::size_t N> void ExpectAnswers(const TAnswerCase (&ACases)[N]) {
+    for (const TAnswerCase& c : ACases) {
+        const TRun run = RunCalc(c.Arguments);
+        EXPECT_EQ(run.Out, c.Out) << c.Arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.ExitCode, 0) << c.Arguments.join(u' ').toStdString() << run.Err.toStdString();
+    }
+}
+
 TEST(CalcCli, StandardInputSessionKeepsAnsAndReportsFailures) {
     const TRun run =
         RunCalc({}, "1+2\n1/3\nANS*3\n\n0.1+0.2\n1+*2\n7 MOD 0\nANS+1\r\n(1E4000*1E4000)\n"
@@ -49,12 +66,8 @@ TEST(CalcCli, StandardInputSessionKeepsAnsAndReportsFailures) {
 }
 
 TEST(CalcCli, DisplayOptions) {
-    struct Case {
-        QStringList Arguments;
-        QString Out;
-    };
     // clang-format off
-    const Case cases[] = {
+    const TAnswerCase cases[] = {
         {{u"1234.5"_qs}, u"1234.5\n"_qs},
         {{u"-d"_qs, u"2"_qs, u"-g"_qs, u"1234.5"_qs}, u"1,234.50\n"_qs},
         {{u"--decimals=3"_qs, u"--grouping"_qs, u"-1234567.891"_qs}, u"-1,234,567.891\n"_qs},
@@ -71,31 +84,19 @@ TEST(CalcCli, DisplayOptions) {
         {{u"--var"_qs, u"X=3"_qs, u"--var"_qs, u"税=１２"_qs, u"X*税"_qs, u"V3"_qs}, u"36\n0\n"_qs},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        const TRun run = RunCalc(c.Arguments);
-        EXPECT_EQ(run.Out, c.Out) << c.Arguments.join(u' ').toStdString();
-        EXPECT_EQ(run.ExitCode, 0) << c.Arguments.join(u' ').toStdString() << run.Err.toStdString();
-    }
+    ExpectAnswers(cases);
 }
 
 TEST(CalcCli, VariableNamesAreFoundInAnyCase) {
-    struct Case {
-        QStringList Arguments;
-        QString Out;
-    };
     // clang-format off
-    const Case cases[] = {
+    const TAnswerCase cases[] = {
         {{u"--var"_qs, u"x=3"_qs, u"x"_qs}, u"3\n"_qs},
         {{u"--var"_qs, u"Rate=2"_qs, u"rate"_qs}, u"2\n"_qs},
         {{u"--var"_qs, u"カナ=5"_qs, u"カナ"_qs}, u"5\n"_qs},
         {{u"--var"_qs, u"x=1"_qs, u"--var"_qs, u"X=2"_qs, u"X"_qs}, u"1\n"_qs},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        const TRun run = RunCalc(c.Arguments);
-        EXPECT_EQ(run.Out, c.Out) << c.Arguments.join(u' ').toStdString();
-        EXPECT_EQ(run.ExitCode, 0) << c.Arguments.join(u' ').toStdString() << run.Err.toStdString();
-    }
+    ExpectAnswers(cases);
     const TRun blank = RunCalc({u"--var"_qs, u"a b=1"_qs, u"a b"_qs});
     EXPECT_EQ(blank.Out, u"Error\n"_qs) << "a name with a blank is never found";
 }
@@ -159,12 +160,8 @@ TEST(CalcCli, UsageErrorsExitWithTwoAndOneLine) {
 }
 
 TEST(CalcCli, ShortOptionsClusterAndLongOptionsAbbreviate) {
-    struct Case {
-        QStringList Arguments;
-        QString Out;
-    };
     // clang-format off
-    const Case cases[] = {
+    const TAnswerCase cases[] = {
         {{u"-gd"_qs, u"2"_qs, u"1234.5"_qs},                 u"1,234.50\n"_qs},
         {{u"-d2"_qs, u"1.5"_qs},                              u"1.50\n"_qs},
         {{u"-gd2"_qs, u"1234.5"_qs},                          u"1,234.50\n"_qs},
@@ -179,11 +176,7 @@ TEST(CalcCli, ShortOptionsClusterAndLongOptionsAbbreviate) {
         {{u"--var"_qs, u"v=2"_qs, u"--ra"_qs, u"v/4"_qs},     u"0.5\n"_qs},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        const TRun run = RunCalc(c.Arguments);
-        EXPECT_EQ(run.Out, c.Out) << c.Arguments.join(u' ').toStdString();
-        EXPECT_EQ(run.ExitCode, 0) << c.Arguments.join(u' ').toStdString() << run.Err.toStdString();
-    }
+    ExpectAnswers(cases);
     EXPECT_TRUE(RunCalc({u"--vers"_qs}).Out.startsWith(u"zemtrix-calc "_qs));
     EXPECT_TRUE(RunCalc({u"-h"_qs}).Out.startsWith(u"Usage: "_qs));
 }
