@@ -322,6 +322,12 @@ QByteArrayView TIniFile::LineAt(qsizetype Start) const {
     return LineText(FText, Start, FText.indexOf('\n', Start));
 }
 
+// Whether entry i exists and is a key line: the keys of a header are the entries after it up to
+// the first that is not.
+bool TIniFile::IsKeyEntry(std::size_t i) const {
+    return i < FEntries.size() && (FEntries[i].HashAndKind & 1) == 0;
+}
+
 bool TIniFile::HasName(const TEntry& Entry, const TName& Name) const {
     return (Entry.HashAndKind >> 1) == Name.Hash &&
            IsSameName(SplitLine(LineAt(Entry.Start)).Name, Name.Name);
@@ -355,14 +361,16 @@ TIniFile::TSection& TIniFile::SectionOf(const QString& Section) const {
 // binary search instead of a walk through the section, and still finds the first of two keys of
 // one name. A damaged file's huge section is walked instead: an index would double its memory.
 TIniFile::TSection TIniFile::IndexSection(const TName& Name) const {
-    TSection Section{Name, FSectionEntries.size(),          0, 0, 0, false,
-                     {},   IsSectionNameWritable(Name.Name)};
+    TSection Section;
+    Section.Name = Name;
+    Section.FirstHeader = FSectionEntries.size();
+    Section.IsWritable = IsSectionNameWritable(Name.Name);
     // A header spelt like the one before needs no new comparison; damaged files repeat lines.
     QByteArrayView Previous;
     bool IsPreviousMatch = false;
     std::size_t KeyCount = 0;
     for (std::size_t i = 0; i < FEntries.size(); ++i) {
-        if ((FEntries[i].HashAndKind & 1) == 0) {
+        if (IsKeyEntry(i)) {
             if (IsPreviousMatch && Section.HeaderCount > 0) ++KeyCount;
             continue;
         }
@@ -375,9 +383,9 @@ TIniFile::TSection TIniFile::IndexSection(const TName& Name) const {
         if (Previous.isNull() || HeaderName != Previous)
             IsPreviousMatch = IsSameName(HeaderName, Name.Name);
         Previous = HeaderName;
-        const bool HasKeys = i + 1 < FEntries.size() && (FEntries[i + 1].HashAndKind & 1) == 0;
+        const bool HasKeys = IsKeyEntry(i + 1);
         if (IsPreviousMatch && (Section.HeaderCount == 0 || HasKeys)) {
-            FSectionEntries.push_back(static_cast<std::uint32_t>(i));
+            FSectionEntries.push_back(i);
             ++Section.HeaderCount;
         }
     }
@@ -385,8 +393,7 @@ TIniFile::TSection TIniFile::IndexSection(const TName& Name) const {
     Section.AreKeysIndexed = KeyCount <= MaxIndexedKeys;
     if (!Section.AreKeysIndexed) return Section;
     for (std::size_t h = Section.FirstHeader; h < Section.FirstHeader + Section.HeaderCount; ++h)
-        for (std::size_t i = FSectionEntries[h] + 1;
-             i < FEntries.size() && (FEntries[i].HashAndKind & 1) == 0; ++i)
+        for (std::size_t i = FSectionEntries[h] + 1; IsKeyEntry(i); ++i)
             FSectionEntries.push_back(std::uint64_t{FEntries[i].HashAndKind} << 32 | i);
     Section.KeyCount = FSectionEntries.size() - Section.FirstKey;
     std::sort(FSectionEntries.begin() + qsizetype(Section.FirstKey), FSectionEntries.end());
@@ -397,8 +404,7 @@ std::optional<std::size_t> TIniFile::FindKeyEntry(const TSection& Section, const
     if (!Section.AreKeysIndexed) {
         for (std::size_t h = Section.FirstHeader; h < Section.FirstHeader + Section.HeaderCount;
              ++h)
-            for (std::size_t i = FSectionEntries[h] + 1;
-                 i < FEntries.size() && (FEntries[i].HashAndKind & 1) == 0; ++i)
+            for (std::size_t i = FSectionEntries[h] + 1; IsKeyEntry(i); ++i)
                 if (HasName(FEntries[i], Key)) return i;
         return std::nullopt;
     }
@@ -449,7 +455,7 @@ std::optional<qsizetype> TIniFile::AnchorInSection(TSection& Section) const {
 
 qsizetype TIniFile::AnchorAfterHeader(std::size_t Header) const {
     std::size_t Next = Header + 1;
-    while (Next < FEntries.size() && (FEntries[Next].HashAndKind & 1) == 0) ++Next;
+    while (IsKeyEntry(Next)) ++Next;
     const qsizetype BlockEnd = Next < FEntries.size() ? FEntries[Next].Start : FText.size();
     const qsizetype HeaderStart = FEntries[Header].Start;
     const qsizetype HeaderNewline = FText.indexOf('\n', HeaderStart);

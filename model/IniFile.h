@@ -89,13 +89,13 @@ private:
     // key entries sorted by name hash and position, as two runs of FSectionEntries.
     struct TSection {
         TName Name;
-        std::size_t FirstHeader;
-        std::size_t HeaderCount;
-        std::size_t FirstKey;
-        std::size_t KeyCount;
-        bool AreKeysIndexed;             // else its blocks are walked
+        std::size_t FirstHeader = 0;
+        std::size_t HeaderCount = 0;
+        std::size_t FirstKey = 0;
+        std::size_t KeyCount = 0;
+        bool AreKeysIndexed = false;     // else its blocks are walked
         std::optional<qsizetype> Anchor; // once asked for
-        bool IsWritable;                 // whether its header reads back as itself
+        bool IsWritable = false;         // whether its header reads back as itself
     };
     struct TAppendedSection {
         TName Name;
@@ -117,6 +117,7 @@ private:
     static TName MakeName(const QString& Name);
     void IndexLines();
     QByteArrayView LineAt(qsizetype Start) const;
+    bool IsKeyEntry(std::size_t i) const;
     bool HasName(const TEntry& Entry, const TName& Name) const;
     TSection& SectionOf(const QString& Section) const;
     TSection IndexSection(const TName& Name) const;
