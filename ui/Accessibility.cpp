@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QDynamicPropertyChangeEvent>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -365,23 +364,10 @@ public:
         AField->setAccessibleName(SpokenName(AField));
     }
 
-protected:
-    bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
-        if (AEvent->type() == QEvent::FocusIn || AEvent->type() == QEvent::Show)
-            RefreshValueFields();
-        if (AEvent->type() == QEvent::DynamicPropertyChange && QAccessible::isActive() &&
-            static_cast<QDynamicPropertyChangeEvent*>(AEvent)->propertyName() == StyleNameProperty)
-            ReportStyleChange(static_cast<QWidget*>(AWatched));
-        return false;
-    }
-
-private:
-    void RefreshValueFields() {
-        for (QLineEdit* field : std::as_const(FValueFields))
-            if (field) field->setAccessibleName(SpokenName(field));
-    }
-
+    // Tells a screen reader what a key's new named style means: a trigonometric key's new name,
+    // or a toggle key's new state.
     static void ReportStyleChange(QWidget* AKey) {
+        if (!QAccessible::isActive()) return;
         if (SpeechOf(AKey) == TSpeech::Trigonometric) {
             Notify(AKey, QAccessible::NameChanged);
         } else if (SpeechOf(AKey) == TSpeech::Toggle) {
@@ -390,6 +376,19 @@ private:
             QAccessibleStateChangeEvent event(AKey, changed);
             QAccessible::updateAccessibility(&event);
         }
+    }
+
+protected:
+    bool eventFilter(QObject* /*AWatched*/, QEvent* AEvent) override {
+        if (AEvent->type() == QEvent::FocusIn || AEvent->type() == QEvent::Show)
+            RefreshValueFields();
+        return false;
+    }
+
+private:
+    void RefreshValueFields() {
+        for (QLineEdit* field : std::as_const(FValueFields))
+            if (field) field->setAccessibleName(SpokenName(field));
     }
 
     QList<QPointer<QLineEdit>> FValueFields;
@@ -408,7 +407,8 @@ void ApplyText(QWidget* AControl, TAccessibleText AText, TAccessibilityWatcher* 
     if (AText.ToolTip) AControl->setToolTip(QString::fromUtf8(AText.ToolTip));
     if (auto* key = qobject_cast<TKeyButton*>(AControl)) {
         if (AText.Speech == TSpeech::Toggle || AText.Speech == TSpeech::Trigonometric)
-            key->installEventFilter(AWatcher);
+            QObject::connect(key, &TKeyButton::StyleNameChanged, AWatcher,
+                             [key] { TAccessibilityWatcher::ReportStyleChange(key); });
     } else if (AText.Speech == TSpeech::VariableValue) {
         if (auto* field = qobject_cast<QLineEdit*>(AControl)) AWatcher->WatchValueField(field);
     } else {

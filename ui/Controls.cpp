@@ -21,9 +21,42 @@
 
 namespace {
 
-constexpr char kDesignGeometryProperty[] = "designGeometry";
-constexpr char kDesignFontSizeProperty[] = "designFontPixelSize";
-constexpr char kAlignProperty[] = "align";
+// What a control remembers of its design. It is kept beside the controls rather than in dynamic
+// properties: reading one of those first compares its name with every property the control's
+// classes declare, and the window reads these for each control whenever it is zoomed.
+struct TDesign {
+    QRect Geometry;
+    int FontPixelSize = 0;
+    TAlign Align = TAlign::None;
+    bool HasGeometry = false;
+};
+
+// Never destroyed: a control may outlive the program's static data.
+QHash<const QWidget*, TDesign>& Designs() {
+    static auto* designs = new QHash<const QWidget*, TDesign>;
+    return *designs;
+}
+
+TDesign& DesignOf(QWidget* AWidget) {
+    QHash<const QWidget*, TDesign>& designs = Designs();
+    auto found = designs.find(AWidget);
+    if (found == designs.end()) {
+        found = designs.insert(AWidget, {});
+        QObject::connect(AWidget, &QObject::destroyed, [AWidget] { Designs().remove(AWidget); });
+    }
+    return *found;
+}
+
+const TDesign* FindDesign(const QWidget* AWidget) {
+    const QHash<const QWidget*, TDesign>& designs = Designs();
+    const auto found = designs.constFind(AWidget);
+    return found == designs.constEnd() ? nullptr : &*found;
+}
+
+int DesignFontPixelSize(const QWidget* AWidget) {
+    const TDesign* design = FindDesign(AWidget);
+    return design ? design->FontPixelSize : 0;
+}
 
 int Scaled(int AValue, double AScale) { return int(std::lround(AValue * AScale)); }
 
@@ -100,33 +133,35 @@ QString StyleName(const QWidget* AWidget) {
 }
 
 void SetDesignGeometry(QWidget* AWidget, const QRect& ARect) {
-    AWidget->setProperty(kDesignGeometryProperty, ARect);
+    TDesign& design = DesignOf(AWidget);
+    design.Geometry = ARect;
+    design.HasGeometry = true;
     AWidget->setGeometry(ARect);
 }
 
 QRect DesignGeometry(const QWidget* AWidget) {
-    return AWidget->property(kDesignGeometryProperty).toRect();
+    const TDesign* design = FindDesign(AWidget);
+    return design ? design->Geometry : QRect();
 }
 
 void SetDesignFont(QWidget* AWidget, const QFont& AFont) {
-    AWidget->setProperty(kDesignFontSizeProperty, AFont.pixelSize());
+    DesignOf(AWidget).FontPixelSize = AFont.pixelSize();
     AWidget->setFont(AFont);
 }
 
 void ApplyDesignGeometry(QWidget* AWidget, double AScale) {
-    const QVariant geometry = AWidget->property(kDesignGeometryProperty);
-    if (!geometry.isValid()) return;
-    const QRect r = geometry.toRect();
+    const TDesign* design = FindDesign(AWidget);
+    if (!design || !design->HasGeometry) return;
+    const QRect r = design->Geometry;
     AWidget->setGeometry(Scaled(r.x(), AScale), Scaled(r.y(), AScale), Scaled(r.width(), AScale),
                          Scaled(r.height(), AScale));
 }
 
 void ApplyDesignScale(QWidget* AWidget, double AScale) {
     ApplyDesignGeometry(AWidget, AScale);
-    const QVariant fontSize = AWidget->property(kDesignFontSizeProperty);
-    if (fontSize.isValid()) {
+    if (const int fontSize = DesignFontPixelSize(AWidget); fontSize > 0) {
         QFont font = AWidget->font();
-        font.setPixelSize(WindowLayout::ScaledFontPixelSize(fontSize.toInt(), AScale));
+        font.setPixelSize(WindowLayout::ScaledFontPixelSize(fontSize, AScale));
         AWidget->setFont(font);
     }
     for (QObject* child : AWidget->children())
@@ -137,7 +172,7 @@ void ApplyDesignScale(QWidget* AWidget, double AScale) {
 }
 
 double CurrentDesignScale(const QWidget* AWidget) {
-    const int designSize = AWidget->property(kDesignFontSizeProperty).toInt();
+    const int designSize = DesignFontPixelSize(AWidget);
     const int currentSize = AWidget->font().pixelSize();
     return designSize > 0 && currentSize > 0 ? double(currentSize) / designSize : 1.0;
 }
@@ -170,7 +205,7 @@ void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QS
 }
 
 void SetAlign(QWidget* AWidget, TAlign AAlign) {
-    AWidget->setProperty(kAlignProperty, int(AAlign));
+    DesignOf(AWidget).Align = AAlign;
     if (auto* panel = qobject_cast<TPanel*>(AWidget->parentWidget())) panel->AlignChildren();
 }
 
@@ -255,7 +290,7 @@ int TKeyButton::DrawnCaptionWidth() const {
 // The size of the key's design font at the lowest zoom step, or of its own font when it has no
 // design font.
 int TKeyButton::SmallestCaptionPixelSize() const {
-    const int design = property(kDesignFontSizeProperty).toInt();
+    const int design = DesignFontPixelSize(this);
     return WindowLayout::SmallestFontPixelSize(design > 0 ? design : font().pixelSize());
 }
 
@@ -337,7 +372,8 @@ void TPanel::AlignChildren() {
     for (QObject* child : children()) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget || widget->isWindow()) continue;
-        const auto align = TAlign(widget->property(kAlignProperty).toInt());
+        const TDesign* design = FindDesign(widget);
+        const TAlign align = design ? design->Align : TAlign::None;
         if (align == TAlign::Client) client = widget;
         if (align != TAlign::Bottom) continue;
         const int height = widget->height();

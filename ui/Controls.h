@@ -64,6 +64,9 @@ void AddComboItem(QComboBox* ACombo, const QString& ACaption, int ATag, const QS
 // its caption (set by the style sheet through the "superscript" property).
 class TKeyButton : public QPushButton {
     Q_OBJECT
+    // Declared first: the style sheet reads it for every key many times while the window is made,
+    // and a declared property is found at once where a dynamic one is looked for last.
+    Q_PROPERTY(QString styleName MEMBER FStyleName NOTIFY StyleNameChanged)
     Q_PROPERTY(QString superscript READ Superscript WRITE SetSuperscript)
     Q_PROPERTY(int tag READ Tag WRITE SetTag)
 
@@ -95,6 +98,8 @@ signals:
     // the key has the focus counts as the left button, so that keys acting on the press ("＝")
     // work from the keyboard too.
     void MouseDown(Qt::MouseButton AButton, Qt::KeyboardModifiers AModifiers);
+    // The key was given another named style (SetStyleName).
+    void StyleNameChanged();
 
 protected:
     bool event(QEvent* AEvent) override;
@@ -107,6 +112,7 @@ private:
     void FitCaption() const;
     int SmallestCaptionPixelSize() const;
 
+    QString FStyleName;
     QString FSuperscript;
     int FTag = 0;
     // The last fitted caption and what it was fitted to: fitting runs only when one of them
@@ -122,6 +128,8 @@ private:
 // aligned children (SetAlign) in place when it is resized.
 class TPanel : public QFrame {
     Q_OBJECT
+    // Declared for the same reason as the key's.
+    Q_PROPERTY(QString styleName MEMBER FStyleName)
 
 public:
     explicit TPanel(QWidget* AParent = nullptr);
@@ -135,6 +143,9 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* AEvent) override;
     void resizeEvent(QResizeEvent* AEvent) override;
+
+private:
+    QString FStyleName;
 };
 
 // One key as designed: a rounded key of the common bold font unless AFamily names another.

@@ -182,9 +182,17 @@ struct TAnnouncement {
     QString Name;
 };
 std::vector<TAnnouncement> Announcements;
+// Keys whose state or name was reported changed, in order.
+std::vector<std::pair<QString, QAccessible::Event>> KeyChanges;
 
-// What a screen reader speaks of its own accord: a notification that appears.
+// What a screen reader speaks of its own accord: a notification that appears; and what it is
+// told of the keys: a toggle's new state, a key's new name.
 void RecordAnnouncement(QAccessibleEvent* AEvent) {
+    const bool isToggled =
+        AEvent->type() == QAccessible::StateChanged &&
+        static_cast<QAccessibleStateChangeEvent*>(AEvent)->changedStates().checked;
+    if (isToggled || AEvent->type() == QAccessible::NameChanged)
+        KeyChanges.emplace_back(AEvent->object()->objectName(), AEvent->type());
     if (AEvent->type() != QAccessible::ObjectShow) return;
     QAccessibleInterface* shown = AEvent->accessibleInterface();
     if (!shown || shown->role() != QAccessible::Notification) return;
@@ -199,6 +207,7 @@ protected:
         if (!SwitchAccessibility(true))
             GTEST_SKIP() << "cannot switch accessibility on for this platform";
         Announcements.clear();
+        KeyChanges.clear();
         Previous = QAccessible::installUpdateHandler(RecordAnnouncement);
     }
     void TearDown() override {
@@ -251,6 +260,18 @@ TEST_F(AnnouncementTest, TheLastChangeIsSpokenAndAFailedRedisplaySaysWhy) {
     QTest::mouseClick(Find<QWidget>("RoundCombo"), Qt::RightButton);
     EXPECT_EQ(Spoken(), std::vector<QString>{u"too large for HEX"_qs});
     EXPECT_EQ(ResultText(), u"1E19"_qs);
+}
+
+TEST_F(AnnouncementTest, ToggleKeysReportTheirStateAndTrigonometricKeysTheirNames) {
+    using Changes = std::vector<std::pair<QString, QAccessible::Event>>;
+    Click("InvBtn");
+    EXPECT_EQ(KeyChanges, (Changes{{u"InvBtn"_qs, QAccessible::StateChanged},
+                                   {u"SinBtn"_qs, QAccessible::NameChanged},
+                                   {u"CosBtn"_qs, QAccessible::NameChanged},
+                                   {u"TanBtn"_qs, QAccessible::NameChanged}}));
+    KeyChanges.clear();
+    Click("Digit7Btn");
+    EXPECT_EQ(KeyChanges, Changes{}) << "a key whose style stays reports nothing";
 }
 
 TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {

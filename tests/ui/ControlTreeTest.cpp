@@ -409,3 +409,20 @@ TEST_F(ControlTreeTest, HistoryPanelKeepsItsButtonStripAtTheBottom) {
 }
 
 } // namespace
+
+// What a control remembers of its design is gone with the control: a new control, even one made
+// where the old one was in memory, starts with none.
+TEST(DesignMemoryTest, GoesWithItsControl) {
+    QWidget parent;
+    auto* old = new QWidget(&parent);
+    SetDesignGeometry(old, QRect(10, 20, 30, 40));
+    SetDesignFont(old, DesignFont({}, 20, false));
+    const QWidget* oldAddress = old;
+    delete old;
+    auto* fresh = new QWidget(&parent);
+    fresh->setGeometry(1, 2, 3, 4);
+    EXPECT_EQ(DesignGeometry(fresh), QRect()) << (fresh == oldAddress ? "at the old address" : "");
+    EXPECT_EQ(CurrentDesignScale(fresh), 1.0);
+    ApplyDesignScale(fresh, 2.0);
+    EXPECT_EQ(fresh->geometry(), QRect(1, 2, 3, 4));
+}
