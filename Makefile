@@ -11,7 +11,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja
 
-BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
 RUN_PKGS   := fonts-ipafont-gothic
 TEST_PKGS  := desktop-file-utils appstream clang-format xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi dpkg-dev weston qt6-wayland
 PACKAGE_PKGS := dpkg-dev

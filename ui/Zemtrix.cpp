@@ -1,6 +1,7 @@
 // zemtrix: the calculator window.
 #include "model/AppData.h"
 #include "model/ProgramOptions.h"
+#include "ui/FontSetUp.h"
 #include "ui/InputProbe.h"
 #include "ui/MainWin.h"
 #include "ui/Shutdown.h"
@@ -102,8 +103,10 @@ int main(int argc, char** argv) {
     // load the GTK theme plugin (and with it GTK and an OpenGL stack): about 90 ms and 65 MB more
     // at start-up. A theme the user names in QT_QPA_PLATFORMTHEME is still used.
     QGuiApplication::setDesktopSettingsAware(false);
+    TFontSetUp fontSetUp;
     qInstallMessageHandler(HoldStartupMessage);
     QApplication application(argc, argv);
+    fontSetUp.Wait();
     ReleaseStartupMessages();
     // Qt has taken its own options (-platform, -style, ...) out of the list by now.
     for (const QString& argument :
