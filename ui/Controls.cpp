@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -189,6 +190,18 @@ QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold) {
     font.setPixelSize(APixelSize);
     font.setBold(AIsBold);
     return font;
+}
+
+// A line edit lays out its text with the application's default font the moment it is made, before
+// it takes its own; so the default is a family list the window loads anyway, not a second one.
+void UseDesignFamiliesByDefault() {
+    const QFont system = QGuiApplication::font();
+    QFont font = DesignFont({}, 12, false);
+    if (system.pointSizeF() > 0)
+        font.setPointSizeF(system.pointSizeF());
+    else
+        font.setPixelSize(system.pixelSize());
+    if (font != system) QGuiApplication::setFont(font);
 }
 
 // The list's default delegate paints the selection from the palette and ignores the style

@@ -43,6 +43,10 @@ double CurrentDesignScale(const QWidget* AWidget);
 // A font by family list with a pixel size at scale 1; the named families come first, each
 // followed by look-alikes found on Linux desktops, then Japanese-capable fallbacks.
 QFont DesignFont(const QStringList& AFamilies, int APixelSize, bool AIsBold);
+// Makes the design's own family list (the one DesignFont gives for no named family) the
+// application's default, at the system's default size: for what has no font of its own (menus,
+// tips, the about window).
+void UseDesignFamiliesByDefault();
 
 // How a panel places a child when the panel is resized: not at all, along its bottom edge
 // (full width, own height), or filling what the bottom-aligned children leave free.

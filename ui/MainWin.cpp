@@ -44,6 +44,7 @@ TMainForm::TMainForm(QWidget* AParent) : TMainForm(TSettingsLocation::FromApplic
 TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWidget(AParent) {
     new TDeferredPolish(this);
     RegisterCaptionFont();
+    UseDesignFamiliesByDefault();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zemtrix"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
