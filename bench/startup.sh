@@ -137,6 +137,9 @@ verdict() {
 helper=$(helper_for) || { echo "error: cannot build the window-wait helper" >&2; exit 1; }
 mkdir -m 700 "$work/runtime"
 mkdir "$work/bin" && cp "$zemtrix" "$work/bin/zemtrix" && zemtrix=$work/bin/zemtrix
+# Written back now: pages of a file just written count as private dirty memory of the process
+# that maps them until they reach the disk, which an installed program's never are.
+sync "$zemtrix"
 programs[zemtrix]=$zemtrix programs[zemtrix+GLX]=$zemtrix
 start_xvfb
 header="display $display, zemtrix $zemtrix, $runs runs each after a warm-up"

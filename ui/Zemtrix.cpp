@@ -9,6 +9,10 @@
 #include <QApplication>
 #include <QIcon>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -103,6 +107,12 @@ int main(int argc, char** argv) {
     // load the GTK theme plugin (and with it GTK and an OpenGL stack): about 90 ms and 65 MB more
     // at start-up. A theme the user names in QT_QPA_PLATFORMTHEME is still used.
     QGuiApplication::setDesktopSettingsAware(false);
+#ifdef __GLIBC__
+    // The few threads of the window (the font set-up, Qt's display and D-Bus readers) allocate
+    // little; in the main heap that stays little, where an arena of their own each would keep
+    // its pages.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     TFontSetUp fontSetUp;
     qInstallMessageHandler(HoldStartupMessage);
     QApplication application(argc, argv);
