@@ -162,6 +162,9 @@ TEST_F(ControlTreeTest, FontsOfTheLinesAndLists) {
     EXPECT_NE(familiesOf("Tahoma"), familiesOf("Segoe UI"));
     EXPECT_EQ(Find<QWidget>("CurLeftBtn")->font().families(), familiesOf("Tahoma"));
     EXPECT_EQ(Find<QWidget>("ExpressionEdit")->font().families(), familiesOf("メイリオ"));
+    // What has no font of its own (menus, tips) takes the window's families at the system's size.
+    EXPECT_EQ(QGuiApplication::font().families(), familiesOf("Segoe UI"));
+    EXPECT_GT(QGuiApplication::font().pointSizeF(), 0);
     EXPECT_TRUE(Find<QLabel>("ResultLabel")->alignment() & Qt::AlignRight);
     EXPECT_FALSE(Find<QLabel>("RoundSelectorLabel")->wordWrap());
 }
