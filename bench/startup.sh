@@ -52,13 +52,14 @@ helper_for() {
 # A bare session: nothing from the caller's environment (QT_QPA_PLATFORM=offscreen, themes,
 # input methods) may change what is measured; each start gets a new, empty home folder, and no
 # settings file beside the program (zemtrix keeps it in its own folder: it runs from a copy).
+# Each measured line starts with its round, so that the programs' figures can be paired by round.
 run_once() {
-    local label=$1; shift
-    rm -rf "$work/home" "$work/bin/Zemtrix.ini" && mkdir -p "$work/home"
+    local label=$1 round=$2 line; shift 2
+    rm -rf "${work:?}/home" "$work/bin/Zemtrix.ini" && mkdir -p "$work/home"
     # shellcheck disable=SC2086  # the session variables are split on purpose
-    env -i PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" HOME="$work/home" \
-        XDG_RUNTIME_DIR="$work/runtime" $session_env "$@" \
-        >>"$work/$label.out" 2>>"$work/$label.err" || true
+    line=$(env -i PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" HOME="$work/home" \
+        XDG_RUNTIME_DIR="$work/runtime" $session_env "$@" 2>>"$work/$label.err") || true
+    [ -z "$line" ] || echo "round=$round $line" >>"$work/$label.out"
 }
 
 labels=(floor zemtrix)
@@ -110,6 +111,16 @@ summarise() {
     return 0
 }
 
+# The median of the rounds' own ratios of map times. The programs of a round run one after the
+# other and see the same machine, so this is steadier than the ratio of the medians when the
+# machine's speed drifts between rounds (as a shared virtual machine's does).
+paired_ratio() {
+    join <(paste -d' ' <(field "$1" round) <(field "$1" map_us) | sort) \
+        <(paste -d' ' <(field "$2" round) <(field "$2" map_us) | sort) |
+        awk '{ print $2 / $3 }' | sort -g |
+        awk '{ v[NR] = $1 } END { if (NR) printf "%.2f over %d rounds", v[int((NR + 1) / 2)], NR }'
+}
+
 verdict() {
     local ours floor_map rss floor_rss private floor_private
     ours=$(field zemtrix map_us | median); floor_map=$(field floor map_us | median)
@@ -125,6 +136,7 @@ verdict() {
         printf "start-up: zemtrix mapped in %.1f ms, the floor in %.1f ms: ratio %.2f, %s\n",
             a / 1000, f / 1000, a / f,
             a / f <= t ? "target met (at most " t ")" : "target missed (more than " t ")" }'
+    echo "median of the rounds' own ratios: $(paired_ratio zemtrix floor)"
     awk -v r="$rss" -v f="$floor_rss" -v p="$private" -v fp="$floor_private" \
         -v t="$rss_target_extra_mb" 'BEGIN {
         printf "memory 1 s after the map: zemtrix %.1f MB resident, the floor %.1f MB: +%.1f MB, %s\n",
@@ -147,7 +159,7 @@ echo "$header${session_env:+; session $session_env}"
 for ((r = 0; r <= runs; r++)); do
     for label in "${labels[@]}"; do
         # shellcheck disable=SC2086  # an empty extra_env must vanish
-        run_once "$label" ${extra_env[$label]} "$helper" --key "${types_key[$label]}" \
+        run_once "$label" "$r" ${extra_env[$label]} "$helper" --key "${types_key[$label]}" \
             -- "${programs[$label]}"
     done
     if [ "$r" -eq 0 ]; then
