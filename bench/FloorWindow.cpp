@@ -5,7 +5,7 @@
 //
 // With ZEMTRIX_INPUT_PROBE set, the first change of the line's text writes "input" on stdout,
 // as zemtrix does, so that the time to the first typed key is measured the same way for both.
-#include "ui/InputProbe.h"
+#include "ui/app/InputProbe.h"
 
 #include <QApplication>
 #include <QGridLayout>

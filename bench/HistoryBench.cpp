@@ -2,7 +2,7 @@
 // until a frame with every visible row is painted, the docked list rebuilt after an evaluation,
 // and the heap a history entry costs with its row.
 // Runs on the offscreen platform unless QT_QPA_PLATFORM names another.
-#include "ui/MainWin.h"
+#include "ui/window/MainWin.h"
 
 #include <benchmark/benchmark.h>
 

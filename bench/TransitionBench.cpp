@@ -9,10 +9,10 @@
 //                and a slide (at each step) as PNG files in DIR.
 
 #include "model/WindowLayout.h"
-#include "ui/MainWin.h"
-#include "ui/MotionStage.h"
-#include "ui/PanelTransition.h"
-#include "ui/Viewport3D.h"
+#include "ui/motion/MotionStage.h"
+#include "ui/motion/PanelTransition.h"
+#include "ui/motion/Viewport3D.h"
+#include "ui/window/MainWin.h"
 
 #include <QApplication>
 #include <QDir>

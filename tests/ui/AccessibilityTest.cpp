@@ -3,7 +3,7 @@
 // announcement of every new result.
 #include "MainWinFixture.h"
 
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QAccessible>
 #include <QAccessibleValueChangeEvent>

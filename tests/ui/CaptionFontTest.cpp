@@ -2,9 +2,9 @@
 // fonts, and holding every non-ASCII character that the window and its about box show.
 #include "MainWinFixture.h"
 
-#include "ui/AboutWin.h"
-#include "ui/CaptionFont.h"
-#include "ui/Controls.h"
+#include "ui/widgets/CaptionFont.h"
+#include "ui/widgets/Controls.h"
+#include "ui/window/AboutWin.h"
 
 #include <QAction>
 #include <QFile>

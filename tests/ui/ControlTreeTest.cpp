@@ -2,8 +2,8 @@
 // visibility, the drop-down lists, the popup menu, the history panel and the named styles.
 #include "MainWinFixture.h"
 
-#include "ui/CaptionFont.h"
-#include "ui/Controls.h"
+#include "ui/widgets/CaptionFont.h"
+#include "ui/widgets/Controls.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 // The history panel on its own, without a window: over a local list of entries, its buttons and
 // list keys either act on the list or tell what the user asked for through its signals.
 #include "QtPrinters.h"
-#include "ui/HistoryPanel.h"
+#include "ui/history/HistoryPanel.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "MainWinFixture.h"
 
 #include "model/WindowLayout.h"
-#include "ui/HistoryList.h"
+#include "ui/history/HistoryList.h"
 
 #include <QAction>
 #include <QClipboard>

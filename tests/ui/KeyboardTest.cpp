@@ -4,7 +4,7 @@
 #include "HistoryPanelFixture.h"
 #include "KeyboardSupport.h"
 
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

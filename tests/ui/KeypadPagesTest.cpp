@@ -3,7 +3,7 @@
 #include "KeyboardSupport.h"
 #include "MainWinFixture.h"
 
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QAction>
 

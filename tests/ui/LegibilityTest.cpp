@@ -3,7 +3,7 @@
 #include "MainWinFixture.h"
 
 #include "model/WindowLayout.h"
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QAbstractItemView>
 

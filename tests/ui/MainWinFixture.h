@@ -4,9 +4,9 @@
 // file in a temporary folder of its own, and helpers that drive its real widgets by name.
 
 #include "QtPrinters.h"
-#include "ui/MainWin.h"
-#include "ui/MotionStage.h"
-#include "ui/PanelTransition.h"
+#include "ui/motion/MotionStage.h"
+#include "ui/motion/PanelTransition.h"
+#include "ui/window/MainWin.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The stage's moves: a blocking move waits with the event loop running, a move replaces one
 // running on the same property, and a finished stage puts every move at its end.
-#include "ui/MotionStage.h"
-#include "ui/Viewport3D.h"
+#include "ui/motion/MotionStage.h"
+#include "ui/motion/Viewport3D.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // boxes. The test process sees no system font but DejaVu (Debian's folder, where installed): its
 // own fontconfig configuration names that folder and an empty one.
 #include "QtPrinters.h"
-#include "ui/AboutWin.h"
-#include "ui/MainWin.h"
+#include "ui/window/AboutWin.h"
+#include "ui/window/MainWin.h"
 
 #include <gtest/gtest.h>
 

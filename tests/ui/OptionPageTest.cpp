@@ -4,7 +4,7 @@
 #include "MainWinFixture.h"
 
 #include "model/WindowLayout.h"
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QHelpEvent>
 #include <QToolTip>

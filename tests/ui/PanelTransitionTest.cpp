@@ -5,9 +5,9 @@
 #include "MainWinFixture.h"
 
 #include "model/WindowLayout.h"
-#include "ui/MotionStage.h"
-#include "ui/PanelTransition.h"
-#include "ui/Viewport3D.h"
+#include "ui/motion/MotionStage.h"
+#include "ui/motion/PanelTransition.h"
+#include "ui/motion/Viewport3D.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -5,7 +5,7 @@
 
 #include "model/AppData.h"
 #include "model/IniFile.h"
-#include "ui/Viewport3D.h"
+#include "ui/motion/Viewport3D.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 // The 3-D view: where its layers land in perspective, which are left out, the order they are
 // drawn in, and what a frame shows.
-#include "ui/Viewport3D.h"
+#include "ui/motion/Viewport3D.h"
 #include "QtPrinters.h"
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <gtest/gtest.h>
 

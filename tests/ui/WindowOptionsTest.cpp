@@ -3,7 +3,7 @@
 #include "MainWinFixture.h"
 
 #include "model/WindowLayout.h"
-#include "ui/AboutWin.h"
+#include "ui/window/AboutWin.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -1,0 +1,143 @@
+// Start-up and shutdown: the settings file is read once when the window is created and every
+// stored setting reaches its control; the window's state is collected and written once when it
+// is destroyed.
+
+#include "ui/window/MainWin.h"
+
+#include "model/AppData.h"
+#include "model/OptionButtonRow.h"
+#include "model/WindowLayout.h"
+#include "ui/history/HistoryPanel.h"
+#include "ui/motion/PanelTransition.h"
+#include "ui/widgets/Controls.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+// A stored width that no double-click could have produced (negative, not a number, wider than
+// the option grid) would break the page's layout; such a button gets the design width.
+float SanitizedOptionWidth(float AWidth) {
+    const bool isUsable =
+        std::isfinite(AWidth) && AWidth >= 0 && AWidth <= OptionButtonRow::WidestButton;
+    return isUsable ? AWidth : TOptionButtonData::DesignWidth;
+}
+
+// A window that would open where no screen shows any part of it cannot be reached by the user.
+bool IsOnAnyScreen(const QRect& AWindow) {
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->geometry().intersects(AWindow)) return true;
+    return false;
+}
+
+} // namespace
+
+void TMainForm::FormCreate(const TSettingsLocation& ALocation) {
+    RoundDecimal = -1;
+    ClearExpressionHistory();
+    ScientificPanelList.clear();
+    ScientificPanelList << ScientificPanel << Option1Panel << VariablePanel;
+    AppData = std::make_unique<TAppData>();
+    AppData->SetProgramFolder(ALocation.ProgramFolder);
+    AppData->SetUserConfigFolder(ALocation.UserConfigFolder);
+    DecideWindowControl();
+    ApplyWindowControl();
+    ApplySettings(ALocation);
+    SetWindowScale(AppData->WindowScaleNumber);
+    ExpressionEdit->setFocus();
+}
+
+QString TMainForm::SettingsFileName() const { return AppData->SettingsFileName(); }
+
+void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
+    DesignClientWidth = WindowLayout::DesignClientWidth;
+    DesignClientHeight = WindowLayout::DesignClientHeight;
+    AppData->SetIsAppDataFolder(HasAppDataFolderSwitch(ALocation.Arguments));
+    AppData->Read();
+    ApplyWindowPosition();
+    ScientificPanelNumber = AppData->PanelNumber;
+    IsScientificKey = AppData->IsScientificKey;
+    IsNumericKey = AppData->IsNumericKey;
+    AnimateNumericPanelStyle = AppData->AnimateNumericPanelStyle;
+    AnimateScientificPanelStyle = AppData->AnimateScientificPanelStyle;
+    if (AppData->IsTopMost && WindowControl.CanStayOnTop) {
+        SetStayOnTop(true);
+        TopMostMenuItem->setChecked(true);
+    }
+    IsTransparency = AppData->IsTransparency;
+    TransparencyMenuItem->setChecked(IsTransparency);
+    ApplyTransparency();
+    IsAlwaysDisplayHistoryPanel = AppData->IsAlwaysDisplayHistoryPanel;
+    IsDigitGroupingSeparator = AppData->IsDigitGroupingSeparator;
+    DigitGroupingSeparatorItem->setChecked(IsDigitGroupingSeparator);
+    RoundDecimal = AppData->RoundDecimal;
+    SelectRoundComboItem();
+    SetRoundSelector(AppData->RoundSelector);
+    OptionButtonData.Assign(AppData->OptionButtonData());
+    for (int number = 1; number <= OptionButtonCount; ++number)
+        OptionButtonData.SetWidth(number, SanitizedOptionWidth(OptionButtonData.GetWidth(number)));
+    ApplyOptionButtonData();
+    VariableButtonData.Assign(AppData->VariableButtonData());
+    ApplyVariableButtonData();
+    ArrangePanels();
+}
+
+// A stored left edge of 0 or more places the window's frame there; the top is used as stored.
+// Where only the compositor places windows (Wayland) the stored position is not used.
+void TMainForm::ApplyWindowPosition() {
+    if (AppData->Left < 0 || !WindowControl.CanPlaceWindow) return;
+    const QPoint position(AppData->Left, AppData->Top);
+    if (!IsOnAnyScreen(QRect(position, QSize(DesignClientWidth, DesignClientHeight)))) return;
+    move(position);
+}
+
+void TMainForm::showEvent(QShowEvent* AEvent) {
+    QWidget::showEvent(AEvent);
+    FormShow();
+}
+
+void TMainForm::FormShow() {
+    if (!IsAlwaysDisplayHistoryPanel) return;
+    HistoryPanel->setVisible(true);
+    SetWindowScale(WindowScaleNumber);
+}
+
+void TMainForm::FormDestroy() {
+    if (IsFormDestroyed) return;
+    IsFormDestroyed = true;
+    PanelTransition->Finish(); // the session may end in the middle of one
+    ClearExpressionHistory();
+    CollectSettings();
+}
+
+// Where the window system neither reports a real position nor keeps a window on top (Wayland),
+// the stored position and "Top most" are written back as read: they still hold for the next
+// run under X11.
+void TMainForm::CollectSettings() {
+    if (WindowControl.CanPlaceWindow) {
+        AppData->Left = pos().x();
+        AppData->Top = pos().y();
+    }
+    // The page is taken from what is shown, so a hidden scientific area stores page 0.
+    AppData->PanelNumber = !Option1Panel->isHidden() ? 1 : !VariablePanel->isHidden() ? 2 : 0;
+    AppData->IsScientificKey = IsScientificKey;
+    AppData->IsNumericKey = IsNumericKey;
+    AppData->AnimateNumericPanelStyle = AnimateNumericPanelStyle;
+    AppData->AnimateScientificPanelStyle = AnimateScientificPanelStyle;
+    AppData->IsDigitGroupingSeparator = IsDigitGroupingSeparator;
+    if (WindowControl.CanStayOnTop) AppData->IsTopMost = IsStayOnTop();
+    AppData->IsTransparency = IsTransparency;
+    AppData->IsAlwaysDisplayHistoryPanel = IsAlwaysDisplayHistoryPanel;
+    AppData->WindowScaleNumber = WindowScaleNumber;
+    AppData->RoundDecimal = RoundDecimal;
+    AppData->RoundSelector = RoundSelector;
+    AppData->OptionButtonData().Assign(OptionButtonData);
+    CollectVariableButtonData();
+    AppData->VariableButtonData().Assign(VariableButtonData);
+    AppData->Write();
+}
