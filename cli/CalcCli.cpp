@@ -110,6 +110,10 @@ const TOptionEntry& FindShortOption(QChar AName) {
     Usage(QStringLiteral("invalid option -- '%1' (see --help)").arg(AName));
 }
 
+// Hand-written rather than getopt_long or QCommandLineParser: a negative number ("-5*2") is a
+// formula, not an option, which neither lets us decide; long options may be shortened to any
+// unique prefix, as GNU programs allow; and the parser keeps no global state, so that tests and
+// the fuzz target can run it many times in one process.
 class TArgumentParser {
 public:
     explicit TArgumentParser(const QStringList& AArguments) : FArguments(AArguments) {}
@@ -174,11 +178,11 @@ private:
 
     void Apply(TOptionId AId, const QString& AValue) {
         switch (AId) {
-        case TOptionId::Decimals: FOptions.RoundDecimal = ParseRoundDecimal(AValue); break;
-        case TOptionId::Hex: FOptions.RoundDecimal = RoundDecimalHex; break;
-        case TOptionId::Bin: FOptions.RoundDecimal = RoundDecimalBin; break;
-        case TOptionId::Round: FOptions.RoundSelector = ParseRoundMode(AValue); break;
-        case TOptionId::Grouping: FOptions.IsDigitGroupingSeparator = true; break;
+        case TOptionId::Decimals: FOptions.Format.RoundDecimal = ParseRoundDecimal(AValue); break;
+        case TOptionId::Hex: FOptions.Format.RoundDecimal = RoundDecimalHex; break;
+        case TOptionId::Bin: FOptions.Format.RoundDecimal = RoundDecimalBin; break;
+        case TOptionId::Round: FOptions.Format.RoundSelector = ParseRoundMode(AValue); break;
+        case TOptionId::Grouping: FOptions.Format.IsDigitGroupingSeparator = true; break;
         case TOptionId::Percent: FOptions.IsPercent = true; break;
         case TOptionId::Var: AddVariable(FOptions, FVariableCount, AValue); break;
         case TOptionId::Raw: FOptions.IsRaw = true; break;
@@ -290,9 +294,7 @@ TCliSession::TCliSession(const TCliOptions& AOptions)
 
 QString TCliSession::DisplayText(long double AUnrounded, long double ARounded) const {
     if (FOptions.IsRaw) return QString::fromStdString(RawText(AUnrounded));
-    return FormatResultValue(FOptions.IsPercent, FOptions.RoundDecimal, ARounded,
-                             FOptions.RoundSelector, FOptions.IsDigitGroupingSeparator,
-                             FSeparators);
+    return FormatResultValue(FOptions.IsPercent, ARounded, FOptions.Format, FSeparators);
 }
 
 TCliSession::TAnswer TCliSession::Evaluate(const QString& AFormula) {

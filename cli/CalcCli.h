@@ -2,7 +2,6 @@
 
 #include "model/CalcEvaluation.h"
 #include "model/ResultFormat.h"
-#include "model/RoundSelector.h"
 #include "model/VariableButtonData.h"
 
 #include <QString>
@@ -22,9 +21,7 @@ public:
 };
 
 struct TCliOptions {
-    int RoundDecimal = -1;
-    TRoundSelector RoundSelector = rs54;
-    bool IsDigitGroupingSeparator = false;
+    TDisplayFormat Format;
     bool IsPercent = false;
     bool IsRaw = false;
     bool IsHelp = false;

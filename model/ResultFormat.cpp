@@ -314,6 +314,12 @@ QString FormatResultValue(bool IsPercent, int RoundDecimal, long double Value,
     }
 }
 
+QString FormatResultValue(bool IsPercent, long double Value, const TDisplayFormat& AFormat,
+                          const TNumberSeparators& Separators) {
+    return FormatResultValue(IsPercent, AFormat.RoundDecimal, Value, AFormat.RoundSelector,
+                             AFormat.IsDigitGroupingSeparator, Separators);
+}
+
 QString FixedText(long double Value, int d, bool Grouped, const TNumberSeparators& Separators) {
     return FixedFromForm(DecimalFormOf(Value), EffectiveDecimals(d), Grouped, Separators);
 }

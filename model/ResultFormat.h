@@ -31,6 +31,23 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// How results are shown: RoundDecimal (-1 Normal, 0 or more fixed decimals, -16 HEX, -2 BIN), the
+// rounding mode of fixed decimals and the digit grouping. The window keeps the one in force, the
+// command line builds one from its options, and a history entry is shown in the one in force
+// with the entry's own RoundDecimal.
+struct TDisplayFormat {
+    int RoundDecimal = RoundDecimalNormal;
+    TRoundSelector RoundSelector = rs54;
+    bool IsDigitGroupingSeparator = false;
+
+    TDisplayFormat WithRoundDecimal(int ARoundDecimal) const {
+        TDisplayFormat format = *this;
+        format.RoundDecimal = ARoundDecimal;
+        return format;
+    }
+    bool operator==(const TDisplayFormat&) const = default;
+};
+
 // The display text of a result. RoundDecimal: -1 Normal, 0 or more fixed
 // decimals (more than 18 means 2, for CUT and UP too), -16 HEX, -2 BIN, any
 // other negative value the empty text. RoundSelector applies to fixed decimals
@@ -40,6 +57,10 @@ public:
 // Throws EResultRangeError as described on the class.
 QString FormatResultValue(bool IsPercent, int RoundDecimal, long double Value,
                           TRoundSelector RoundSelector, bool IsDigitGroupingSeparator,
+                          const TNumberSeparators& Separators);
+
+// The same under AFormat.
+QString FormatResultValue(bool IsPercent, long double Value, const TDisplayFormat& AFormat,
                           const TNumberSeparators& Separators);
 
 // Value with exactly d decimals, rounded half away from zero on its 18-digit

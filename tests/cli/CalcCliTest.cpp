@@ -266,8 +266,8 @@ TEST(CalcCli, BadInputGetsOneAnswerPerLine) {
 TEST(CalcCli, ArgumentsParseWithoutAProcess) {
     const TCliOptions options = ParseCliArguments(
         {u"-g"_qs, u"--round=cut"_qs, u"--var=N=5"_qs, u"1"_qs, u"--"_qs, u"-x"_qs});
-    EXPECT_TRUE(options.IsDigitGroupingSeparator);
-    EXPECT_EQ(options.RoundSelector, rsCut);
+    EXPECT_TRUE(options.Format.IsDigitGroupingSeparator);
+    EXPECT_EQ(options.Format.RoundSelector, rsCut);
     EXPECT_EQ(options.Variables.GetTitle(1), u"N"_qs);
     EXPECT_EQ(options.Variables.GetValue(1), u"5"_qs);
     EXPECT_EQ(options.Variables.GetTitle(2), u"V2"_qs);

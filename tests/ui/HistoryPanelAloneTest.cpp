@@ -27,12 +27,10 @@ protected:
             Entries.push_back(std::move(entry));
         }
         Host.resize(344, 448);
-        Panel = new THistoryPanel(
-            Entries,
-            [](const TExpressionHistory& AEntry) {
-                return QString::number(double(AEntry.ResultValue()));
-            },
-            &Host);
+        Model = std::make_unique<THistoryListModel>(Entries, [](const TExpressionHistory& AEntry) {
+            return QString::number(double(AEntry.ResultValue()));
+        });
+        Panel = new THistoryPanel(*Model, &Host);
         Panel->setGeometry(0, 0, 344, 448);
         Panel->show();
         Host.show();
@@ -59,6 +57,7 @@ protected:
     }
 
     THistoryEntries Entries;
+    std::unique_ptr<THistoryListModel> Model;
     QWidget Host;
     THistoryPanel* Panel = nullptr;
 };
@@ -113,7 +112,7 @@ TEST_F(HistoryPanelAloneTest, DelCopyClearAndCloseActOnTheListOrAsk) {
 TEST_F(HistoryPanelAloneTest, AClosingSlideHandsTheFocusBackBeforeThePanelHides) {
     QSignalSpy leaving(Panel, &THistoryPanel::FocusLeaving);
     List()->setFocus();
-    Panel->Slide().Close(-448);
+    Panel->Close();
     ASSERT_TRUE(QTest::qWaitFor([this] { return Panel->isHidden(); }, 3000));
     EXPECT_EQ(leaving.size(), 1);
 }

@@ -12,12 +12,10 @@
 
 #include <algorithm>
 
-THistoryPanel::THistoryPanel(THistoryEntries& AEntries, THistoryListModel::TFormatter AFormatter,
-                             QWidget* AParent)
-    : TPanel(AParent) {
+THistoryPanel::THistoryPanel(THistoryListModel& AModel, QWidget* AParent)
+    : TPanel(AParent), HistoryListModel(AModel) {
     setObjectName(QStringLiteral("HistoryPanel"));
     SetDesignGeometry(this, QRect(0, 80, 344, 65));
-    HistoryListModel = new THistoryListModel(AEntries, std::move(AFormatter), this);
     BuildListBox();
     HistoryPanelAnimation = new THistorySlide(this, QStringLiteral("HistoryPanelAnimation"));
     connect(HistoryPanelAnimation, &THistorySlide::Finished, this,
@@ -37,7 +35,7 @@ void THistoryPanel::BuildListBox() {
     HistoryListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     HistoryListBox->setUniformItemSizes(true);
     HistoryListBox->setItemDelegate(new THistoryRowDelegate(HistoryListBox));
-    HistoryListBox->setModel(HistoryListModel);
+    HistoryListBox->setModel(&HistoryListModel);
     SetAlign(HistoryListBox, TAlign::Client);
     connect(HistoryListBox, &QAbstractItemView::doubleClicked, this,
             &THistoryPanel::HistoryPanelEditBtnClick);
@@ -78,13 +76,40 @@ void THistoryPanel::BuildButtonPanel() {
 }
 
 void THistoryPanel::ShowNewestEntry(bool AIsFocused) {
-    HistoryListModel->Refresh();
-    if (HistoryListModel->rowCount() > 0) {
-        HistoryListBox->selectionModel()->setCurrentIndex(HistoryListModel->index(0),
+    HistoryListModel.Refresh();
+    if (HistoryListModel.rowCount() > 0) {
+        HistoryListBox->selectionModel()->setCurrentIndex(HistoryListModel.index(0),
                                                           QItemSelectionModel::ClearAndSelect);
         HistoryListBox->scrollToTop();
     }
     if (AIsFocused) HistoryListBox->setFocus();
+}
+
+// Shown before the rows are rebuilt, so that the list can take the focus.
+void THistoryPanel::Open() {
+    SetOverlay(true);
+    setVisible(true);
+    ShowNewestEntry(true);
+    HistoryPanelAnimation->Open(-height());
+}
+
+void THistoryPanel::Close() {
+    SetOverlay(false);
+    HistoryPanelAnimation->Close(-height());
+}
+
+// A closing slide must not hide the docked panel.
+void THistoryPanel::SetDocked(bool AIsDocked) {
+    if (!AIsDocked) return;
+    SetOverlay(false);
+    HistoryPanelAnimation->Stop();
+    ShowNewestEntry(false);
+    setVisible(true);
+}
+
+void THistoryPanel::resizeEvent(QResizeEvent* AEvent) {
+    TPanel::resizeEvent(AEvent);
+    if (HistoryPanelAnimation) HistoryPanelAnimation->SetStartY(-height());
 }
 
 std::vector<QWidget*> THistoryPanel::FocusableControls() const {
@@ -133,7 +158,7 @@ void THistoryPanel::keyPressEvent(QKeyEvent* AEvent) {
 
 void THistoryPanel::HistoryPanelEditBtnClick() {
     const int row = HistoryListBox->currentIndex().row();
-    if (HistoryListModel->rowCount() == 0 || row < 0) return;
+    if (HistoryListModel.rowCount() == 0 || row < 0) return;
     emit EntryChosen(row);
 }
 
@@ -151,7 +176,7 @@ void THistoryPanel::HistoryPanelCopyBtnClick() {
 }
 
 void THistoryPanel::HistoryPanelDelBtnClick() {
-    HistoryListModel->RemoveEntries(SelectedHistoryRows());
+    HistoryListModel.RemoveEntries(SelectedHistoryRows());
     HistoryListBox->clearSelection();
 }
 
@@ -168,7 +193,7 @@ void THistoryPanel::HistoryPanelAverageBtnClick() {
 }
 
 void THistoryPanel::HistoryPanelClearBtnClick() {
-    if (HistoryListModel->rowCount() > 0) HistoryListModel->Clear();
+    if (HistoryListModel.rowCount() > 0) HistoryListModel.Clear();
 }
 
 void THistoryPanel::HistoryPanelCloseBtnClick() { emit CloseRequested(); }
@@ -192,6 +217,6 @@ std::vector<int> THistoryPanel::SelectedHistoryRows() const {
 std::vector<long double> THistoryPanel::SelectedHistoryValues() const {
     std::vector<long double> values;
     for (const int row : SelectedHistoryRows())
-        values.push_back(HistoryListModel->Entry(row).ResultValue());
+        values.push_back(HistoryListModel.Entry(row).ResultValue());
     return values;
 }

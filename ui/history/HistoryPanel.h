@@ -1,9 +1,10 @@
 #pragma once
 
 // The history panel: the list of past evaluations with its row of eight buttons, and the slide
-// that brings it down over the calculator. It owns its controls and the list's model; it is handed
-// the entries it shows and a formatter for their results, and it tells the window what the user
-// asked for through signals. Where it stands, and whether it is docked, is the window's business.
+// that brings it down over the calculator. It owns its controls and its slide; it is handed the
+// list's model (the window's entries with a formatter for their results), and it tells the window
+// what the user asked for through signals. Where it stands, and when it opens, closes or stands
+// docked beside the calculator, is the window's business.
 
 #include "ui/history/HistoryList.h"
 #include "ui/widgets/Controls.h"
@@ -19,14 +20,20 @@ class THistoryPanel : public TPanel {
     Q_OBJECT
 
 public:
-    // AEntries stays owned by the caller and must outlive the panel; from now on it is changed
-    // only through Model(), so that row i is always entry i.
-    THistoryPanel(THistoryEntries& AEntries, THistoryListModel::TFormatter AFormatter,
-                  QWidget* AParent);
+    // AModel stays owned by the caller and must outlive the panel.
+    THistoryPanel(THistoryListModel& AModel, QWidget* AParent);
 
-    THistoryListModel& Model() { return *HistoryListModel; }
+    THistoryListModel& Model() { return HistoryListModel; }
     QListView* ListBox() const { return HistoryListBox; }
-    THistorySlide& Slide() { return *HistoryPanelAnimation; }
+
+    // Slides down over the calculator from above the window's top edge, as an overlay, with the
+    // newest row current and the focus in the list. During the closing slide it turns round.
+    void Open();
+    // Slides up out of the window and hides at the end; during the opening slide it turns round.
+    void Close();
+    // Docked, the panel stands still and shown beside the calculator, part of the window, its
+    // newest row current; undocked, it stays where it stands until it is opened or closed.
+    void SetDocked(bool AIsDocked);
 
     // Rows drawn afresh, the newest one current and selected and scrolled to; the list takes the
     // focus when AIsFocused.
@@ -56,6 +63,8 @@ protected:
     bool focusNextPrevChild(bool ANext) override;
     // Keys the panel's controls leave alone come here: Escape closes the overlay.
     void keyPressEvent(QKeyEvent* AEvent) override;
+    // The slide starts and ends above the top edge by the panel's height.
+    void resizeEvent(QResizeEvent* AEvent) override;
 
 private:
     void BuildListBox();
@@ -79,7 +88,7 @@ private:
     std::vector<int> SelectedHistoryRows() const;
     std::vector<long double> SelectedHistoryValues() const;
 
-    THistoryListModel* HistoryListModel = nullptr;
+    THistoryListModel& HistoryListModel;
     QListView* HistoryListBox = nullptr;
     THistorySlide* HistoryPanelAnimation = nullptr;
     TPanel* HistoryButtonPanel = nullptr;

@@ -14,7 +14,6 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
-#include <QToolButton>
 #include <QToolTip>
 
 #include <algorithm>
@@ -232,18 +231,6 @@ TKeyButton* CreateKey(QWidget* AParent, const TKeyDesign& ADesign) {
         ADesign.Family ? QStringList{QString::fromLatin1(ADesign.Family)} : QStringList{};
     SetDesignFont(key, DesignFont(families, ADesign.FontPixelSize, true));
     return key;
-}
-
-// A speed button: it acts on click but leaves the keyboard focus where it was.
-QToolButton* CreatePageArrow(QWidget* AParent, const char* AName, bool AIsLeft) {
-    auto* arrow = new QToolButton(AParent);
-    arrow->setObjectName(QString::fromLatin1(AName));
-    arrow->setFocusPolicy(Qt::NoFocus);
-    arrow->setArrowType(AIsLeft ? Qt::LeftArrow : Qt::RightArrow);
-    SetStyleName(arrow, AIsLeft ? QStringLiteral("LeftPanelBtnStyle")
-                                : QStringLiteral("RightPanelBtnStyle"));
-    SetDesignGeometry(arrow, QRect(AIsLeft ? 1 : 333, 48, 10, 33));
-    return arrow;
 }
 
 TKeyButton::TKeyButton(QWidget* AParent) : QPushButton(AParent) { setFocusPolicy(Qt::StrongFocus); }

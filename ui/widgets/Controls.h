@@ -13,7 +13,6 @@
 
 class QComboBox;
 class QFont;
-class QToolButton;
 
 // The name of the style-sheet style a control is drawn in (the "styleName" property).
 inline constexpr char StyleNameProperty[] = "styleName";
@@ -164,9 +163,6 @@ struct TKeyDesign {
 
 // Creates the key on AParent with its name, caption, style, design geometry and font.
 TKeyButton* CreateKey(QWidget* AParent, const TKeyDesign& ADesign);
-
-// A design flat button of a page edge (10 x 33) that never takes the focus.
-QToolButton* CreatePageArrow(QWidget* AParent, const char* AName, bool AIsLeft);
 
 // A key row of a form: its design, the form field that keeps it (if any) and its click
 // handler, either one told which key was clicked or one without arguments.

@@ -58,3 +58,14 @@ void OnFocusOut(QWidget* AWidget, std::function<void()> AHandler) {
         return false;
     });
 }
+
+bool IsEnterKey(const QKeyEvent* AEvent) {
+    return AEvent->key() == Qt::Key_Return || AEvent->key() == Qt::Key_Enter;
+}
+
+QChar TypedCharacter(const QKeyEvent* AEvent) {
+    if (AEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return {};
+    const QString text = AEvent->text();
+    if (text.isEmpty() || text[0].unicode() < 32 || text[0].unicode() == 127) return {};
+    return text[0];
+}

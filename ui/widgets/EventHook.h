@@ -5,6 +5,7 @@
 // with it. The window's application-wide filter keeps only what concerns the whole window (its
 // shortcuts and dragging it by its panels); a widget's own keys go through a hook like these.
 
+#include <QChar>
 #include <QEvent>
 
 #include <functional>
@@ -27,3 +28,10 @@ void OnMouseUp(QWidget* AWidget, std::function<void(QMouseEvent*)> AHandler);
 
 // Calls AHandler when AWidget loses the focus; the widget's own handling follows.
 void OnFocusOut(QWidget* AWidget, std::function<void()> AHandler);
+
+// Return or the keypad's Enter.
+bool IsEnterKey(const QKeyEvent* AEvent);
+
+// The printable character a key press types, or a null character for keys that type none
+// (Enter, arrows, function keys, anything held with Ctrl or Alt).
+QChar TypedCharacter(const QKeyEvent* AEvent);

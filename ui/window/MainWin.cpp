@@ -5,6 +5,7 @@
 #include "ui/widgets/CaptionFont.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/DeferredPolish.h"
+#include "ui/window/ExpressionPanelMenu.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -71,10 +72,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::BuildControls() {
     // Later panels are drawn over earlier ones where they overlap.
-    BuildButtonPanel();
-    BuildScientificPanel();
-    BuildOptionPanel();
-    BuildVariablePanel();
+    BuildKeypadPages();
     BuildHistoryPanel();
     BuildTransitionStages();
     BuildExpressionPanel();
@@ -89,6 +87,9 @@ void TMainForm::BuildControls() {
 bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
     auto* widget = qobject_cast<QWidget*>(AWatched);
     if (!widget || widget->window() != this) return QWidget::eventFilter(AWatched, AEvent);
+    // Without a title bar the window is moved by dragging the expression panel's background.
+    const bool isDragHandle = IsTransparency && (widget == ExpressionPanel || widget == Panel3);
+    const auto* mouse = static_cast<const QMouseEvent*>(AEvent);
     switch (AEvent->type()) {
     case QEvent::KeyPress: {
         QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : this;
@@ -106,7 +107,8 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
         return true;
     }
     case QEvent::MouseButtonPress:
-        if (MoveWindowByDrag(AWatched, AEvent)) return true;
+        if (isDragHandle && WindowDrag.HandleMouse(this, mouse, WindowControl.CanPlaceWindow))
+            return true;
         // A key that does not take the focus (hidden, or in a window that is not active) would
         // leave the line's caret unsaved; save it before the key acts.
         if (qobject_cast<QAbstractButton*>(AWatched) && focusWidget() == ExpressionEdit)
@@ -114,7 +116,8 @@ bool TMainForm::eventFilter(QObject* AWatched, QEvent* AEvent) {
         break;
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
-        if (MoveWindowByDrag(AWatched, AEvent)) return true;
+        if (isDragHandle && WindowDrag.HandleMouse(this, mouse, WindowControl.CanPlaceWindow))
+            return true;
         break;
     default: break;
     }

@@ -2,59 +2,67 @@
 
 // The calculator's main window: the expression panel on top, one keypad page of the scientific
 // area below it, the numeric keypad below that, and the history panel. TMainForm keeps the
-// window's state and coordinates its panels; its methods live in these files, and each group of
-// declarations below names its file:
+// window's state (the line's caret, the display format, which areas and page are shown, the
+// history and the working option and variable sets) and coordinates its parts; its methods live
+// in these files, and each group of declarations below names its file:
 //   MainWin.cpp                 construction, destruction and the window-wide event filter
 //   MainWinBuildExpression.cpp  the expression panel and its popup menu
-//   MainWinBuildPages.cpp       the three pages of the scientific area
-//   MainWinBuildKeypad.cpp      the numeric keypad
 //   MainWinSettings.cpp         start-up and shutdown: reading and writing the settings
-//   MainWinEntry.cpp            keys and the keyboard: editing the expression line
-//   MainWinKeyboard.cpp         the window by keyboard: Tab order, the menu keys, Escape, typing
-//                               that reaches the expression line from other controls
+//   MainWinEntry.cpp            editing the expression line: text from the keys, DEL, AC, the
+//                               cursor keys, copy, and the line's own keys
+//   MainWinKeyboard.cpp         the window by keyboard: its shortcuts (FormKeyDown), Tab order, the
+//                               menu keys, Escape, typing that reaches the line from other controls
 //   MainWinCommands.cpp         option-button command strings
 //   MainWinEvaluation.cpp       evaluation, the result line and the display settings
-//   MainWinLayout.cpp           key styles and the stacking of the panels
 //   MainWinOptions.cpp          scale, stay-on-top, transparency, home page and about box
 //   MainWinHistory.cpp          the window's side of the history panel: docking, F3, Memory
-//   MainWinKeypadPages.cpp      turning pages and showing or hiding the two key areas
-//   MainWinTransitions.cpp      the page and key-area transitions
-//   MainWinOptionPage.cpp       editing and widening the option buttons
-//   MainWinVariablePage.cpp     renaming the variables
-// Panels with controls and state of their own are classes of their own: THistoryPanel
-// (HistoryPanel.h) and the transitions' TPanelTransition (PanelTransition.h).
+//   MainWinKeypadPages.cpp      the keypad pages: making and wiring them, turning pages, showing
+//                               or hiding the two key areas, stacking them
+//   MainWinTransitions.cpp      the stages of the page and key-area transitions
+// Parts with controls and state of their own are classes of their own, which tell the window what
+// the user asked for through signals and are handed what they read:
+//   ../pages/                   TScientificPage, TOptionPage, TVariablePage (the three pages of
+//                               the scientific area, on TKeypadPage) and TNumericKeypad
+//   ../history/HistoryPanel.h   THistoryPanel, the history list with its buttons and slide
+//   ../motion/PanelTransition.h TPanelTransition, the page and key-area transitions
+//   ExpressionPanelMenu.h       TExpressionPanelMenu, the popup menu
+//   RoundCombo.h                TRoundCombo, the decimals list
+// Every key that puts its own caption into the line (the digits, ".", "ANS", the parentheses and
+// the six variable keys: one handler in the design, Digit1BtnClick) reaches InputExpression
+// through its page's TextChosen, as the other keys' texts do.
 
 #include "model/ExpressionHistory.h"
 #include "model/OptionButtonData.h"
-#include "model/OptionButtonRow.h"
-#include "model/RoundSelector.h"
+#include "model/ResultFormat.h"
 #include "model/VariableButtonData.h"
 #include "model/WindowLayout.h"
 #include "ui/window/ScientificPanelList.h"
+#include "ui/window/WindowDrag.h"
 
 #include <QPoint>
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
 #include <exception>
 #include <memory>
 #include <vector>
 
-class QAction;
-class QActionGroup;
-class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QMenu;
-class QPushButton;
 class TAppData;
+class TExpressionPanelMenu;
+class THistoryListModel;
 class THistoryPanel;
-class TPanelTransition;
-class TViewport3D;
 class TKeyButton;
+class TNumericKeypad;
+class TOptionPage;
 class TPanel;
+class TPanelTransition;
+class TRoundCombo;
+class TScientificPage;
+class TVariablePage;
+class TViewport3D;
 
 // Where the window looks for its settings file: the command line (for the per-user switch) and
 // the two folders the file may live in.
@@ -100,9 +108,9 @@ public:
     const std::vector<std::unique_ptr<TExpressionHistory>>& ExpressionHistory() const {
         return ExpressionHistoryList;
     }
-    int CurrentRoundDecimal() const { return RoundDecimal; }
-    TRoundSelector CurrentRoundSelector() const { return RoundSelector; }
-    bool DigitGroupingSeparator() const { return IsDigitGroupingSeparator; }
+    int CurrentRoundDecimal() const { return DisplayFormat.RoundDecimal; }
+    TRoundSelector CurrentRoundSelector() const { return DisplayFormat.RoundSelector; }
+    bool DigitGroupingSeparator() const { return DisplayFormat.IsDigitGroupingSeparator; }
     bool AfterEvaluation() const { return IsExpressionAllSelectionAfterEnter; }
     int WindowScale() const { return WindowScaleNumber; }
     bool Transparency() const { return IsTransparency; }
@@ -139,9 +147,6 @@ protected:
     void closeEvent(QCloseEvent* AEvent) override;
 
 private:
-    static constexpr int OptionButtonCount = TOptionButtonData::Count;
-    static constexpr int VariableCount = TVariableButtonData::Count;
-
     // Construction (MainWin.cpp), in drawing order.
     void BuildControls();
 
@@ -149,13 +154,6 @@ private:
     void BuildExpressionPanel();
     void HookExpressionPanelEvents();
     void BuildPopupMenu();
-
-    // The pages of the scientific area (MainWinBuildPages.cpp) and the keypad
-    // (MainWinBuildKeypad.cpp).
-    void BuildScientificPanel();
-    void BuildOptionPanel();
-    void BuildVariablePanel();
-    void BuildButtonPanel();
 
     // Start-up and shutdown (MainWinSettings.cpp).
     void FormCreate(const TSettingsLocation& ALocation);
@@ -167,34 +165,23 @@ private:
     // Expression entry (MainWinEntry.cpp).
     void SaveExpressionCaret();
     void SetExpressionCaret(int APosition);
-    void Digit1BtnClick(QPushButton* Sender);
-    void PlusBtnClick(QPushButton* Sender);
-    void SinBtnClick(QPushButton* Sender);
-    void SqrtBtnClick();
-    void ExpBtnClick();
-    void LogBtnClick(QPushButton* Sender);
-    void FactBtnClick();
-    void PowerBtnClick();
-    void Power2BtnClick();
-    void EBtnClick();
-    void PiBtnClick();
+    // An operator key: its caption between blanks, after "ANS" right after an evaluation.
+    void PlusBtnClick(const QString& ACaption);
     void DelBtnClick();
     void ACBtnClick();
     void CurLeftBtnClick();
     void CurRightBtnClick();
     void CopyBtnClick();
-    void EnterBtnMouseDown(Qt::MouseButton AButton, Qt::KeyboardModifiers AModifiers);
     void ExpressionEditClick();
     void ExpressionEditExit();
     void ExpressionEditEnter();
     bool ExpressionEditKeyDown(QKeyEvent* AEvent); // true: the key is consumed
-    bool FormKeyDown(QKeyEvent* AEvent);           // true: the key is consumed
+
+    // The window by keyboard (MainWinKeyboard.cpp).
+    bool FormKeyDown(QKeyEvent* AEvent); // true: the key is consumed
     // A printable key other than Space, or Enter, pressed on a key or a closed drop-down list is
     // typed into the expression line instead; true when it was.
     bool ForwardKeyToExpressionLine(QKeyEvent* AEvent);
-    void ToggleRoundComboDropDown();
-
-    // The window by keyboard (MainWinKeyboard.cpp).
     // Tab goes through the controls as the window reads: top to bottom, left to right.
     void SetTabOrder();
     // The expression panel's popup menu at AGlobalPosition, or at the focused control when it is
@@ -206,14 +193,12 @@ private:
     void KeepFocusOutOf(QWidget* AArea);
 
     // Option-button command strings (MainWinCommands.cpp).
-    void Option1BtnClick(TKeyButton* Sender);
     void ExecuteOptionExpression(const QString& Command);
     void ReplaceOptionPlaceholder(const QString& CurrentText, const QString& Command);
     void ApplyOptionCommands(const QStringList& Pieces);
 
     // Evaluation and result display (MainWinEvaluation.cpp).
     long double GetCalcResult(const QString& Text);
-    void CollectVariableButtonData();
     void AddExpressionHistory(long double Value, bool IsPercent);
     void ShowEvaluationFailure(std::exception_ptr AFailure);
     // Every change of the result line goes through here, so that it is also announced.
@@ -226,30 +211,13 @@ private:
     // it is and tells the user why, and changes nothing else.
     void RedisplayResult(bool IsPercent, long double Value);
     void RedisplayLatestResult();
-    void SelectRoundComboItem();
     void UpdateRoundSelectorLabel();
-    void RoundComboChange();
-    bool RoundComboKeyDown(QKeyEvent* AEvent);
-    bool RoundComboListKeyDown(QKeyEvent* AEvent); // a key in the open list
-    void RoundComboMouseUp(Qt::MouseButton AButton);
-    // The right-click's switch: adds HEX and BIN the first time, then goes between them.
-    void SwitchRoundComboHexBin();
+    // The decimals list chose ARoundDecimal.
+    void RoundComboChange(int ARoundDecimal);
     void SetRoundSelector(TRoundSelector ASelector);
-    void RoundOffItemClick();
-    void RoundCutOffItemClick();
-    void RoundUpItemClick();
+    // The three rounding entries of the menu.
+    void RoundSelectorItemClick(TRoundSelector ASelector);
     void DigitGroupingSeparatorItemClick();
-
-    // Key styles and the stacking of the panels (MainWinLayout.cpp).
-    void ArrangePanels();
-    void ApplyOptionButtonData();
-    void ApplyVariableButtonData();
-    void InvBtnClick();
-    void HypBtnClick();
-    void UpdateScientificKeyStyles();
-    void UpdateOptionEditBtnStyle();
-    void UpdateCopyBtnStyles();
-    void ApplyPanelKeyStyles(QWidget* Page);
 
     // Window options (MainWinOptions.cpp).
     double ScaleFactor() const;
@@ -266,13 +234,10 @@ private:
     void ApplyWindowControl();
     bool IsStayOnTop() const;
     void SetStayOnTop(bool AIsOn);
-    void ReplaceWindowFlags(Qt::WindowFlags AFlags);
+    void RecreateNativeWindow(Qt::WindowFlags AFlags);
     void TopMostMenuItemClick();
     void TransparencyMenuItemClick();
     void ApplyTransparency();
-    void SetTranslucentBackground();
-    void RecreateNativeWindow(Qt::WindowFlags AFlags);
-    bool MoveWindowByDrag(QObject* AWatched, QEvent* AEvent);
     void HomepageItemClick();
     void AboutClick();
     void ExpressionPanelDblClick();
@@ -285,7 +250,6 @@ private:
     void UpdateHistoryListBox();
     void ClearExpressionHistory();
     void MemoryButtonClick();
-    void MemoryButtonMouseDown(Qt::MouseButton AButton);
     void ToggleAlwaysDisplayHistoryPanel();
     void F3KeyDown(bool AIsShift);
     void HistoryPanelCloseBtnClick();
@@ -295,15 +259,13 @@ private:
     void PlaceVisibleHistoryPanel(QPoint APosition);
     void FocusExpressionEnd();
 
-    // Page switching and the two key areas (MainWinKeypadPages.cpp).
+    // The keypad pages and the two key areas (MainWinKeypadPages.cpp).
+    void BuildKeypadPages();
     void ConnectPages();
-    void ScientificPanelLeftBtnClick();
-    void ScientificPanelRightBtnClick();
-    void Option1PanelLeftBtnClick();
-    void Option1PanelRightBtnClick();
-    void VariablePanelLeftBtnClick();
-    void VariablePanelRightBtnClick();
-    // Turns from page ASource to page ATarget in ADirection (0 left, 1 right).
+    // Shows the active page and the keypads, stacks them under the expression panel and fits
+    // the window's height to them.
+    void ArrangePanels();
+    // Turns from page ASource to page ATarget in ADirection (TKeypadPage::TurnLeft or TurnRight).
     void SwitchPage(int ASource, int ATarget, int ADirection);
     // What the arrow of page APage (0 to 2) in ADirection does; any other page does nothing.
     void RunPageArrow(int APage, int ADirection);
@@ -315,15 +277,12 @@ private:
     void ToggleKeyArea(QWidget* AArea, bool& AIsShown);
     void ButtonPanelDblClick();
     void ScientificPanelDblClick();
+    // Enter in the value field of variable ANumber: the line is evaluated again, its caret kept;
+    // on success the value is selected so that the next typing replaces it.
+    void VariableValueEntered(int ANumber);
 
-    // Page and key-area transitions (MainWinTransitions.cpp); each returns when it is over.
-    // Direction 0 is left, 1 right; Area is ButtonPanel or nullptr for the pages; Kind is
-    // TPanelTransition::KindHide or KindShow.
+    // Page and key-area transitions (MainWinTransitions.cpp).
     void BuildTransitionStages();
-    void AnimatePanelSlide(QWidget* OldPage, QWidget* NewPage, int Direction);
-    void AnimatePanelCube(QWidget* OldPage, QWidget* NewPage, int Direction);
-    void AnimateKeyAreaSlide(QWidget* Area, int Kind);
-    void AnimateKeyAreaFlip(QWidget* Area, int Kind);
     // True while a transition waits for its animation; input that would start another is ignored.
     bool IsTransitionRunning() const;
     // The page a key-area transition pictures: the visible one, else the page to come.
@@ -331,34 +290,8 @@ private:
     // A layout asked for during a transition, run once it is over.
     void RunPendingLayout();
 
-    // Option page (MainWinOptionPage.cpp).
-    void ConnectOptionPage();
-    void OptionButtonEditBtnClick();
-    void Option1EditDblClick(QLineEdit* Edit);
-    // The page's field or option button with that tag (the last in child order), or nullptr.
-    QLineEdit* FindOptionEdit(int Tag) const;
-    TKeyButton* FindOptionButton(int Tag) const;
-    void ArrangeOptionButtonRow(TKeyButton* Button);
-    void ShowUncoveredOptionButtons(int Width, int Y, int X);
-    // Gives the button and its field the design width AWidth.
-    void SetOptionButtonWidth(TKeyButton* AButton, int AWidth);
-    // Gives a row's buttons (and their fields) the widths and visibility of ACells.
-    void ApplyOptionRow(const QList<TKeyButton*>& AButtons, const OptionButtonRow::TRow& ACells);
-    void WriteOptionEdits();
-    void WriteOptionEdit(int N, QLineEdit* Edit);
-    void ReadOptionEdits();
-    void ReadOptionEdit(int N, const QString& Text, TKeyButton* Button);
-
-    // Variables page (MainWinVariablePage.cpp).
-    void ConnectVariablePage();
-    void VariableData1EditDblClick();
-    // Enter re-evaluates the line; true when the key is consumed.
-    bool VariableData1EditKeyDown(QLineEdit* Sender, QKeyEvent* AEvent);
-    void ReadVariableTitleEdits();
-    void WriteVariableTitleEdits();
-
     // State, in the order of the design.
-    // Changed only through the history panel's model, so that the list's rows follow it.
+    // Changed only through HistoryListModel, so that the list's rows follow it.
     std::vector<std::unique_ptr<TExpressionHistory>> ExpressionHistoryList;
     TScientificPanelList ScientificPanelList;
     TOptionButtonData OptionButtonData;
@@ -370,9 +303,7 @@ private:
     bool IsFormDestroyed = false;
     QString BaseStyleSheet;
     double StyleSheetScale = 1.0;
-    QPoint DragStart;          // pointer position less window position while the window is dragged
-    bool IsDragging = false;   // the left button went down on the panel
-    bool IsDragMoving = false; // and the window follows the pointer
+    TWindowDrag WindowDrag; // moving the transparent window by its panels
     WindowLayout::TWindowControl WindowControl;
     int ScientificPanelNumber = 0;
     int AnimateNumericPanelStyle = 1;
@@ -380,13 +311,9 @@ private:
     int WindowScaleNumber = 0;
     int DesignClientWidth = 344;
     int DesignClientHeight = 451;
-    bool IsDigitGroupingSeparator = false;
-    int RoundDecimal = -1;
-    TRoundSelector RoundSelector = rs54;
-    bool IsInv = false;
-    bool IsHyp = false;
-    bool IsOptionButtonEdit = false;
-    bool IsVariableButtonEdit = false;
+    // RoundDecimal (set to Normal when the window is made), RoundSelector and
+    // IsDigitGroupingSeparator.
+    TDisplayFormat DisplayFormat;
     bool IsExpressionAllSelectionAfterEnter = false;
     // The line's whole text was selected when it last lost the focus.
     bool IsExpressionAllSelectedAtExit = false;
@@ -400,45 +327,18 @@ private:
     TKeyButton* ScientificKeyBtn = nullptr;
     TKeyButton* NumericKeyBtn = nullptr;
     TKeyButton* MemoryButton = nullptr;
-    QComboBox* RoundCombo = nullptr;
+    TRoundCombo* RoundCombo = nullptr;
     TPanel* Panel3 = nullptr;
     QLineEdit* ExpressionEdit = nullptr;
     QLabel* ResultLabel = nullptr;
     QLabel* RoundSelectorLabel = nullptr;
+    TExpressionPanelMenu* ExpressionPanelPopupMenu = nullptr;
 
-    // Scientific page.
-    TPanel* ScientificPanel = nullptr;
-    TKeyButton* InvBtn = nullptr;
-    TKeyButton* HypBtn = nullptr;
-    TKeyButton* SinBtn = nullptr;
-    TKeyButton* CosBtn = nullptr;
-    TKeyButton* TanBtn = nullptr;
-    QComboBox* DegCombo = nullptr;
-    TKeyButton* ExpBtn = nullptr;
-    TKeyButton* EBtn = nullptr;
-    TKeyButton* PowerBtn = nullptr;
-    TKeyButton* Power2Btn = nullptr;
-
-    // Option page.
-    TPanel* Option1Panel = nullptr;
-    TKeyButton* ButtonEditBtn = nullptr;
-    std::array<TKeyButton*, OptionButtonCount> OptionButtons{};
-    std::array<QLineEdit*, OptionButtonCount> OptionEdits{};
-
-    // Variables page.
-    TPanel* VariablePanel = nullptr;
-    std::array<TKeyButton*, VariableCount> VariableButtons{};
-    std::array<QLineEdit*, VariableCount> VariableDataEdits{};
-    std::array<QLineEdit*, VariableCount> VariableTitleEdits{};
-
-    // Numeric keypad.
-    TPanel* ButtonPanel = nullptr;
-    TKeyButton* CopyBtn = nullptr;
-    TKeyButton* CurLeftBtn = nullptr;
-    TKeyButton* CurRightBtn = nullptr;
-    TKeyButton* BeginParenthesisBtn = nullptr;
-    TKeyButton* EndParenthesisBtn = nullptr;
-    TKeyButton* EnterBtn = nullptr;
+    // The keypad pages and the numeric keypad.
+    TScientificPage* ScientificPanel = nullptr;
+    TOptionPage* Option1Panel = nullptr;
+    TVariablePage* VariablePanel = nullptr;
+    TNumericKeypad* ButtonPanel = nullptr;
 
     // Stages of the page and key-area transitions.
     TViewport3D* NumericViewport = nullptr;
@@ -446,19 +346,7 @@ private:
     TPanelTransition* PanelTransition = nullptr;
     bool IsLayoutPending = false;
 
-    // History panel: its list, buttons and slide are its own.
+    // The history list's model over ExpressionHistoryList, and the panel that shows it.
+    THistoryListModel* HistoryListModel = nullptr;
     THistoryPanel* HistoryPanel = nullptr;
-
-    // Popup menu of the expression panel.
-    QMenu* ExpressionPanelPopupMenu = nullptr;
-    QAction* CopyItem = nullptr;
-    QAction* DigitGroupingSeparatorItem = nullptr;
-    QAction* RoundOffItem = nullptr;
-    QAction* RoundCutOffItem = nullptr;
-    QAction* RoundUpItem = nullptr;
-    QAction* TopMostMenuItem = nullptr;
-    QAction* TransparencyMenuItem = nullptr;
-    QAction* HomepageItem = nullptr;
-    QAction* About = nullptr;
-    QActionGroup* RoundSelectorGroup = nullptr;
 };

@@ -3,11 +3,11 @@
 
 #include "ui/window/MainWin.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/pages/NumericKeypad.h"
+#include "ui/window/ExpressionPanelMenu.h"
+#include "ui/window/RoundCombo.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <stdexcept>
 
@@ -31,12 +31,6 @@ bool ReadDirectiveInteger(QStringView AText, int& AValue) {
 
 } // namespace
 
-void TMainForm::Option1BtnClick(TKeyButton* Sender) {
-    const int number = Sender->Tag();
-    if (number < 1 || number > OptionButtonCount) return;
-    InputExpression(OptionButtonData.GetExpression(number));
-}
-
 void TMainForm::ExecuteOptionExpression(const QString& Command) {
     ReplaceOptionPlaceholder(ExpressionEdit->text(), Command);
     ExpressionCaretPosition = int(ExpressionEdit->text().size());
@@ -45,7 +39,7 @@ void TMainForm::ExecuteOptionExpression(const QString& Command) {
     if (CalcExpression(false)) {
         ExpressionEdit->setSelection(0, int(ExpressionEdit->text().size()));
         // With the numeric keypad hidden the line keeps the focus, its text selected.
-        if (EnterBtn->isVisible()) EnterBtn->setFocus();
+        ButtonPanel->FocusEnterKey();
     }
 }
 
@@ -73,12 +67,12 @@ void TMainForm::ApplyOptionCommands(const QStringList& Pieces) {
             const QStringView rest = QStringView(piece).mid(2);
             int decimals = -1;
             if (rest.isEmpty() || ReadDirectiveInteger(rest, decimals)) {
-                RoundDecimal = decimals;
-                SelectRoundComboItem();
+                DisplayFormat.RoundDecimal = decimals;
+                RoundCombo->SelectRoundComboItem(decimals);
             }
         } else if (piece == u"DGSON" || piece == u"DGSOFF") {
-            IsDigitGroupingSeparator = piece == u"DGSON";
-            DigitGroupingSeparatorItem->setChecked(IsDigitGroupingSeparator);
+            DisplayFormat.IsDigitGroupingSeparator = piece == u"DGSON";
+            ExpressionPanelPopupMenu->ShowDisplayFormat(DisplayFormat);
         } else if (piece == u"RS54") {
             SetRoundSelector(rs54);
         } else if (piece == u"RSCUT") {

@@ -1,5 +1,6 @@
-// The window's side of the history panel: building and wiring it, the Memory button and F3,
-// docking beside the calculator, and what the panel's intents do to the expression line.
+// The window's side of the history panel: making the list's model and the panel and wiring them,
+// the Memory button and F3, docking beside the calculator, and what the panel's intents do to the
+// expression line.
 
 #include "ui/window/MainWin.h"
 
@@ -12,21 +13,24 @@
 #include <algorithm>
 
 void TMainForm::BuildHistoryPanel() {
-    HistoryPanel = new THistoryPanel(
+    HistoryListModel = new THistoryListModel(
         ExpressionHistoryList,
         [this](const TExpressionHistory& AEntry) {
             return FormatResultValue(AEntry.IsPercent(), AEntry.RoundDecimal(),
                                      AEntry.ResultValue());
         },
         this);
+    HistoryPanel = new THistoryPanel(*HistoryListModel, this);
 }
 
-// The memory button belongs to the expression panel, built after the history panel.
+// The memory button belongs to the expression panel, built after the history panel. Its right
+// press docks the panel beside the calculator or undocks it.
 void TMainForm::ConnectHistoryPanel() {
     connect(MemoryButton, &QPushButton::clicked, this, &TMainForm::MemoryButtonClick);
-    connect(
-        MemoryButton, &TKeyButton::MouseDown, this,
-        [this](Qt::MouseButton AButton, Qt::KeyboardModifiers) { MemoryButtonMouseDown(AButton); });
+    connect(MemoryButton, &TKeyButton::MouseDown, this,
+            [this](Qt::MouseButton AButton, Qt::KeyboardModifiers) {
+                if (AButton == Qt::RightButton) ToggleAlwaysDisplayHistoryPanel();
+            });
     connect(HistoryPanel, &THistoryPanel::EntryChosen, this, &TMainForm::HistoryEntryChosen);
     connect(HistoryPanel, &THistoryPanel::FormulaChosen, this, &TMainForm::EvaluateHistoryFormula);
     connect(HistoryPanel, &THistoryPanel::CloseRequested, this,
@@ -39,7 +43,7 @@ void TMainForm::UpdateHistoryListBox() {
     HistoryPanel->ShowNewestEntry(!IsAlwaysDisplayHistoryPanel);
 }
 
-void TMainForm::ClearExpressionHistory() { HistoryPanel->Model().Clear(); }
+void TMainForm::ClearExpressionHistory() { HistoryListModel->Clear(); }
 
 // A visible panel (sliding, open, or left beside a narrowed window) turns round from where it is.
 void TMainForm::MemoryButtonClick() {
@@ -55,32 +59,16 @@ void TMainForm::MemoryButtonClick() {
     IsExpressionAllSelectionAfterEnter = false;
     if (isOpen) {
         UpdateHistoryListBox();
-        HistoryPanel->SetOverlay(false);
-        HistoryPanel->Slide().Close(-HistoryPanel->height());
-        return;
+        HistoryPanel->Close();
+    } else {
+        HistoryPanel->Open();
     }
-    // Shown before the rows are rebuilt, so that the list can take the focus.
-    HistoryPanel->SetOverlay(true);
-    HistoryPanel->setVisible(true);
-    UpdateHistoryListBox();
-    HistoryPanel->Slide().Open(-HistoryPanel->height());
-}
-
-void TMainForm::MemoryButtonMouseDown(Qt::MouseButton AButton) {
-    if (AButton == Qt::RightButton) ToggleAlwaysDisplayHistoryPanel();
 }
 
 // Undocking leaves the panel visible where it stands, outside the narrowed window.
 void TMainForm::ToggleAlwaysDisplayHistoryPanel() {
-    if (IsAlwaysDisplayHistoryPanel) {
-        IsAlwaysDisplayHistoryPanel = false;
-    } else {
-        IsAlwaysDisplayHistoryPanel = true;
-        HistoryPanel->SetOverlay(false);
-        HistoryPanel->Slide().Stop(); // a closing slide must not hide the docked panel
-        UpdateHistoryListBox();
-        HistoryPanel->setVisible(true);
-    }
+    IsAlwaysDisplayHistoryPanel = !IsAlwaysDisplayHistoryPanel;
+    HistoryPanel->SetDocked(IsAlwaysDisplayHistoryPanel);
     SetWindowScale(WindowScaleNumber);
 }
 
@@ -96,8 +84,7 @@ void TMainForm::F3KeyDown(bool AIsShift) {
 }
 
 void TMainForm::HistoryPanelCloseBtnClick() {
-    HistoryPanel->SetOverlay(false);
-    HistoryPanel->Slide().Close(-HistoryPanel->height());
+    HistoryPanel->Close();
     if (IsAlwaysDisplayHistoryPanel) {
         IsAlwaysDisplayHistoryPanel = false;
         SetWindowScale(WindowScaleNumber);
@@ -106,10 +93,10 @@ void TMainForm::HistoryPanelCloseBtnClick() {
 }
 
 void TMainForm::HistoryEntryChosen(int ARow) {
-    const TExpressionHistory& entry = HistoryPanel->Model().Entry(ARow);
+    const TExpressionHistory& entry = HistoryListModel->Entry(ARow);
     ExpressionEdit->setText(entry.Expression());
     RedisplayResult(entry.IsPercent(), entry.ResultValue());
-    HistoryPanel->Model().MoveToFirst(ARow);
+    HistoryListModel->MoveToFirst(ARow);
     if (IsAlwaysDisplayHistoryPanel) {
         FocusExpressionEnd();
         UpdateHistoryListBox();
@@ -133,7 +120,6 @@ void TMainForm::PlaceVisibleHistoryPanel(QPoint APosition) {
     const bool isOverlay = APosition.x() == 0;
     PlaceHistoryPanel(isOverlay ? 0 : float(ScaleFactor()) * WindowLayout::DesignClientWidth, 0);
     HistoryPanel->move(HistoryPanel->x(), std::min(APosition.y(), 0));
-    HistoryPanel->Slide().SetStartY(-HistoryPanel->height());
 }
 
 void TMainForm::FocusExpressionEnd() {

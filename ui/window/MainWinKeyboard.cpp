@@ -4,11 +4,20 @@
 
 #include "ui/window/MainWin.h"
 
+#include "model/WindowLayout.h"
 #include "ui/history/HistoryPanel.h"
+#include "ui/pages/NumericKeypad.h"
+#include "ui/pages/OptionPage.h"
+#include "ui/pages/ScientificPage.h"
+#include "ui/pages/VariablePage.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/EventHook.h"
+#include "ui/window/ExpressionPanelMenu.h"
+#include "ui/window/RoundCombo.h"
 
-#include <QAction>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -48,6 +57,78 @@ std::vector<QWidget*> ReadingOrder(QWidget* AArea) {
 
 } // namespace
 
+// A key pressed on a key or a closed list reaches the line as if typed there, in the state the
+// line is in after an evaluation (all of it selected), else as it was when it lost the focus.
+bool TMainForm::ForwardKeyToExpressionLine(QKeyEvent* AEvent) {
+    QWidget* focus = QApplication::focusWidget();
+    const auto* combo = qobject_cast<QComboBox*>(focus);
+    if (!qobject_cast<TKeyButton*>(focus) && !(combo && !combo->view()->isVisible())) return false;
+    const QChar typed = TypedCharacter(AEvent);
+    if (!IsEnterKey(AEvent) && (typed.isNull() || typed == u' ')) return false;
+    ExpressionEdit->setFocus(Qt::OtherFocusReason);
+    if (IsExpressionAllSelectionAfterEnter) {
+        ExpressionEdit->selectAll();
+    } else if (ExpressionSelLength > 0) {
+        const bool isCaretAtStart = ExpressionCaretPosition == ExpressionSelStart;
+        ExpressionEdit->setSelection(isCaretAtStart ? ExpressionSelStart + ExpressionSelLength
+                                                    : ExpressionSelStart,
+                                     isCaretAtStart ? -ExpressionSelLength : ExpressionSelLength);
+    } else {
+        SetExpressionCaret(ExpressionCaretPosition);
+    }
+    QKeyEvent typedHere(AEvent->type(), AEvent->key(), AEvent->modifiers(), AEvent->text(),
+                        AEvent->isAutoRepeat(), ushort(AEvent->count()));
+    QCoreApplication::sendEvent(ExpressionEdit, &typedHere);
+    return true;
+}
+
+bool TMainForm::FormKeyDown(QKeyEvent* AEvent) {
+    const Qt::KeyboardModifiers modifiers = AEvent->modifiers();
+    const bool isShiftAlt = (modifiers & Qt::ShiftModifier) && (modifiers & Qt::AltModifier);
+    const bool isShift = modifiers & Qt::ShiftModifier;
+    switch (AEvent->key()) {
+    case Qt::Key_Up:
+        if (!isShiftAlt) return false;
+        if (WindowScaleNumber < WindowLayout::HighestScaleStep())
+            SetWindowScale(WindowScaleNumber + 1);
+        return true;
+    case Qt::Key_Down:
+        if (!isShiftAlt) return false;
+        if (WindowScaleNumber > WindowLayout::LowestScaleStep)
+            SetWindowScale(WindowScaleNumber - 1);
+        return true;
+    case Qt::Key_F12:
+        if (!isShiftAlt) return false;
+        SetWindowScale(0);
+        return true;
+    case Qt::Key_F1: ScientificKeyBtnClick(); return true;
+    case Qt::Key_F2: NumericKeyBtnClick(); return true;
+    case Qt::Key_F3: F3KeyDown(modifiers & Qt::ShiftModifier); return true;
+    case Qt::Key_F4:
+        // Shift+F4 is the right-click of the decimals list: HEX and BIN.
+        if (isShift) {
+            RoundCombo->SwitchRoundComboHexBin();
+        } else {
+            RoundCombo->ToggleDropDown();
+        }
+        return true;
+    case Qt::Key_F5: CopyBtnClick(); return true;
+    case Qt::Key_F8: ACBtnClick(); return true;
+    case Qt::Key_F9: TurnPageByKey(0); return true;
+    case Qt::Key_F10:
+        // Shift+F10 is the desktop's key for a control's menu.
+        if (isShift) {
+            OpenPopupMenuByKey();
+        } else {
+            TurnPageByKey(1);
+        }
+        return true;
+    case Qt::Key_Menu: OpenPopupMenuByKey(); return true;
+    case Qt::Key_Escape: return EscapeKeyDown();
+    default: return false;
+    }
+}
+
 // Taken from the design places, once: zooming scales every place alike, and hidden controls (the
 // pages not shown, the fields of the edit modes, the history) are passed over by Tab.
 void TMainForm::SetTabOrder() {
@@ -71,14 +152,12 @@ bool TMainForm::focusNextPrevChild(bool ANext) {
 }
 
 void TMainForm::OpenPopupMenuByKey(QPoint AGlobalPosition) {
-    if (ExpressionPanelPopupMenu->isVisible()) return;
     QPoint at = AGlobalPosition;
     if (at.isNull()) {
         const QWidget* focus = focusWidget() ? focusWidget() : ExpressionPanel;
         at = focus->mapToGlobal(QPoint(0, focus->height()));
     }
-    ExpressionPanelPopupMenu->popup(at);
-    ExpressionPanelPopupMenu->setActiveAction(CopyItem);
+    ExpressionPanelPopupMenu->OpenByKey(at);
 }
 
 // Inside the overlay the panel closes itself (Escape reaches it as a key its controls leave).

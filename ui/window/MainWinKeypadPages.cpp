@@ -1,19 +1,24 @@
-// The keypad pages and the two key areas: turning pages with the arrows and F9/F10, showing and
-// hiding the scientific area and the numeric keypad with their buttons and F1/F2, and choosing
-// the transition styles by double-clicking an area.
+// The keypad pages and the two key areas: making the pages and the numeric keypad and wiring what
+// they ask for, turning pages with the arrows and F9/F10, showing and hiding the scientific area
+// and the numeric keypad with their buttons and F1/F2, choosing the transition styles by
+// double-clicking an area, and stacking the areas under the expression panel.
 
 #include "ui/window/MainWin.h"
 
+#include "model/WindowLayout.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/motion/PanelTransition.h"
-#include "ui/widgets/Controls.h"
+#include "ui/pages/NumericKeypad.h"
+#include "ui/pages/OptionPage.h"
+#include "ui/pages/ScientificPage.h"
+#include "ui/pages/VariablePage.h"
 
-#include <QToolButton>
+#include <QLineEdit>
 
 namespace {
 
-constexpr int kLeft = 0;
-constexpr int kRight = 1;
+constexpr int kLeft = TKeypadPage::TurnLeft;
+constexpr int kRight = TKeypadPage::TurnRight;
 constexpr int kSlideStyle = 1;
 constexpr int kTurnStyle = 2; // the cube for pages, the flip for key areas
 
@@ -26,60 +31,77 @@ int NextTransitionStyle(int AStyle) { return AStyle >= 0 && AStyle < kTurnStyle 
 
 } // namespace
 
-void TMainForm::ConnectPages() {
-    struct TPageArrow {
-        const char* Name;
-        void (TMainForm::*Click)();
-    };
-    // The arrows of pages 0, 1 and 2, left then right.
-    // clang-format off
-    static const TPageArrow arrows[3][2] = {
-        {{"ScientificPanelLeftBtn", &TMainForm::ScientificPanelLeftBtnClick},
-         {"ScientificPanelRightBtn", &TMainForm::ScientificPanelRightBtnClick}},
-        {{"Option1PanelLeftBtn", &TMainForm::Option1PanelLeftBtnClick},
-         {"Option1PanelRightBtn", &TMainForm::Option1PanelRightBtnClick}},
-        {{"VariablePanelLeftBtn", &TMainForm::VariablePanelLeftBtnClick},
-         {"VariablePanelRightBtn", &TMainForm::VariablePanelRightBtnClick}},
-    };
-    // clang-format on
-    const TPanel* pages[] = {ScientificPanel, Option1Panel, VariablePanel}; // in page order
-    for (int page = 0; page < int(std::size(pages)); ++page)
-        for (const TPageArrow& arrow : arrows[page]) {
-            const QString name = QString::fromLatin1(arrow.Name);
-            auto* button = pages[page]->findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly);
-            connect(button, &QToolButton::clicked, this, arrow.Click);
-        }
-    connect(ScientificKeyBtn, &QPushButton::clicked, this, &TMainForm::ScientificKeyBtnClick);
-    connect(NumericKeyBtn, &QPushButton::clicked, this, &TMainForm::NumericKeyBtnClick);
-    // A panel reports only double-clicks on its own background: keys and fields take theirs.
-    connect(ButtonPanel, &TPanel::DoubleClicked, this, &TMainForm::ButtonPanelDblClick);
-    for (TPanel* page : {ScientificPanel, Option1Panel, VariablePanel})
-        connect(page, &TPanel::DoubleClicked, this, &TMainForm::ScientificPanelDblClick);
-    ConnectOptionPage();
-    ConnectVariablePage();
+// In drawing order: the keypad first, the pages over it.
+void TMainForm::BuildKeypadPages() {
+    ButtonPanel = new TNumericKeypad(this);
+    ScientificPanel = new TScientificPage(this);
+    Option1Panel = new TOptionPage(
+        OptionButtonData, [this] { return ScaleFactor(); }, this);
+    VariablePanel = new TVariablePage(VariableButtonData, this);
 }
 
-void TMainForm::ScientificPanelLeftBtnClick() { RunPageArrow(0, kLeft); }
-void TMainForm::ScientificPanelRightBtnClick() { RunPageArrow(0, kRight); }
-void TMainForm::Option1PanelLeftBtnClick() { RunPageArrow(1, kLeft); }
-void TMainForm::Option1PanelRightBtnClick() { RunPageArrow(1, kRight); }
-void TMainForm::VariablePanelLeftBtnClick() { RunPageArrow(2, kLeft); }
-void TMainForm::VariablePanelRightBtnClick() { RunPageArrow(2, kRight); }
+void TMainForm::ConnectPages() {
+    using TKeypad = TNumericKeypad;
+    connect(ButtonPanel, &TKeypad::TextChosen, this, &TMainForm::InputExpression);
+    connect(ButtonPanel, &TKeypad::OperatorChosen, this, &TMainForm::PlusBtnClick);
+    connect(ButtonPanel, &TKeypad::CopyRequested, this, &TMainForm::CopyBtnClick);
+    connect(ButtonPanel, &TKeypad::CaretLeftRequested, this, &TMainForm::CurLeftBtnClick);
+    connect(ButtonPanel, &TKeypad::CaretRightRequested, this, &TMainForm::CurRightBtnClick);
+    connect(ButtonPanel, &TKeypad::DeleteRequested, this, &TMainForm::DelBtnClick);
+    connect(ButtonPanel, &TKeypad::ClearRequested, this, &TMainForm::ACBtnClick);
+    connect(ButtonPanel, &TKeypad::EvaluateRequested, this, &TMainForm::CalcExpression);
+    connect(ScientificPanel, &TScientificPage::TextChosen, this, &TMainForm::InputExpression);
+    connect(Option1Panel, &TOptionPage::TextChosen, this, &TMainForm::InputExpression);
+    connect(VariablePanel, &TVariablePage::TextChosen, this, &TMainForm::InputExpression);
+    connect(VariablePanel, &TVariablePage::ValueEntered, this, &TMainForm::VariableValueEntered);
+
+    const TKeypadPage* pages[] = {ScientificPanel, Option1Panel, VariablePanel}; // in page order
+    for (int page = 0; page < int(std::size(pages)); ++page) {
+        connect(pages[page], &TKeypadPage::TurnRequested, this,
+                [this, page](int ADirection) { RunPageArrow(page, ADirection); });
+        // A panel reports only double-clicks on its own background: keys and fields take theirs.
+        connect(pages[page], &TPanel::DoubleClicked, this, &TMainForm::ScientificPanelDblClick);
+    }
+    connect(ButtonPanel, &TPanel::DoubleClicked, this, &TMainForm::ButtonPanelDblClick);
+    connect(ScientificKeyBtn, &QPushButton::clicked, this, &TMainForm::ScientificKeyBtnClick);
+    connect(NumericKeyBtn, &QPushButton::clicked, this, &TMainForm::NumericKeyBtnClick);
+}
+
+// Stacks the visible areas under the expression panel, each overlapping the one above by one
+// pixel, and fits the window's height to them.
+void TMainForm::ArrangePanels() {
+    const WindowLayout::TAreaStack stack =
+        WindowLayout::StackAreas(ScaleFactor(), IsScientificKey, IsNumericKey);
+    ScientificPanelList.HidePanels();
+    if (IsScientificKey) {
+        ScientificPanelList.SetPositionY(WindowLayout::RoundHalfEven(stack.PageTop));
+        ScientificPanelList.SetActivePanel(ScientificPanelNumber);
+        if (TKeypadPage* page = ScientificPanelList.ActivePanel()) page->ApplyKeyStyles();
+    }
+    if (IsNumericKey) {
+        ButtonPanel->move(ButtonPanel->x(), WindowLayout::RoundHalfEven(stack.KeypadTop));
+        ButtonPanel->show();
+    } else {
+        ButtonPanel->hide();
+    }
+    SetClientSize(width(), stack.ClientHeight);
+}
 
 // The target page is restyled first so that the transition pictures it as it will look; the page
 // number changes only when the transition is over.
 void TMainForm::SwitchPage(int ASource, int ATarget, int ADirection) {
     if (IsTransitionRunning()) return;
-    QWidget* source = ScientificPanelList.value(ASource);
-    QWidget* target = ScientificPanelList.value(ATarget);
+    TKeypadPage* source = ScientificPanelList.value(ASource);
+    TKeypadPage* target = ScientificPanelList.value(ATarget);
     if (!source || !target) return;
-    ApplyPanelKeyStyles(target);
+    target->ApplyKeyStyles();
     KeepFocusOutOf(source);
     if (AnimateScientificPanelStyle == kSlideStyle) {
-        AnimatePanelSlide(source, target, ADirection);
+        PanelTransition->AnimatePanelSlide(source, target, ADirection);
     } else if (AnimateScientificPanelStyle == kTurnStyle) {
-        AnimatePanelCube(source, target, ADirection);
+        PanelTransition->AnimatePanelCube(source, target, ADirection);
     }
+    RunPendingLayout();
     ScientificPanelList.HidePanels();
     target->show();
     ScientificPanelNumber = ATarget;
@@ -111,10 +133,11 @@ void TMainForm::ToggleKeyArea(QWidget* AArea, bool& AIsShown) {
     const int kind = AIsShown ? TPanelTransition::KindHide : TPanelTransition::KindShow;
     if (AIsShown) KeepFocusOutOf(AArea ? AArea : ScientificPanelList.ActivePanel());
     if (AnimateNumericPanelStyle == kSlideStyle) {
-        AnimateKeyAreaSlide(AArea, kind);
+        PanelTransition->AnimateKeyAreaSlide(AArea, kind, PicturedPage());
     } else if (AnimateNumericPanelStyle == kTurnStyle) {
-        AnimateKeyAreaFlip(AArea, kind);
+        PanelTransition->AnimateKeyAreaFlip(AArea, kind, PicturedPage());
     }
+    RunPendingLayout();
     AIsShown = !AIsShown;
     ArrangePanels();
     if (IsAlwaysDisplayHistoryPanel || !HistoryPanel->isHidden()) SetWindowScale(WindowScaleNumber);
@@ -126,4 +149,9 @@ void TMainForm::ButtonPanelDblClick() {
 
 void TMainForm::ScientificPanelDblClick() {
     AnimateScientificPanelStyle = NextTransitionStyle(AnimateScientificPanelStyle);
+}
+
+void TMainForm::VariableValueEntered(int ANumber) {
+    ExpressionCaretPosition = ExpressionEdit->cursorPosition();
+    if (CalcExpression(false)) VariablePanel->SelectValue(ANumber);
 }

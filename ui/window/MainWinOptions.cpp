@@ -1,5 +1,5 @@
-// Window options: the zoom steps and the layout they drive, stay-on-top, the transparent mode
-// (and moving the window without a title bar), the home page and the about box.
+// Window options: the zoom steps and the layout they drive, stay-on-top, the transparent mode,
+// the home page and the about box.
 
 #include "ui/window/MainWin.h"
 
@@ -7,8 +7,14 @@
 #include "model/WindowLayout.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/motion/Viewport3D.h"
+#include "ui/pages/NumericKeypad.h"
+#include "ui/pages/OptionPage.h"
+#include "ui/pages/ScientificPage.h"
+#include "ui/pages/VariablePage.h"
 #include "ui/widgets/Controls.h"
 #include "ui/window/AboutWin.h"
+#include "ui/window/ExpressionPanelMenu.h"
+#include "ui/window/RoundCombo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,6 +45,24 @@ void SetOpacity(QWidget* AWidget, qreal AOpacity) {
 QString& PlatformNameOverride() {
     static QString name;
     return name;
+}
+
+// New flags recreate the native window, which hides it; a shown window is shown again where it
+// was.
+void ReplaceWindowFlags(QWidget* AWindow, Qt::WindowFlags AFlags, bool ACanPlaceWindow) {
+    if (AFlags == AWindow->windowFlags()) return;
+    const bool wasVisible = AWindow->isVisible();
+    const QPoint position = AWindow->pos();
+    AWindow->setWindowFlags(AFlags);
+    if (!wasVisible) return;
+    if (ACanPlaceWindow) AWindow->move(position);
+    AWindow->show();
+    AWindow->activateWindow();
+}
+
+void SetTranslucentBackground(QWidget* AWindow, bool AIsTranslucent) {
+    AWindow->setAttribute(Qt::WA_TranslucentBackground, AIsTranslucent);
+    if (!AIsTranslucent) AWindow->setAttribute(Qt::WA_NoSystemBackground, false);
 }
 
 } // namespace
@@ -121,8 +145,7 @@ void TMainForm::DecideWindowControl() {
 // can say why it does nothing here.
 void TMainForm::ApplyWindowControl() {
     if (WindowControl.CanStayOnTop) return;
-    TopMostMenuItem->setEnabled(false);
-    TopMostMenuItem->setToolTip(QString::fromLatin1(TopMostUnavailableTip));
+    ExpressionPanelPopupMenu->DisableTopMost(QString::fromLatin1(TopMostUnavailableTip));
 }
 
 bool TMainForm::IsStayOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
@@ -130,24 +153,7 @@ bool TMainForm::IsStayOnTop() const { return windowFlags().testFlag(Qt::WindowSt
 void TMainForm::SetStayOnTop(bool AIsOn) {
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, AIsOn);
-    ReplaceWindowFlags(flags);
-}
-
-// New flags recreate the native window, which hides it; a shown window is shown again where it was.
-void TMainForm::ReplaceWindowFlags(Qt::WindowFlags AFlags) {
-    if (AFlags == windowFlags()) return;
-    const bool wasVisible = isVisible();
-    const QPoint position = pos();
-    setWindowFlags(AFlags);
-    if (!wasVisible) return;
-    if (WindowControl.CanPlaceWindow) move(position);
-    show();
-    activateWindow();
-}
-
-void TMainForm::SetTranslucentBackground() {
-    setAttribute(Qt::WA_TranslucentBackground, IsTransparency);
-    if (!IsTransparency) setAttribute(Qt::WA_NoSystemBackground, false);
+    ReplaceWindowFlags(this, flags, WindowControl.CanPlaceWindow);
 }
 
 // The pixel format of a native window is chosen when it is made: one made opaque cannot turn
@@ -158,7 +164,7 @@ void TMainForm::RecreateNativeWindow(Qt::WindowFlags AFlags) {
     const QPoint position = pos();
     hide();
     destroy();
-    SetTranslucentBackground();
+    SetTranslucentBackground(this, IsTransparency);
     setWindowFlags(AFlags);
     if (WindowControl.CanPlaceWindow) move(position);
     if (!wasVisible) return;
@@ -168,12 +174,12 @@ void TMainForm::RecreateNativeWindow(Qt::WindowFlags AFlags) {
 
 void TMainForm::TopMostMenuItemClick() {
     SetStayOnTop(!IsStayOnTop());
-    TopMostMenuItem->setChecked(IsStayOnTop());
+    ExpressionPanelPopupMenu->ShowTopMost(IsStayOnTop());
 }
 
 void TMainForm::TransparencyMenuItemClick() {
     IsTransparency = !IsTransparency;
-    TransparencyMenuItem->setChecked(IsTransparency);
+    ExpressionPanelPopupMenu->ShowTransparency(IsTransparency);
     ApplyTransparency();
 }
 
@@ -185,51 +191,19 @@ void TMainForm::ApplyTransparency() {
     if (testAttribute(Qt::WA_WState_Created)) {
         RecreateNativeWindow(flags);
     } else {
-        SetTranslucentBackground();
-        ReplaceWindowFlags(flags);
+        SetTranslucentBackground(this, IsTransparency);
+        ReplaceWindowFlags(this, flags, WindowControl.CanPlaceWindow);
     }
     const qreal opacity = IsTransparency ? kTransparentOpacity : 1.0;
     for (QWidget* widget :
          {static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(ScientificPanel),
           static_cast<QWidget*>(Option1Panel), static_cast<QWidget*>(VariablePanel),
           static_cast<QWidget*>(HistoryPanel), static_cast<QWidget*>(ExpressionPanel),
-          static_cast<QWidget*>(DegCombo), static_cast<QWidget*>(RoundCombo)})
+          static_cast<QWidget*>(ScientificPanel->AngleUnitList()),
+          static_cast<QWidget*>(RoundCombo)})
         SetOpacity(widget, opacity);
     for (QWidget* button : {ScientificKeyBtn, NumericKeyBtn, MemoryButton})
         button->setVisible(!IsTransparency);
-}
-
-// Without a title bar the window is moved by dragging the expression panel's background: by the
-// window manager where it offers that, else by following the pointer. A Wayland compositor moves
-// a window only itself; there the window does not follow the pointer when it refuses.
-bool TMainForm::MoveWindowByDrag(QObject* AWatched, QEvent* AEvent) {
-    if (!IsTransparency || (AWatched != ExpressionPanel && AWatched != Panel3)) return false;
-    const auto* mouse = static_cast<QMouseEvent*>(AEvent);
-    const QPoint pointer = mouse->globalPosition().toPoint();
-    switch (AEvent->type()) {
-    case QEvent::MouseButtonPress:
-        if (mouse->button() != Qt::LeftButton) return false;
-        IsDragging = true;
-        IsDragMoving = false;
-        DragStart = pointer - pos();
-        return false;
-    case QEvent::MouseMove:
-        if (!IsDragging) return false;
-        if (!IsDragMoving) {
-            if ((pointer - pos() - DragStart).manhattanLength() < QApplication::startDragDistance())
-                return false;
-            if ((windowHandle() && windowHandle()->startSystemMove()) ||
-                !WindowControl.CanPlaceWindow) {
-                IsDragging = false;
-                return true;
-            }
-            IsDragMoving = true;
-        }
-        move(pointer - DragStart);
-        return true;
-    case QEvent::MouseButtonRelease: IsDragging = false; return std::exchange(IsDragMoving, false);
-    default: return false;
-    }
 }
 
 void TMainForm::HomepageItemClick() {

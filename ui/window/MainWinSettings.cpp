@@ -9,7 +9,12 @@
 #include "model/WindowLayout.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/motion/PanelTransition.h"
+#include "ui/pages/OptionPage.h"
+#include "ui/pages/ScientificPage.h"
+#include "ui/pages/VariablePage.h"
 #include "ui/widgets/Controls.h"
+#include "ui/window/ExpressionPanelMenu.h"
+#include "ui/window/RoundCombo.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -38,7 +43,7 @@ bool IsOnAnyScreen(const QRect& AWindow) {
 } // namespace
 
 void TMainForm::FormCreate(const TSettingsLocation& ALocation) {
-    RoundDecimal = -1;
+    DisplayFormat.RoundDecimal = RoundDecimalNormal;
     ClearExpressionHistory();
     ScientificPanelList.clear();
     ScientificPanelList << ScientificPanel << Option1Panel << VariablePanel;
@@ -67,23 +72,22 @@ void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
     AnimateScientificPanelStyle = AppData->AnimateScientificPanelStyle;
     if (AppData->IsTopMost && WindowControl.CanStayOnTop) {
         SetStayOnTop(true);
-        TopMostMenuItem->setChecked(true);
+        ExpressionPanelPopupMenu->ShowTopMost(true);
     }
     IsTransparency = AppData->IsTransparency;
-    TransparencyMenuItem->setChecked(IsTransparency);
+    ExpressionPanelPopupMenu->ShowTransparency(IsTransparency);
     ApplyTransparency();
     IsAlwaysDisplayHistoryPanel = AppData->IsAlwaysDisplayHistoryPanel;
-    IsDigitGroupingSeparator = AppData->IsDigitGroupingSeparator;
-    DigitGroupingSeparatorItem->setChecked(IsDigitGroupingSeparator);
-    RoundDecimal = AppData->RoundDecimal;
-    SelectRoundComboItem();
+    DisplayFormat.IsDigitGroupingSeparator = AppData->IsDigitGroupingSeparator;
+    DisplayFormat.RoundDecimal = AppData->RoundDecimal;
+    RoundCombo->SelectRoundComboItem(DisplayFormat.RoundDecimal);
     SetRoundSelector(AppData->RoundSelector);
     OptionButtonData.Assign(AppData->OptionButtonData());
-    for (int number = 1; number <= OptionButtonCount; ++number)
+    for (int number = 1; number <= TOptionButtonData::Count; ++number)
         OptionButtonData.SetWidth(number, SanitizedOptionWidth(OptionButtonData.GetWidth(number)));
-    ApplyOptionButtonData();
+    Option1Panel->ApplyOptionButtonData();
     VariableButtonData.Assign(AppData->VariableButtonData());
-    ApplyVariableButtonData();
+    VariablePanel->ApplyVariableButtonData();
     ArrangePanels();
 }
 
@@ -129,15 +133,15 @@ void TMainForm::CollectSettings() {
     AppData->IsNumericKey = IsNumericKey;
     AppData->AnimateNumericPanelStyle = AnimateNumericPanelStyle;
     AppData->AnimateScientificPanelStyle = AnimateScientificPanelStyle;
-    AppData->IsDigitGroupingSeparator = IsDigitGroupingSeparator;
+    AppData->IsDigitGroupingSeparator = DisplayFormat.IsDigitGroupingSeparator;
     if (WindowControl.CanStayOnTop) AppData->IsTopMost = IsStayOnTop();
     AppData->IsTransparency = IsTransparency;
     AppData->IsAlwaysDisplayHistoryPanel = IsAlwaysDisplayHistoryPanel;
     AppData->WindowScaleNumber = WindowScaleNumber;
-    AppData->RoundDecimal = RoundDecimal;
-    AppData->RoundSelector = RoundSelector;
+    AppData->RoundDecimal = DisplayFormat.RoundDecimal;
+    AppData->RoundSelector = DisplayFormat.RoundSelector;
     AppData->OptionButtonData().Assign(OptionButtonData);
-    CollectVariableButtonData();
+    VariablePanel->CollectVariableButtonData();
     AppData->VariableButtonData().Assign(VariableButtonData);
     AppData->Write();
 }

@@ -6,6 +6,8 @@
 #include "model/WindowLayout.h"
 #include "ui/motion/PanelTransition.h"
 #include "ui/motion/Viewport3D.h"
+#include "ui/pages/KeypadPage.h"
+#include "ui/pages/NumericKeypad.h"
 #include "ui/widgets/Controls.h"
 
 #include <QCloseEvent>
@@ -36,26 +38,6 @@ void TMainForm::BuildTransitionStages() {
 QWidget* TMainForm::PicturedPage() const {
     QWidget* page = ScientificPanelList.ActivePanel();
     return page ? page : ScientificPanelList.value(ScientificPanelNumber);
-}
-
-void TMainForm::AnimatePanelSlide(QWidget* OldPage, QWidget* NewPage, int Direction) {
-    PanelTransition->AnimatePanelSlide(OldPage, NewPage, Direction);
-    RunPendingLayout();
-}
-
-void TMainForm::AnimatePanelCube(QWidget* OldPage, QWidget* NewPage, int Direction) {
-    PanelTransition->AnimatePanelCube(OldPage, NewPage, Direction);
-    RunPendingLayout();
-}
-
-void TMainForm::AnimateKeyAreaSlide(QWidget* Area, int Kind) {
-    PanelTransition->AnimateKeyAreaSlide(Area, Kind, PicturedPage());
-    RunPendingLayout();
-}
-
-void TMainForm::AnimateKeyAreaFlip(QWidget* Area, int Kind) {
-    PanelTransition->AnimateKeyAreaFlip(Area, Kind, PicturedPage());
-    RunPendingLayout();
 }
 
 bool TMainForm::IsTransitionRunning() const {
