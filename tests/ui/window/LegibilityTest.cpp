@@ -1,6 +1,6 @@
 // What the window shows can be read: every key's caption fits its key at every zoom step, the
 // open lists show their current entry legibly, and the control with the focus is marked.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "model/WindowLayout.h"
 #include "ui/widgets/Controls.h"

@@ -3,7 +3,7 @@
 // A window with a short history and helpers that drive the history panel: its slide, its rows and
 // right presses delivered through the window as the platform delivers them.
 
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "model/WindowLayout.h"
 #include "ui/history/HistoryList.h"

@@ -1,8 +1,8 @@
 // The window by keyboard alone: the menu keys and every menu entry, HEX and BIN, Tab in reading
 // order and round the open history overlay, Escape, typing that reaches the expression line from
 // keys and closed lists, and Space on the keys.
-#include "HistoryPanelFixture.h"
-#include "KeyboardSupport.h"
+#include "ui/KeyboardSupport.h"
+#include "ui/history/HistoryPanelFixture.h"
 
 #include "ui/widgets/Controls.h"
 

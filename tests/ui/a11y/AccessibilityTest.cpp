@@ -1,7 +1,7 @@
 // What a screen reader gets from the window: names of keys and fields (also of those whose
 // captions change), tooltips naming the keyboard shortcuts, the press action of a key, and the
 // announcement of every new result.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "ui/widgets/Controls.h"
 

@@ -2,7 +2,7 @@
 // (recorded with their nominal durations while the real ones are shortened), the window height
 // set before a show, and the panels given back at every scale; ending a transition early,
 // quitting during one, and a second call while one runs.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "model/WindowLayout.h"
 #include "ui/motion/MotionStage.h"

@@ -1,6 +1,6 @@
 // Window options: zoom steps and the client sizes they give, stay-on-top, the transparent mode,
 // the home page and the about box.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "model/WindowLayout.h"
 #include "ui/window/AboutWin.h"

@@ -1,7 +1,7 @@
 // The window under a locale whose decimal separator is ",": typed formulas, a copied result
 // pasted back and variable values read "," as the decimal point, besides ".".
-#include "KeyboardSupport.h"
-#include "MainWinFixture.h"
+#include "ui/KeyboardSupport.h"
+#include "ui/MainWinFixture.h"
 
 #include <QClipboard>
 #include <QLocale>

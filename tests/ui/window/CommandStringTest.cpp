@@ -1,5 +1,5 @@
 // Option-button command strings: "[]" substitution, "@" directives and the final evaluation.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include <QAction>
 

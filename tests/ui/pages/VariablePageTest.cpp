@@ -1,6 +1,11 @@
-// The variables page: renaming variables in place, and Enter in a value field re-evaluating.
-#include "KeyboardSupport.h"
-#include "MainWinFixture.h"
+// The variables page: renaming variables in place, and Enter in a value field re-evaluating; in
+// the window, and on its own over a working set of its own.
+#include "ui/KeyboardSupport.h"
+#include "ui/MainWinFixture.h"
+#include "ui/pages/PageAloneFixture.h"
+
+#include "model/VariableButtonData.h"
+#include "ui/pages/VariablePage.h"
 
 namespace {
 
@@ -123,6 +128,53 @@ TEST_F(VariablePageTest, AnUnreadableValueFailsAndTheFieldKeepsItsTextAndCaret) 
     TypeValue(3, u"0.5"_qs);
     EnterInValue(3);
     EXPECT_EQ(ResultText(), u"6"_qs);
+}
+
+class VariablePageAloneTest : public PageAloneFixture<TVariablePage> {
+protected:
+    void SetUp() override {
+        Set.SetTitle(2, u"rate"_qs);
+        Set.SetValue(2, u"0.08"_qs);
+        Show(new TVariablePage(Set, &Host));
+        Page->ApplyVariableButtonData();
+    }
+    QLineEdit* Field(const char* AName) const { return Find<QLineEdit>(AName); }
+    TVariableButtonData Set;
+};
+
+TEST_F(VariablePageAloneTest, KeysAskForTheirNameAndEnterForTheLine) {
+    EXPECT_EQ(Field("VariableData2Edit")->text(), u"0.08"_qs);
+    QSignalSpy chosen(Page, &TVariablePage::TextChosen);
+    QSignalSpy entered(Page, &TVariablePage::ValueEntered);
+    Click("Variable2Btn");
+    Click("Variable5Btn");
+    QTest::keyClick(Field("VariableData4Edit"), Qt::Key_Enter);
+    QTest::keyClick(Field("VariableData4Edit"), Qt::Key_A);
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen[0][0].toString(), u"rate"_qs);
+    EXPECT_EQ(chosen[1][0].toString(), u"V5"_qs);
+    ASSERT_EQ(entered.size(), 1) << "other keys are the field's own";
+    EXPECT_EQ(entered[0][0].toInt(), 4);
+
+    Page->SelectValue(4);
+    EXPECT_EQ(Field("VariableData4Edit")->selectedText(), u"0a"_qs);
+    Field("VariableData6Edit")->setText(u"1,5"_qs);
+    Page->CollectVariableButtonData();
+    EXPECT_EQ(Set.GetValue(6), u"1,5"_qs);
+    EXPECT_EQ(Set.GetTitle(2), u"rate"_qs);
+}
+
+TEST_F(VariablePageAloneTest, RenamingWritesTheNamesWhenTheModeEnds) {
+    QTest::mouseDClick(Field("VariableData1Edit"), Qt::LeftButton);
+    EXPECT_TRUE(Page->IsRenaming());
+    EXPECT_EQ(Field("VariableBtn2Edit")->text(), u"rate"_qs);
+    Field("VariableBtn2Edit")->setText(u"tax"_qs);
+    EXPECT_EQ(Set.GetTitle(2), u"rate"_qs);
+    QTest::mouseDClick(Field("VariableData5Edit"), Qt::LeftButton);
+    EXPECT_FALSE(Page->IsRenaming());
+    EXPECT_EQ(Set.GetTitle(2), u"tax"_qs);
+    EXPECT_EQ(Find("Variable2Btn")->text(), u"tax"_qs);
+    EXPECT_TRUE(Field("VariableBtn2Edit")->isHidden());
 }
 
 } // namespace

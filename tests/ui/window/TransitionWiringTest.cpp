@@ -1,7 +1,7 @@
 // The window's own transitions: page switches and key-area changes play them in the window's
 // stages, the panels end as the operation says, and what happens meanwhile waits or is ignored.
-#include "KeyboardSupport.h"
-#include "MainWinFixture.h"
+#include "ui/KeyboardSupport.h"
+#include "ui/MainWinFixture.h"
 
 #include "model/AppData.h"
 #include "model/IniFile.h"

@@ -1,7 +1,12 @@
 // The option-button page: edit mode and its "title:expression" fields, widening buttons by
-// double-clicking their fields, and the row layout after start-up.
-#include "KeyboardSupport.h"
-#include "MainWinFixture.h"
+// double-clicking their fields, and the row layout after start-up; in the window, and on its own
+// over a working set of its own.
+#include "ui/KeyboardSupport.h"
+#include "ui/MainWinFixture.h"
+#include "ui/pages/PageAloneFixture.h"
+
+#include "model/OptionButtonData.h"
+#include "ui/pages/OptionPage.h"
 
 #include "model/WindowLayout.h"
 #include "ui/widgets/Controls.h"
@@ -42,6 +47,40 @@ protected:
         return row.join(u' ');
     }
 };
+
+// In order: the digit buttons type, the tax buttons compute with no decimals, and the rounding
+// buttons then show the same quotient cut, rounded up and rounded half away from zero.
+TEST_F(OptionPageTest, TheShippedButtonsTypeDigitsComputeTaxAndPickTheRounding) {
+    struct TPress {
+        const char* Button;
+        QString Before;
+        QString Line;
+        QString Result;
+        TRoundSelector Selector;
+    };
+    const QString unchanged = u"0"_qs;
+    // clang-format off
+    const TPress presses[] = {
+        {"Option1Btn",  u"12"_qs,   u"1200"_qs,        unchanged,  rs54},
+        {"Option2Btn",  u"5"_qs,    u"5000"_qs,        unchanged,  rs54},
+        {"Option5Btn",  u"1000"_qs, u"(1000)*1.08"_qs, u"1080"_qs, rs54},
+        {"Option6Btn",  u"1000"_qs, u"(1000)/1.08"_qs, u"926"_qs,  rs54},
+        {"Option7Btn",  u"1000"_qs, u"(1000)*0.08"_qs, u"80"_qs,   rs54},
+        {"Option11Btn", u"10/3"_qs, u"10/3"_qs,        u"3"_qs,    rsCut},
+        {"Option12Btn", u"10/3"_qs, u"10/3"_qs,        u"4"_qs,    rsUp},
+        {"Option10Btn", u"20/3"_qs, u"20/3"_qs,        u"7"_qs,    rs54},
+    };
+    // clang-format on
+    for (const TPress& press : presses) {
+        SetLine(press.Before);
+        Click(press.Button);
+        EXPECT_EQ(Line(), press.Line) << press.Button;
+        if (press.Result != unchanged) {
+            EXPECT_EQ(ResultText(), press.Result) << press.Button;
+        }
+        EXPECT_EQ(Form->CurrentRoundSelector(), press.Selector) << press.Button;
+    }
+}
 
 TEST_F(OptionPageTest, EditModeShowsFieldsWithTitleAndExpression) {
     ASSERT_FALSE(Find<QWidget>("Option1Panel")->isHidden());
@@ -228,6 +267,52 @@ TEST_F(OptionPageTest, LongTitlesStayReadableAndShowWholeInTheTooltip) {
     EXPECT_FALSE(key->IsCaptionElided()) << "a key wide enough shows the whole title";
     EXPECT_GT(key->CaptionFont().pixelSize(), smallest);
     EXPECT_EQ(ToolTipOf(key), QString());
+}
+
+class OptionPageAloneTest : public PageAloneFixture<TOptionPage> {
+protected:
+    void SetUp() override {
+        Set.SetTitle(3, u"Double"_qs);
+        Set.SetExpression(3, u"[]*2="_qs);
+        Show(new TOptionPage(
+            Set, [] { return 1.0; }, &Host));
+        Page->ApplyOptionButtonData();
+    }
+    QLineEdit* Field(int N) const {
+        return Find<QLineEdit>(("Option" + QByteArray::number(N) + "Edit").constData());
+    }
+    TOptionButtonData Set;
+};
+
+TEST_F(OptionPageAloneTest, ButtonsAskForTheirCommandAndEditModeWritesTheSet) {
+    EXPECT_EQ(Find("Option3Btn")->text(), u"Double"_qs);
+    QSignalSpy chosen(Page, &TOptionPage::TextChosen);
+    Click("Option3Btn");
+    Click("Option1Btn");
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen[0][0].toString(), u"[]*2="_qs);
+    EXPECT_EQ(chosen[1][0].toString(), u"00"_qs);
+
+    Click("ButtonEditBtn");
+    EXPECT_TRUE(Page->IsEditing());
+    EXPECT_EQ(Field(3)->text(), u"Double:[]*2="_qs);
+    Field(3)->setText(u"Triple:[]*3="_qs);
+    QTest::mouseDClick(Field(2), Qt::LeftButton);
+    EXPECT_EQ(Set.GetExpression(3), u"[]*2="_qs) << "the set changes when edit mode ends";
+    Click("ButtonEditBtn");
+    EXPECT_FALSE(Page->IsEditing());
+    EXPECT_EQ(Set.GetTitle(3), u"Triple"_qs);
+    EXPECT_EQ(Set.GetExpression(3), u"[]*3="_qs);
+    EXPECT_EQ(Find("Option3Btn")->text(), u"Triple"_qs);
+    EXPECT_EQ(Set.GetWidth(2), 121.0f) << "the widened button's width is taken over";
+    EXPECT_EQ(chosen.size(), 2) << "editing asks the window for nothing";
+}
+
+TEST_F(OptionPageAloneTest, ArrowsAskForATurn) {
+    QSignalSpy turns(Page, &TKeypadPage::TurnRequested);
+    QTest::mouseClick(Find("Option1PanelRightBtn"), Qt::LeftButton);
+    ASSERT_EQ(turns.size(), 1);
+    EXPECT_EQ(turns[0][0].toInt(), TKeypadPage::TurnRight);
 }
 
 } // namespace

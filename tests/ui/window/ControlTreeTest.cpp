@@ -1,6 +1,6 @@
 // The window's control tree as built: names, captions, parents, design places, tags, start-up
 // visibility, the drop-down lists, the popup menu, the history panel and the named styles.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "ui/widgets/CaptionFont.h"
 #include "ui/widgets/Controls.h"

@@ -1,6 +1,6 @@
 // Evaluation of the expression line, the result line, the history entries and the display
 // controls: the decimals list with HEX and BIN, the rounding modes and the separator.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,7 +1,7 @@
 // The keypad pages and the key areas: turning pages by the arrows and F9/F10, hiding and showing
 // the areas with the window height following, the inv/hyp keys, and the transition styles.
-#include "KeyboardSupport.h"
-#include "MainWinFixture.h"
+#include "ui/KeyboardSupport.h"
+#include "ui/MainWinFixture.h"
 
 #include "ui/widgets/Controls.h"
 

@@ -1,7 +1,7 @@
 // The window where the compositor alone places and stacks windows (Wayland), decided through the
 // test seam on the offscreen platform: "Top most" is disabled and says why, the stored position is
 // neither used nor overwritten, and the stored "Top most" survives for the next run under X11.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "model/AppData.h"
 #include "model/IniFile.h"

@@ -1,6 +1,6 @@
 // Expression entry: keys, the saved caret and selection, DEL, AC, the cursor keys, copy, the
 // rule right after an evaluation, and the window shortcuts.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

@@ -1,82 +1,12 @@
-// The option page's pure logic: the string splitter, the edit-line text and the row re-flow.
-#include "QtPrinters.h"
-#include "model/Func.h"
+// The re-flow of a row of option buttons around a widened one.
 #include "model/OptionButtonRow.h"
-#include "model/OptionEditLine.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <vector>
 
 namespace {
-
-TEST(SplitTextTest, SplitsAtEveryDelimiterAndKeepsEmptyParts) {
-    struct Case {
-        QString Text;
-        QString Delimiter;
-        QStringList Parts;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {u"a:b"_qs, u":"_qs, {u"a"_qs, u"b"_qs}},
-        {u"a::b"_qs, u":"_qs, {u"a"_qs, {}, u"b"_qs}},
-        {u":"_qs, u":"_qs, {{}, {}}},
-        {u"abc"_qs, u":"_qs, {u"abc"_qs}},
-        {{}, u":"_qs, {{}}},
-        {u"税込：[]*1.08@DP0="_qs, u"："_qs, {u"税込"_qs, u"[]*1.08@DP0="_qs}},
-        {u"1<>2<>"_qs, u"<>"_qs, {u"1"_qs, u"2"_qs, {}}},
-        {u"a:b"_qs, {}, {u"a:b"_qs}},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        std::array<QString, 8> parts;
-        const int count = SplitText(c.Text, c.Delimiter, parts);
-        ASSERT_EQ(count, c.Parts.size()) << c.Text.toStdString();
-        EXPECT_EQ(QStringList(parts.begin(), parts.begin() + count), c.Parts)
-            << c.Text.toStdString();
-    }
-}
-
-TEST(SplitTextTest, MorePartsThanEntriesLeaveTheRestInTheLastEntry) {
-    std::array<QString, 3> parts;
-    EXPECT_EQ(SplitText(u"a:b:c:d:e"_qs, u":"_qs, parts), 3);
-    EXPECT_EQ(parts[2], u"c:d:e"_qs);
-    EXPECT_EQ(SplitText(u"a:b"_qs, u":"_qs, std::span<QString>()), 0);
-    const QString colons(1000, u':');
-    std::array<QString, 256> many;
-    EXPECT_EQ(SplitText(colons, u":"_qs, many), 256);
-    EXPECT_EQ(many[255], QString(745, u':'));
-}
-
-TEST(OptionEditLineTest, ReadsTitleAndExpressionWithEitherColon) {
-    struct Case {
-        QString Line;
-        QString Title;
-        QString Expression;
-        QString Caption;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {u"税込：[]*1.08@DP0="_qs, u"税込"_qs, u"[]*1.08@DP0="_qs, u"税込"_qs},
-        {u"a:b:c"_qs, u"a"_qs, u"b"_qs, u"a"_qs},
-        {u":5"_qs, {}, u"5"_qs, u"5"_qs},
-        {u"abc:"_qs, u"abc"_qs, {}, u"abc"_qs},
-        {{}, {}, {}, {}},
-        {u"000"_qs, {}, u"000"_qs, u"000"_qs},
-        {u"x：y:z"_qs, u"x：y"_qs, u"z"_qs, u"x：y"_qs}, // the half-width colon wins
-        {u"：："_qs, {}, {}, {}},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        const TOptionEditLine line = ReadOptionEditText(c.Line);
-        EXPECT_EQ(line.Title, c.Title) << c.Line.toStdString();
-        EXPECT_EQ(line.Expression, c.Expression) << c.Line.toStdString();
-        EXPECT_EQ(OptionCaption(line.Title, line.Expression), c.Caption) << c.Line.toStdString();
-    }
-    EXPECT_EQ(OptionEditText(u"税込"_qs, u"[]*1.08@DP0="_qs), u"税込:[]*1.08@DP0="_qs);
-    EXPECT_EQ(OptionEditText({}, u"5"_qs), u"5"_qs);
-    EXPECT_EQ(OptionEditText(u"abc"_qs, {}), u"abc:"_qs);
-}
 
 using namespace OptionButtonRow;
 

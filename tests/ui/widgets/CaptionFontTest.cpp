@@ -1,6 +1,6 @@
 // The embedded caption font: registered with the window, listed as a fallback of the window's
 // fonts, and holding every non-ASCII character that the window and its about box show.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "ui/widgets/CaptionFont.h"
 #include "ui/widgets/Controls.h"

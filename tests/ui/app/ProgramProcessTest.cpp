@@ -1,7 +1,7 @@
 // The real program, started on the offscreen platform and stopped as a desktop stops programs:
 // whatever ends it, the settings are written once, and a failed write ends it with status 1.
-#include "PrivateXServer.h"
 #include "QtPrinters.h"
+#include "ui/PrivateXServer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The window on a real X server without a compositor, where the offscreen platform cannot tell:
 // the visual its native window is made with and what it shows on the screen. The binary starts
 // its own Xvfb; without one the tests skip themselves.
-#include "MainWinFixture.h"
-#include "PrivateXServer.h"
+#include "ui/MainWinFixture.h"
+#include "ui/PrivateXServer.h"
 
 #include <QAction>
 #include <QScreen>

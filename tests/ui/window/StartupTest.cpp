@@ -1,6 +1,6 @@
 // Start-up and shutdown: every stored setting reaches its control, and the window's state is
 // written back when the window ends.
-#include "MainWinFixture.h"
+#include "ui/MainWinFixture.h"
 
 #include "model/AppData.h"
 #include "model/IniFile.h"
