@@ -1,11 +1,10 @@
 // Reading and writing a full kept history (1,000 entries) as the window does at start-up and at
-// shutdown: through the file system (the write includes its sync and rename) and in memory. A
-// typical history holds short formulas with their evaluated results; the longest holds 1,024-
-// character formulas, the most the evaluator takes. "file_bytes" is the file's size.
+// shutdown, through the file system (the write with its sync and rename), and making the text
+// alone. A typical history holds short formulas with their evaluated results; the longest holds
+// 1,024-character formulas, the most the evaluator takes. "file_bytes" is the file's size.
 #include "model/CalcEvaluation.h"
 #include "model/HistoryFile.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -90,20 +89,8 @@ void BM_HistoryToBytes(benchmark::State& State) {
     SetLabel(State);
 }
 
-void BM_ReadHistoryFromMemory(benchmark::State& State) {
-    const QByteArray Bytes = HistoryToBytes(HistoryOfShape(int(State.range(0))));
-    for (auto _ : State) {
-        QBuffer Buffer;
-        Buffer.setData(Bytes);
-        Buffer.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(ReadHistory(Buffer));
-    }
-    SetLabel(State);
-}
-
 } // namespace
 
 BENCHMARK(BM_WriteHistoryFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadHistoryFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HistoryToBytes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadHistoryFromMemory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -323,7 +323,7 @@ void TAppData::ReadFrom(const TIniFile& Ini) {
 void TAppData::WriteTo(TIniFile& Ini) const {
     for (const TScalarKey& Key : ScalarKeys)
         Ini.WriteString(Key.Section, Key.Key, TNumberText(ScalarValue(*this, Key.Field)).Text());
-    // Only once the user has kept the history: a file of anyone else stays as the design has it.
+    // Only once the user has kept the history: anyone else's file stays byte for byte as it was.
     // Written after the table's keys, so a new file ends "Display" with it.
     if (IsKeepHistoryUsed())
         Ini.WriteString(DisplaySection, KeepHistoryKey, TNumberText(IsKeepHistory).Text());

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <exception>
@@ -67,8 +68,16 @@ void AppendEscape(QString& Out, char16_t C) {
     }
 }
 
-// UTF-8 cannot hold a surrogate without its partner, so it is escaped like a control.
-QString EscapedFormula(QStringView Formula) {
+bool NeedsNoEscape(QStringView Formula) {
+    return std::none_of(Formula.begin(), Formula.end(), [](QChar C) {
+        return C.isSurrogate() || IsControl(C.unicode()) || C == u'\\';
+    });
+}
+
+// UTF-8 cannot hold a surrogate without its partner, so it is escaped like a control. Most
+// formulas need no escape and are taken as they are.
+QString EscapedFormula(const QString& Formula) {
+    if (NeedsNoEscape(Formula)) return Formula;
     QString Out;
     Out.reserve(Formula.size());
     for (qsizetype i = 0; i < Formula.size(); ++i) {
@@ -128,15 +137,18 @@ std::optional<QString> DecodeUtf8(QByteArrayView Bytes) {
     return Text;
 }
 
-// Raw controls are refused: the writer escapes them, so one in the file is damage.
+bool IsRawControl(char C) { return (C >= 0 && C < 0x20) || C == 0x7F; }
+
+// Raw controls are refused: the writer escapes them, so one in the file is damage. A field
+// without a backslash is only decoded.
 std::optional<QString> ReadFormula(QByteArrayView Field) {
+    if (std::any_of(Field.begin(), Field.end(), IsRawControl)) return std::nullopt;
     const std::optional<QString> Text = DecodeUtf8(Field);
-    if (!Text) return std::nullopt;
+    if (!Text || !Field.contains('\\')) return Text;
     QString Formula;
     Formula.reserve(Text->size());
     for (qsizetype i = 0; i < Text->size();) {
         const QChar C = Text->at(i);
-        if (C.unicode() < 0x20 || C.unicode() == 0x7F) return std::nullopt;
         if (C != u'\\') {
             Formula += C;
             ++i;
@@ -288,6 +300,17 @@ private:
     qint64 FBytesRead = 0;
 };
 
+// Of the lines of the entries written, with room for a value of any length; each UTF-16 unit
+// takes at most 3 bytes unless escaped.
+qsizetype ExpectedSize(const TExpressionHistoryList& Entries) {
+    const std::size_t Count = std::min(Entries.size(), std::size_t{MaxKeptHistoryEntries});
+    qsizetype Size = 0;
+    for (std::size_t i = 0; i < Count; ++i)
+        if (Entries[i])
+            Size += std::min(Entries[i]->Expression().size() * 3 + 48, MaxHistoryLineBytes + 1);
+    return Size;
+}
+
 } // namespace
 
 QString HistoryFileName(const QString& SettingsFileName) {
@@ -345,14 +368,17 @@ THistoryReadResult ReadHistoryFile(const QString& FileName) {
     return Result;
 }
 
+// Reserved at once: growing a text of megabytes step by step would copy it again and again.
 QByteArray HistoryToBytes(const TExpressionHistoryList& Entries) {
     QByteArray Bytes = Header + '\n';
+    Bytes.reserve(Bytes.size() + ExpectedSize(Entries));
     int Written = 0;
     for (const std::unique_ptr<TExpressionHistory>& Entry : Entries) {
         if (Written == MaxKeptHistoryEntries) break;
         const std::optional<QByteArray> Line = Entry ? EntryLine(*Entry) : std::nullopt;
         if (!Line) continue;
-        Bytes += *Line + '\n';
+        Bytes += *Line;
+        Bytes += '\n';
         ++Written;
     }
     return Bytes;
