@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <sys/resource.h>
 
 TEST_F(AppDataFileTest, NoFileGivesEveryDefaultAndCreatesNothing) {
@@ -125,6 +126,8 @@ const TScalarCase ScalarCases[] = {
     {"ScaleLargestInt32", "WindowScaleNumber=2147483647", "Panel", ScaleOf, 0},
 };
 // clang-format on
+
+void PrintTo(const TScalarCase& Case, std::ostream* Stream) { *Stream << Case.Name; }
 
 class AppDataScalarTest : public testing::TestWithParam<TScalarCase> {};
 
