@@ -20,6 +20,8 @@ namespace {
 // Literal names are used in place, never copied: every name is read and written for each file.
 const QString OptionSection = QStringLiteral("OptionButton");
 const QString VariableSection = QStringLiteral("VariableButton");
+const QString DisplaySection = QStringLiteral("Display");
+const QString KeepHistoryKey = QStringLiteral("KeepHistory");
 constexpr qsizetype MaxTextLength = 2047;
 
 using TScalarField =
@@ -298,6 +300,8 @@ void TAppData::Write() const {
 
 void TAppData::ReadFrom(const TIniFile& Ini) {
     for (const TScalarKey& Key : ScalarKeys) StoreScalar(*this, Key.Field, ReadScalar(Ini, Key));
+    FIsKeepHistoryUsed = Ini.ReadUtf8(DisplaySection, KeepHistoryKey).has_value();
+    IsKeepHistory = ReadInteger(Ini, DisplaySection, KeepHistoryKey, 0) != 0;
     TOptionButtonData& Options = FOptionButtonData;
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
         Options.SetTitle(N, ReadText(Ini, OptionSection, SlotKey(swTitle, N), Options.GetTitle(N)));
@@ -319,6 +323,10 @@ void TAppData::ReadFrom(const TIniFile& Ini) {
 void TAppData::WriteTo(TIniFile& Ini) const {
     for (const TScalarKey& Key : ScalarKeys)
         Ini.WriteString(Key.Section, Key.Key, TNumberText(ScalarValue(*this, Key.Field)).Text());
+    // Only once the user has kept the history: anyone else's file stays byte for byte as it was.
+    // Written after the table's keys, so a new file ends "Display" with it.
+    if (IsKeepHistoryUsed())
+        Ini.WriteString(DisplaySection, KeepHistoryKey, TNumberText(IsKeepHistory).Text());
     for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
         Ini.WriteString(OptionSection, SlotKey(swTitle, N), FOptionButtonData.GetTitle(N));
         Ini.WriteString(OptionSection, SlotKey(swExpression, N),

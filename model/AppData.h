@@ -98,12 +98,21 @@ public:
     bool IsDigitGroupingSeparator = false;
     std::int32_t RoundDecimal = 0; // -1 "Normal", 0..5 decimals, -16 HEX, -2 BIN
     TRoundSelector RoundSelector = rs54;
+    bool IsKeepHistory = false; // the history is kept across runs ("Zemtrix.history")
+
+    // Whether "KeepHistory" belongs in the file: the file read held it, IsKeepHistory is on, or
+    // MarkKeepHistoryUsed was called. A user who never kept the history gets a file without it.
+    bool IsKeepHistoryUsed() const { return FIsKeepHistoryUsed || IsKeepHistory; }
+    // Records that the user turned keeping on, so that turning it off again in the same run
+    // still writes "KeepHistory=0" (and deletes the kept history at shutdown).
+    void MarkKeepHistoryUsed() { FIsKeepHistoryUsed = true; }
 
 private:
     QString UserSettingsFolder() const;
     QString ResolveSettingsFileName() const;
 
     bool FIsAppDataFolder = false;
+    bool FIsKeepHistoryUsed = false;
     TOptionButtonData FOptionButtonData;
     TVariableButtonData FVariableButtonData;
     QString FProgramFolder;

@@ -25,7 +25,8 @@ bool SameScalars(const TAppData& A, const TAppData& B) {
            A.IsTransparency == B.IsTransparency &&
            A.IsAlwaysDisplayHistoryPanel == B.IsAlwaysDisplayHistoryPanel &&
            A.IsDigitGroupingSeparator == B.IsDigitGroupingSeparator &&
-           A.RoundDecimal == B.RoundDecimal && A.RoundSelector == B.RoundSelector;
+           A.RoundDecimal == B.RoundDecimal && A.RoundSelector == B.RoundSelector &&
+           A.IsKeepHistory == B.IsKeepHistory && A.IsKeepHistoryUsed() == B.IsKeepHistoryUsed();
 }
 
 bool SameSets(const TAppData& Read, const TAppData& Reread) {

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <sys/resource.h>
 
 TEST_F(AppDataFileTest, NoFileGivesEveryDefaultAndCreatesNothing) {
@@ -55,6 +56,7 @@ std::int32_t TopMostOf(const TAppData& D) { return D.IsTopMost; }
 std::int32_t ScientificOf(const TAppData& D) { return D.IsScientificKey; }
 std::int32_t RoundDecimalOf(const TAppData& D) { return D.RoundDecimal; }
 std::int32_t RoundSelectorOf(const TAppData& D) { return D.RoundSelector; }
+std::int32_t KeepHistoryOf(const TAppData& D) { return D.IsKeepHistory; }
 std::int32_t PanelNumberOf(const TAppData& D) { return D.PanelNumber; }
 std::int32_t AnimateNumericOf(const TAppData& D) { return D.AnimateNumericPanelStyle; }
 std::int32_t ScaleOf(const TAppData& D) { return D.WindowScaleNumber; }
@@ -96,6 +98,11 @@ const TScalarCase ScalarCases[] = {
     {"RoundSelectorLowByte", "RoundSelector=258", "Display", RoundSelectorOf, rsUp},
     {"RoundSelectorLowByteOutOfRange", "RoundSelector=-1", "Display", RoundSelectorOf, rs54},
     {"RoundSelectorThreeIsOutOfRange", "RoundSelector=3", "Display", RoundSelectorOf, rs54},
+    {"KeepHistoryOn", "KeepHistory=1", "Display", KeepHistoryOf, 1},
+    {"KeepHistoryOff", "KeepHistory=0", "Display", KeepHistoryOf, 0},
+    {"KeepHistoryTwoIsTrue", "KeepHistory=2", "Display", KeepHistoryOf, 1},
+    {"KeepHistoryYesIsUnreadable", "KeepHistory=yes", "Display", KeepHistoryOf, 0},
+    {"KeepHistoryInAnotherSection", "KeepHistory=1", "Program", KeepHistoryOf, 0},
     {"PanelNumberVariables", "Number=2", "Panel", PanelNumberOf, 2},
     {"PanelNumberOutOfRange", "Number=3", "Panel", PanelNumberOf, 0},
     {"PanelNumberNegative", "Number=-1", "Panel", PanelNumberOf, 0},
@@ -119,6 +126,8 @@ const TScalarCase ScalarCases[] = {
     {"ScaleLargestInt32", "WindowScaleNumber=2147483647", "Panel", ScaleOf, 0},
 };
 // clang-format on
+
+void PrintTo(const TScalarCase& Case, std::ostream* Stream) { *Stream << Case.Name; }
 
 class AppDataScalarTest : public testing::TestWithParam<TScalarCase> {};
 
@@ -268,6 +277,42 @@ TEST_F(AppDataFileTest, AFreshFileHasTheSectionsAndKeysInTableOrder) {
         Tail += QStringLiteral("Title%1=V%1\nValue%1=0\n").arg(N).toUtf8();
     EXPECT_TRUE(Bytes.endsWith("Title14=\nExpression14=\nWidth14=57\n" + Tail))
         << Bytes.constData();
+}
+
+// A user who never kept the history gets the file without the key; once kept, the key stays
+// as 1 or 0, at the end of "Display".
+TEST_F(AppDataFileTest, KeepHistoryIsWrittenOnlyOnceTheHistoryWasKept) {
+    const QByteArray DisplayEnd("RoundSelector=0\n[OptionButton]\n");
+    Data.Read();
+    EXPECT_FALSE(Data.IsKeepHistory);
+    Data.Write();
+    EXPECT_TRUE(ReadBytes(ProgramFile()).contains(DisplayEnd));
+    EXPECT_FALSE(ReadBytes(ProgramFile()).contains("KeepHistory"));
+
+    Data.IsKeepHistory = true;
+    Data.Write();
+    EXPECT_TRUE(
+        ReadBytes(ProgramFile()).contains("RoundSelector=0\nKeepHistory=1\n[OptionButton]"));
+
+    TAppData Next = ReadBack();
+    EXPECT_TRUE(Next.IsKeepHistory);
+    Next.IsKeepHistory = false;
+    Next.Write();
+    EXPECT_TRUE(
+        ReadBytes(ProgramFile()).contains("RoundSelector=0\nKeepHistory=0\n[OptionButton]"));
+    TAppData Third = ReadBack();
+    EXPECT_FALSE(Third.IsKeepHistory);
+    EXPECT_TRUE(Third.IsKeepHistoryUsed());
+    Third.Write();
+    EXPECT_TRUE(ReadBytes(ProgramFile()).contains("\nKeepHistory=0\n"));
+
+    // Turned on and off again within one run.
+    WriteBytes(ProgramFile(), "[Display]\nTopMost=1\nMine=x\n[Other]\nKey=1\n");
+    TAppData OnAndOff = ReadBack();
+    OnAndOff.MarkKeepHistoryUsed();
+    OnAndOff.Write();
+    EXPECT_TRUE(ReadBytes(ProgramFile()).contains("RoundSelector=0\nKeepHistory=0\n[Other]\n"))
+        << ReadBytes(ProgramFile()).constData();
 }
 
 TEST_F(AppDataFileTest, RewritingKeepsUnknownLinesInPlaceAndCrlfEndings) {
