@@ -289,6 +289,7 @@ TCliSession::TCliSession(const TCliOptions& AOptions)
     try {
         FVariables = ReadCalcVariables(AOptions.Variables, FSeparators.Decimal);
     } catch (const EVariableError&) {
+        FVariableFailure = std::current_exception();
     }
 }
 
@@ -299,7 +300,7 @@ QString TCliSession::DisplayText(long double AUnrounded, long double ARounded) c
 
 TCliSession::TAnswer TCliSession::Evaluate(const QString& AFormula) {
     try {
-        if (!FVariables) throw EVariableError();
+        if (!FVariables) std::rethrow_exception(FVariableFailure);
         const long double unrounded =
             CalculateUnroundedFormula(AFormula, *FVariables, FPreviousResult, FSeparators.Decimal);
         const long double rounded = RoundToFifteenDigits(unrounded);

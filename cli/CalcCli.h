@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <exception>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -54,8 +55,9 @@ private:
     const TCliOptions& FOptions;
     TNumberSeparators FSeparators;
     // The variables never change during a run, so their texts are read once; an unreadable
-    // one fails every evaluation, as it would in the window.
+    // one fails every evaluation with the failure it gave, as it would in the window.
     std::optional<TCalcVariables> FVariables;
+    std::exception_ptr FVariableFailure;
     std::optional<long double> FPreviousResult;
 };
 

@@ -15,14 +15,25 @@
 
 using namespace ExtendedMath;
 
-EExpressionError::EExpressionError(TExpressionErrorNumber AErrorNumber, int AErrorIndex)
-    : std::runtime_error("Error"), FErrorNumber(AErrorNumber), FErrorIndex(AErrorIndex) {}
+EExpressionError::EExpressionError(TExpressionErrorNumber AErrorNumber, int AErrorIndex,
+                                   TExpressionErrorCause ACause, const QString& AName)
+    : std::runtime_error("Error"), FErrorNumber(AErrorNumber), FErrorIndex(AErrorIndex),
+      FCause(ACause), FName(AName) {}
 
 EArithmeticFault::EArithmeticFault(TKind AKind)
     : std::runtime_error(AKind == fkOverflow     ? "Floating point overflow"
                          : AKind == fkZeroDivide ? "Floating point division by zero"
                                                  : "Invalid floating point operation"),
       FKind(AKind) {}
+
+TExpressionErrorCause EArithmeticFault::Cause() const {
+    switch (FKind) {
+    case fkZeroDivide: return ecDivisionByZero;
+    case fkOverflow: return ecOverflow;
+    case fkInvalidOperation: return ecInvalidOperation;
+    }
+    return ecInvalidOperation;
+}
 
 EIntegerDivideByZero::EIntegerDivideByZero() : std::runtime_error("Division by zero") {}
 
@@ -62,14 +73,20 @@ long double TExpression::Calc(const QString& AFormula) {
 }
 
 // The caret position is the number of characters before C, that is, right after the token
-// read last; afterwards the scanner is parked at the end.
-void TExpression::RaiseError(TExpressionErrorNumber AErrorNumber) {
+// read last; afterwards the scanner is parked at the end. A syntax error while the token at hand
+// is a name nobody knows is that name's fault, wherever the grammar noticed it: where a factor
+// was due, after a complete formula, or where ")" was due.
+void TExpression::RaiseError(TExpressionErrorNumber AErrorNumber, TExpressionErrorCause ACause) {
+    const bool isUnknownName =
+        AErrorNumber == enSyntaxError && ACause == ecNone && Token == etOthers && FIsNameToken;
+    if (isUnknownName) ACause = ecUnknownName;
     FErrorIndex = std::max(FormulaIndex - 2, 1);
     FormulaIndex = int(FormulaStr.size());
     Token = etNewLine;
     C = u' ';
     FErrorNumber = AErrorNumber;
-    throw EExpressionError(AErrorNumber, FErrorIndex);
+    throw EExpressionError(AErrorNumber, FErrorIndex, ACause,
+                           isUnknownName ? IdentBuff : QString());
 }
 
 // expression = [ addop ] term { addop term }
@@ -129,7 +146,7 @@ long double TExpression::EvalTerm() {
             if (op == u'*') {
                 result = Mul(result, right);
             } else {
-                if (right == 0) RaiseError(enInfinityError);
+                if (right == 0) RaiseError(enInfinityError, ecDivisionByZero);
                 result = Div(result, right);
             }
         } else if (Token > etOmissionMulop) {
@@ -155,8 +172,8 @@ long double TExpression::EvalPower() {
 long double TExpression::EvalGuardedFactor() {
     try {
         return EvalFactor();
-    } catch (const EArithmeticFault&) {
-        RaiseError(enMathError);
+    } catch (const EArithmeticFault& fault) {
+        RaiseError(enMathError, fault.Cause());
     }
 }
 

@@ -40,6 +40,17 @@ enum TExpressionErrorNumber : std::uint8_t {
     enExpressionMaxLengthOver,
 };
 
+// What an error is known to come from beyond its kind, for a message in words. The kind and the
+// position stay those of the formula language.
+enum TExpressionErrorCause : std::uint8_t {
+    ecNone,
+    ecUnknownName,        // enSyntaxError at a name that is neither built in nor given a value
+    ecNegativeSquareRoot, // enSyntaxError: "SQRT" of a negative number
+    ecDivisionByZero,     // enInfinityError by "/"; enMathError inside a computation
+    ecOverflow,           // enMathError: a result beyond the extended range
+    ecInvalidOperation,   // enMathError: an operation that has no value
+};
+
 // Operator codes beyond single characters (which use their own character code in `Oprt`).
 // They lie outside UTF-16, so they never collide with a character code.
 enum TOperatorCode : int {
@@ -50,17 +61,23 @@ enum TOperatorCode : int {
     opXor,
 };
 
-// An evaluation error of the formula language: its kind and the caret position after which it
-// was found. The message is always "Error".
+// An evaluation error of the formula language: its kind, the caret position after which it
+// was found, and its cause where known (for ecUnknownName, the name as the working text spells
+// it). The message is always "Error".
 class EExpressionError : public std::runtime_error {
 public:
-    EExpressionError(TExpressionErrorNumber AErrorNumber, int AErrorIndex);
+    EExpressionError(TExpressionErrorNumber AErrorNumber, int AErrorIndex,
+                     TExpressionErrorCause ACause = ecNone, const QString& AName = {});
     TExpressionErrorNumber ErrorNumber() const { return FErrorNumber; }
     int ErrorIndex() const { return FErrorIndex; }
+    TExpressionErrorCause Cause() const { return FCause; }
+    const QString& Name() const { return FName; }
 
 private:
     TExpressionErrorNumber FErrorNumber;
     int FErrorIndex;
+    TExpressionErrorCause FCause;
+    QString FName;
 };
 
 // A floating-point fault (invalid operation, division by zero inside a computation, overflow
@@ -71,6 +88,8 @@ public:
     enum TKind { fkInvalidOperation, fkZeroDivide, fkOverflow };
     explicit EArithmeticFault(TKind AKind);
     TKind Kind() const { return FKind; }
+    // ecDivisionByZero, ecOverflow or ecInvalidOperation.
+    TExpressionErrorCause Cause() const;
 
 private:
     TKind FKind;
@@ -126,7 +145,10 @@ protected:
     long double EvalPower();
     // Runs EvalFactor under the guard that turns an arithmetic fault into enMathError.
     long double EvalGuardedFactor();
-    [[noreturn]] void RaiseError(TExpressionErrorNumber AErrorNumber);
+    // Raises the error at the current position and parks the scanner at the end. A syntax error
+    // met at a name that LookupIdentifier did not know gets the cause ecUnknownName.
+    [[noreturn]] void RaiseError(TExpressionErrorNumber AErrorNumber,
+                                 TExpressionErrorCause ACause = ecNone);
 
     char16_t C = u' ';
     int Oprt = 0;
@@ -140,6 +162,7 @@ protected:
 
 private:
     char16_t FDecimalMark = 0;
+    bool FIsNameToken = false; // Token came from LookupIdentifier
 
     void Advance() { C = GetFormula(FormulaIndex++); }
     bool IsWithinText() const { return FormulaIndex <= FormulaStr.size() + 1; }

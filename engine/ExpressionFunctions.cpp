@@ -108,7 +108,7 @@ long double TExpression::EvalFunction(TExpType AKind, long double x) {
     case etArcTanH: return InverseHyperbolicTangent(x);
     case etExp: return Exp(x);
     case etSqrt:
-        if (x < 0) RaiseError(enSyntaxError);
+        if (x < 0) RaiseError(enSyntaxError, ecNegativeSquareRoot);
         return std::sqrt(x);
     case etLog10:
     case etLog2:

@@ -105,10 +105,14 @@ QStringView TExpression::CollectedSince(int AStart) const {
 
 // token = blanks ( keyword-operator | name | end | operator | "(" | ")" | number )
 void TExpression::NextToken() {
+    FIsNameToken = false;
     while (C == kBlank && IsWithinText()) Advance();
 
     if (IsLetter(C) || C == u'%') {
-        if (!ScanKeywordOperator()) Token = LookupIdentifier();
+        if (!ScanKeywordOperator()) {
+            Token = LookupIdentifier();
+            FIsNameToken = true;
+        }
         return;
     }
     if (!IsWithinText()) {

@@ -4,6 +4,8 @@
 #include "engine/MojiConvert.h"
 #include "model/ResultFormat.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -39,7 +41,7 @@ TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables,
         variables.Names[slot] = AVariables.GetTitle(number);
         if (!TryReadNumber(ToHalfWidth(AVariables.GetValue(number)), variables.Values[slot],
                            ADecimalSeparator))
-            throw EVariableError();
+            throw EVariableError(number, AVariables.GetTitle(number));
     }
     return variables;
 }
@@ -52,10 +54,10 @@ void SetCalcVariables(TCalculatorExpression& AExpression, const TCalcVariables& 
 }
 
 long double RoundToFifteenDigits(long double AValue) {
-    if (!std::isfinite(AValue)) throw EResultRangeError("the result is not a finite number");
+    if (!std::isfinite(AValue)) throw EResultRangeError(TResultLimit::FiniteNumber);
     long double rounded = 0;
     if (!TryReadNumber(GeneralText(AValue, 15, MachineNumberSeparators()), rounded))
-        throw EResultRangeError("the result does not read back");
+        throw EResultRangeError(TResultLimit::FiniteNumber);
     return rounded == 0 ? 0.0L : rounded;
 }
 
@@ -89,6 +91,31 @@ TCalcFailureKind KindOf(TExpressionErrorNumber AError) {
     }
 }
 
+TCalcFailure Failure(TCalcFailureKind AKind, int ACaret) {
+    TCalcFailure failure{};
+    failure.Kind = AKind;
+    failure.CaretPosition = ACaret;
+    return failure;
+}
+
+// The engine reads the name from the working text; the user wrote it before the caret, and the
+// working text maps onto the typed one character for character (a voiced half-width kana
+// aside), so the typed spelling is taken where it normalises to the name read.
+QString TypedName(const EExpressionError& AError, const QString& AText, int ACaret) {
+    const qsizetype length = AError.Name().size();
+    if (length > ACaret) return AError.Name();
+    const QStringView typed = QStringView(AText).mid(ACaret - length, length);
+    return NormalizeFormula(typed) == AError.Name() ? typed.toString() : AError.Name();
+}
+
+TCalcFailure ExpressionFailure(const EExpressionError& AError, const QString& AText) {
+    const int caret = std::clamp(AError.ErrorIndex(), 0, int(AText.size()));
+    TCalcFailure failure = Failure(KindOf(AError.ErrorNumber()), caret);
+    failure.Cause = AError.Cause();
+    if (AError.Cause() == ecUnknownName) failure.Subject = TypedName(AError, AText, caret);
+    return failure;
+}
+
 } // namespace
 
 TCalcFailure ClassifyCalcFailure(std::exception_ptr AFailure, const QString& AText) {
@@ -96,15 +123,22 @@ TCalcFailure ClassifyCalcFailure(std::exception_ptr AFailure, const QString& ATe
     try {
         std::rethrow_exception(AFailure);
     } catch (const EExpressionError& e) {
-        return {KindOf(e.ErrorNumber()), std::clamp(e.ErrorIndex(), 0, end)};
-    } catch (const EArithmeticFault&) {
-        return {TCalcFailureKind::Fault, end};
+        return ExpressionFailure(e, AText);
+    } catch (const EArithmeticFault& e) {
+        TCalcFailure failure = Failure(TCalcFailureKind::Fault, end);
+        failure.Cause = e.Cause();
+        return failure;
     } catch (const EIntegerDivideByZero&) {
-        return {TCalcFailureKind::Division, end};
-    } catch (const EVariableError&) {
-        return {TCalcFailureKind::Variable, end};
-    } catch (const EResultRangeError&) {
-        return {TCalcFailureKind::Range, end};
+        return Failure(TCalcFailureKind::Division, end);
+    } catch (const EVariableError& e) {
+        TCalcFailure failure = Failure(TCalcFailureKind::Variable, end);
+        failure.Subject = e.Caption();
+        failure.VariableNumber = e.Number();
+        return failure;
+    } catch (const EResultRangeError& e) {
+        TCalcFailure failure = Failure(TCalcFailureKind::Range, end);
+        failure.Limit = e.Limit();
+        return failure;
     }
 }
 
@@ -121,4 +155,102 @@ const char* CalcFailureName(TCalcFailureKind AKind) {
     case TCalcFailureKind::Range: return "range";
     }
     return "unknown";
+}
+
+namespace {
+
+constexpr qsizetype MaxSubjectLength = 20;
+
+// A name or caption of any length keeps the sentence short; a surrogate pair is never split.
+QString Shortened(const QString& AText) {
+    if (AText.size() <= MaxSubjectLength) return AText;
+    qsizetype kept = MaxSubjectLength - 1;
+    if (AText.at(kept - 1).isHighSurrogate()) --kept;
+    return AText.left(kept) + QChar(0x2026);
+}
+
+QString Translated(const char* ASource) {
+    return QCoreApplication::translate("CalcFailure", ASource);
+}
+
+QString Sentence(const char* ASource, int ACaret) { return Translated(ASource).arg(ACaret); }
+
+// One pass of arg() for both values: a name such as "%2" is never taken for a place marker.
+QString Sentence(const char* ASource, const QString& ASubject, int ACaret) {
+    return Translated(ASource).arg(ASubject, QString::number(ACaret));
+}
+
+const char* ArithmeticSentence(TExpressionErrorCause ACause) {
+    switch (ACause) {
+    case ecDivisionByZero:
+        return QT_TRANSLATE_NOOP("CalcFailure", "Division by zero at position %1");
+    case ecOverflow: return QT_TRANSLATE_NOOP("CalcFailure", "Number out of range at position %1");
+    default: return QT_TRANSLATE_NOOP("CalcFailure", "Invalid operation at position %1");
+    }
+}
+
+QString SyntaxReason(const TCalcFailure& AFailure) {
+    switch (AFailure.Cause) {
+    case ecUnknownName:
+        return Sentence(QT_TRANSLATE_NOOP("CalcFailure", "Unknown name %1 at position %2"),
+                        Shortened(AFailure.Subject), AFailure.CaretPosition);
+    case ecNegativeSquareRoot:
+        return Sentence(
+            QT_TRANSLATE_NOOP("CalcFailure", "Square root of a negative number at position %1"),
+            AFailure.CaretPosition);
+    default:
+        return Sentence(QT_TRANSLATE_NOOP("CalcFailure", "Syntax error at position %1"),
+                        AFailure.CaretPosition);
+    }
+}
+
+QString VariableReason(const TCalcFailure& AFailure) {
+    if (AFailure.Subject.trimmed().isEmpty())
+        return Translated(QT_TRANSLATE_NOOP("CalcFailure", "Variable %1 has no number"))
+            .arg(AFailure.VariableNumber);
+    return Translated(QT_TRANSLATE_NOOP("CalcFailure", "%1 has no number"))
+        .arg(Shortened(AFailure.Subject));
+}
+
+// "HEX" and "BIN" are the captions of the displays, "CUT" and "UP" the marks of the rounding
+// modes: names the user sees as they are, in every language.
+QString RangeReason(TResultLimit ALimit) {
+    const char* display = nullptr;
+    switch (ALimit) {
+    case TResultLimit::FiniteNumber:
+        return Translated(QT_TRANSLATE_NOOP("CalcFailure", "Result is not a finite number"));
+    case TResultLimit::Hex: display = "HEX"; break;
+    case TResultLimit::Bin: display = "BIN"; break;
+    case TResultLimit::Cut: display = "CUT"; break;
+    case TResultLimit::Up: display = "UP"; break;
+    }
+    return Translated(QT_TRANSLATE_NOOP("CalcFailure", "Result too large for %1"))
+        .arg(QLatin1String(display));
+}
+
+} // namespace
+
+QString CalcFailureReason(const TCalcFailure& AFailure) {
+    const int caret = AFailure.CaretPosition;
+    switch (AFailure.Kind) {
+    case TCalcFailureKind::Syntax: return SyntaxReason(AFailure);
+    case TCalcFailureKind::Power:
+        return Sentence(
+            QT_TRANSLATE_NOOP("CalcFailure", "Zero to the power of zero or less at position %1"),
+            caret);
+    case TCalcFailureKind::Infinity:
+        return Sentence(AFailure.Cause == ecDivisionByZero
+                            ? ArithmeticSentence(ecDivisionByZero)
+                            : QT_TRANSLATE_NOOP("CalcFailure", "Infinite result at position %1"),
+                        caret);
+    case TCalcFailureKind::Math:
+    case TCalcFailureKind::Fault: return Sentence(ArithmeticSentence(AFailure.Cause), caret);
+    case TCalcFailureKind::Division: return Sentence(ArithmeticSentence(ecDivisionByZero), caret);
+    case TCalcFailureKind::Length:
+        return Translated(QT_TRANSLATE_NOOP("CalcFailure", "Formula longer than %1 characters"))
+            .arg(TExpression::MaxFormulaLength);
+    case TCalcFailureKind::Variable: return VariableReason(AFailure);
+    case TCalcFailureKind::Range: return RangeReason(AFailure.Limit);
+    }
+    return Sentence(QT_TRANSLATE_NOOP("CalcFailure", "Syntax error at position %1"), caret);
 }

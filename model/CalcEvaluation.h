@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CalculatorExpression.h"
+#include "model/ResultFormat.h"
 #include "model/VariableButtonData.h"
 
 #include <QString>
@@ -13,10 +14,18 @@
 
 // The window-independent core of one evaluation, shared by the window and the command line.
 
-// A variable value text that is not a number; it fails the whole evaluation.
+// A variable value text that is not a number; it fails the whole evaluation. It names the
+// variable by its number (1..6) and its caption. The message is "Variable Error".
 class EVariableError : public std::runtime_error {
 public:
-    EVariableError() : std::runtime_error("Variable Error") {}
+    EVariableError(int ANumber, const QString& ACaption)
+        : std::runtime_error("Variable Error"), FNumber(ANumber), FCaption(ACaption) {}
+    int Number() const { return FNumber; }
+    const QString& Caption() const { return FCaption; }
+
+private:
+    int FNumber;
+    QString FCaption;
 };
 
 // The reading rule for numbers (results read back and variable values): optional blanks, an
@@ -34,7 +43,7 @@ struct TCalcVariables {
 };
 
 // Reads the six value texts in order with the user's ADecimalSeparator (besides "."); the first
-// that does not read throws EVariableError.
+// that does not read throws EVariableError naming that variable.
 TCalcVariables ReadCalcVariables(const TVariableButtonData& AVariables,
                                  QStringView ADecimalSeparator);
 
@@ -73,15 +82,31 @@ enum class TCalcFailureKind {
 };
 
 struct TCalcFailure {
-    TCalcFailureKind Kind;
+    TCalcFailureKind Kind = TCalcFailureKind::Syntax;
     // The caret position for the expression line: the engine's error position clamped to the
     // text, or the end of the text for every other failure.
-    int CaretPosition;
+    int CaretPosition = 0;
+    // Finer than the kind where known: ecUnknownName and ecNegativeSquareRoot for Syntax;
+    // ecDivisionByZero for Infinity; ecDivisionByZero, ecOverflow or ecInvalidOperation for Math
+    // and Fault; ecNone otherwise.
+    TExpressionErrorCause Cause = ecNone;
+    // The unknown name as the formula spells it (ecUnknownName), or the failing variable's caption
+    // (Variable); empty otherwise.
+    QString Subject;
+    int VariableNumber = 0;                          // Variable: 1..6
+    TResultLimit Limit = TResultLimit::FiniteNumber; // Range: what the result did not fit
 };
 
 // Classifies the exception of a failed evaluation of AText; rethrows anything that is none of
 // the evaluation's own failures.
 TCalcFailure ClassifyCalcFailure(std::exception_ptr AFailure, const QString& AText);
+
+// Why the evaluation failed, as one short sentence for the user (translatable, context
+// "CalcFailure"): the failure in words and, for failures found in the formula, the caret position
+// ("Division by zero at position 4"); a variable by its caption ("V3 has no number"); a result
+// that cannot be shown by what it did not fit ("Result too large for HEX"). Long names and
+// captions are shortened with "…".
+QString CalcFailureReason(const TCalcFailure& AFailure);
 
 // "syntax", "power", "infinity", "math", "length", "fault", "division", "variable", "range".
 const char* CalcFailureName(TCalcFailureKind AKind);

@@ -41,7 +41,7 @@ void DropTrailingZeros(TDecimalForm& Form) {
 }
 
 void RequireFinite(long double Value) {
-    if (!std::isfinite(Value)) throw EResultRangeError("The result is not a finite number");
+    if (!std::isfinite(Value)) throw EResultRangeError(TResultLimit::FiniteNumber);
 }
 
 // std::to_chars is exact and ignores the C locale, unlike printf.
@@ -133,16 +133,16 @@ TDecimalForm DirectedTo(TDecimalForm Form, int Decimals, TRoundSelector Selector
 }
 
 // Form x 10^Decimals must be a signed 64-bit count of steps.
-void RequireStepCountInRange(const TDecimalForm& Form, int Decimals) {
+void RequireStepCountInRange(const TDecimalForm& Form, int Decimals, TRoundSelector Selector) {
     if (Form.IsZero()) return;
+    const TResultLimit Limit = Selector == rsCut ? TResultLimit::Cut : TResultLimit::Up;
     const int IntegerDigits = Form.Exponent + Decimals;
-    if (IntegerDigits > MaxStepDigits)
-        throw EResultRangeError("The step count is out of the 64-bit range");
+    if (IntegerDigits > MaxStepDigits) throw EResultRangeError(Limit);
     std::uint64_t Steps = 0;
     for (int Position = 0; Position < IntegerDigits; ++Position)
         Steps = Steps * 10 + static_cast<std::uint64_t>(Form.DigitAt(Position));
-    const std::uint64_t Limit = Form.Negative ? Int64Limit : Int64Limit - 1;
-    if (Steps > Limit) throw EResultRangeError("The step count is out of the 64-bit range");
+    const std::uint64_t Largest = Form.Negative ? Int64Limit : Int64Limit - 1;
+    if (Steps > Largest) throw EResultRangeError(Limit);
 }
 
 // Collects the text in a stack buffer: one QString allocation per result.
@@ -248,15 +248,15 @@ int EffectiveDecimals(int Decimals) {
     return std::max(Decimals, 0);
 }
 
-// Ties go to the even integer; floor and the subtraction are exact here.
-std::int64_t RoundedToInt64(long double Value) {
+// Ties go to the even integer; floor and the subtraction are exact here. Display is the display
+// that needs the integer.
+std::int64_t RoundedToInt64(long double Value, TResultLimit Display) {
     const long double Floor = std::floor(Value);
     const long double Fraction = Value - Floor;
     long double Rounded = Floor;
     if (Fraction > 0.5L || (Fraction == 0.5L && std::fmod(Floor, 2.0L) != 0)) Rounded = Floor + 1;
     constexpr long double Limit = 0x1p63L;
-    if (!(Rounded >= -Limit && Rounded < Limit))
-        throw EResultRangeError("The integer is out of the 64-bit range");
+    if (!(Rounded >= -Limit && Rounded < Limit)) throw EResultRangeError(Display);
     return static_cast<std::int64_t>(Rounded);
 }
 
@@ -276,7 +276,7 @@ QString FixedDecimalsText(int Decimals, long double Value, TRoundSelector Select
     TDecimalForm Form = DecimalFormOf(Value);
     if (Selector == rsCut || Selector == rsUp) {
         Form = DirectedTo(Form, Used, Selector);
-        RequireStepCountInRange(Form, Used);
+        RequireStepCountInRange(Form, Used, Selector);
     }
     return FixedFromForm(Form, Used, Grouped, Separators);
 }
@@ -286,6 +286,24 @@ QString NormalText(long double Value, bool Grouped, const TNumberSeparators& Sep
 }
 
 } // namespace
+
+namespace {
+
+const char* LimitText(TResultLimit Limit) {
+    switch (Limit) {
+    case TResultLimit::FiniteNumber: return "The result is not a finite number";
+    case TResultLimit::Hex:
+    case TResultLimit::Bin: return "The integer is out of the 64-bit range";
+    case TResultLimit::Cut:
+    case TResultLimit::Up: return "The step count is out of the 64-bit range";
+    }
+    return "The result is out of range";
+}
+
+} // namespace
+
+EResultRangeError::EResultRangeError(TResultLimit ALimit)
+    : std::runtime_error(LimitText(ALimit)), FLimit(ALimit) {}
 
 TNumberSeparators SystemNumberSeparators() {
     const QLocale Locale = QLocale::system();
@@ -308,8 +326,10 @@ QString FormatResultValue(bool IsPercent, int RoundDecimal, long double Value,
     switch (RoundDecimal) {
     case RoundDecimalNormal:
         return NormalText(Value, IsDigitGroupingSeparator, Separators) + Percent;
-    case RoundDecimalHex: return QStringLiteral("0x") + IntToHex(RoundedToInt64(Value));
-    case RoundDecimalBin: return QStringLiteral("0b") + IntToBin(RoundedToInt64(Value));
+    case RoundDecimalHex:
+        return QStringLiteral("0x") + IntToHex(RoundedToInt64(Value, TResultLimit::Hex));
+    case RoundDecimalBin:
+        return QStringLiteral("0b") + IntToBin(RoundedToInt64(Value, TResultLimit::Bin));
     default: return {};
     }
 }

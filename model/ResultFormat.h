@@ -24,11 +24,19 @@ TNumberSeparators SystemNumberSeparators();
 // "." and ",": for texts that are read back by the program, never shown.
 TNumberSeparators MachineNumberSeparators();
 
+// What a value did not fit when it could not be shown: a finite number at all, or the signed
+// 64-bit integer that HEX and BIN show and that counts the steps of CUT and UP.
+enum class TResultLimit { FiniteNumber, Hex, Bin, Cut, Up };
+
 // A value that cannot be converted for display: a HEX/BIN integer or a CUT/UP
 // step count outside the signed 64-bit range, or an infinite / NaN value.
 class EResultRangeError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EResultRangeError(TResultLimit ALimit);
+    TResultLimit Limit() const { return FLimit; }
+
+private:
+    TResultLimit FLimit;
 };
 
 // How results are shown: RoundDecimal (-1 Normal, 0 or more fixed decimals, -16 HEX, -2 BIN), the

@@ -105,6 +105,20 @@ TEST_F(CalculatorExpressionTest, BuiltinsWinThenAnsThenTheLowestNumber) {
     EXPECT_EQ(Run(u"TRUE"_qs).Value, 1);
 }
 
+// A name is unknown only when neither the built-in table, "ANS" nor a variable has it.
+TEST_F(CalculatorExpressionTest, OnlyANameNobodyKnowsIsUnknown) {
+    SetVariables({{u"RATE"_qs, 2}});
+    EXPECT_EQ(Run(u"rate*ANS+PI*0"_qs).Kind, TOutcome::okValue);
+    try {
+        Expression.Calc(u"rate*rat"_qs);
+        FAIL() << "evaluated";
+    } catch (const EExpressionError& e) {
+        EXPECT_EQ(e.Cause(), ecUnknownName);
+        EXPECT_EQ(e.Name(), u"RAT"_qs);
+        EXPECT_EQ(e.ErrorIndex(), 8);
+    }
+}
+
 TEST_F(CalculatorExpressionTest, VariableNumbersOutsideTheRangeAreRejected) {
     EXPECT_THROW(Expression.SetVariableName(0, u"A"_qs), std::out_of_range);
     EXPECT_THROW(Expression.SetVariableValue(7, 1), std::out_of_range);

@@ -84,6 +84,54 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{"InfinityMinusInfinityInGroup", u"(ATANH 1 - ATANH 1)", enMathError, 19}),
     CaseName<TErrorCase>);
 
+// The cause refines the kind for a message in words; the kind and position stay as above.
+struct TCauseCase {
+    const char* Name;
+    const char16_t* Formula;
+    TExpressionErrorCause Cause;
+    const char16_t* UnknownName; // the name carried, in working form
+};
+
+void PrintTo(const TCauseCase& ACase, std::ostream* AStream) {
+    *AStream << QString::fromUtf16(ACase.Formula).toStdString();
+}
+
+class FormulaErrorCause : public testing::TestWithParam<TCauseCase> {};
+
+TEST_P(FormulaErrorCause, NamesWhatWentWrong) {
+    const TCauseCase& c = GetParam();
+    try {
+        TExpression().Calc(QString::fromUtf16(c.Formula));
+        FAIL() << "evaluated";
+    } catch (const EExpressionError& e) {
+        EXPECT_EQ(e.Cause(), c.Cause);
+        EXPECT_EQ(e.Name(), QString::fromUtf16(c.UnknownName));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, FormulaErrorCause,
+    testing::Values(
+        TCauseCase{"NameWhereAFactorIsDue", u"1+foo", ecUnknownName, u"FOO"},
+        TCauseCase{"NameAfterACompleteFormula", u"2sin30", ecUnknownName, u"SIN30"},
+        TCauseCase{"NameWhereACloseParenIsDue", u"(2 X)", ecUnknownName, u"X"},
+        TCauseCase{"NameSplitByAKeyword", u"5 MODE", ecUnknownName, u"E"},
+        TCauseCase{"PercentName", u"%A", ecUnknownName, u"%A"},
+        TCauseCase{"FunctionWithoutArgument", u"SIN", ecNone, u""},
+        TCauseCase{"UnknownCharacter", u"1+#", ecNone, u""},
+        TCauseCase{"NumberAfterAName", u"PI 2", ecNone, u""},
+        TCauseCase{"BadNumberAfterAName", u"PI+1.2.3", ecNone, u""},
+        TCauseCase{"NegativeSquareRoot", u"SQRT(-4)", ecNegativeSquareRoot, u""},
+        TCauseCase{"NegativeSquareRootBeforeAName", u"SQRT(-4)X", ecNegativeSquareRoot, u""},
+        TCauseCase{"DivisionByZero", u"1/0+5", ecDivisionByZero, u""},
+        TCauseCase{"LogarithmOfZero", u"LOG 0", ecNone, u""},
+        TCauseCase{"TangentPole", u"TAN 90", ecNone, u""},
+        TCauseCase{"PowerOfZero", u"0^0", ecNone, u""},
+        TCauseCase{"GuardedOverflow", u"(1E4000*1E4000)", ecOverflow, u""},
+        TCauseCase{"GuardedInvalidOperation", u"((-8)^(1/3))", ecInvalidOperation, u""},
+        TCauseCase{"GuardedTruncation", u"(1E19 MOD 2)", ecInvalidOperation, u""}),
+    CaseName<TCauseCase>);
+
 TEST(Failures, FaultsOutsideEveryFactorAreNotEngineErrors) {
     const QString bit63 = u"0B1"_qs + QString(63, u'0');
     for (const QString& formula : {u"1E4000*1E4000"_qs, u"10^5000"_qs, u"(-8)^(1/3)"_qs,

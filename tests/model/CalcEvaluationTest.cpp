@@ -1,10 +1,13 @@
 #include "model/CalcEvaluation.h"
+#include "QtPrinters.h"
 #include "model/ResultFormat.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <optional>
+#include <ostream>
 
 namespace {
 
@@ -162,6 +165,103 @@ TEST(CalcEvaluation, FailuresAreClassifiedWithTheirCaretPosition) {
         const TCalcFailure failure = ClassifyCalcFailure(std::current_exception(), u"1+1"_qs);
         EXPECT_EQ(failure.Kind, TCalcFailureKind::Variable);
         EXPECT_EQ(failure.CaretPosition, 3);
+    }
+}
+
+// The reason of a failure, in words, for every way an evaluation or its display can fail.
+struct TReasonCase {
+    const char* Name;
+    QString Formula;
+    QString Reason;
+};
+
+void PrintTo(const TReasonCase& ACase, std::ostream* AStream) {
+    *AStream << ACase.Formula.left(40).toStdString();
+}
+
+class CalcFailureReasonTest : public testing::TestWithParam<TReasonCase> {};
+
+// The reason of the failure that AFailing throws for the formula AText.
+QString ReasonOf(const std::function<void()>& AFailing, const QString& AText) {
+    try {
+        AFailing();
+    } catch (...) {
+        return CalcFailureReason(ClassifyCalcFailure(std::current_exception(), AText));
+    }
+    return u"(no failure)"_qs;
+}
+
+TEST_P(CalcFailureReasonTest, SaysWhatAndWhereInWords) {
+    const TReasonCase& c = GetParam();
+    EXPECT_EQ(ReasonOf([&] { Calculate(c.Formula); }, c.Formula), c.Reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, CalcFailureReasonTest,
+    testing::Values(
+        TReasonCase{"Syntax", u"1+*2"_qs, u"Syntax error at position 3"_qs},
+        TReasonCase{"UnknownNameAsTyped", u"2*sin30"_qs, u"Unknown name sin30 at position 7"_qs},
+        TReasonCase{"UnknownFullWidthName", u"ｆｏｏ+1"_qs,
+                    u"Unknown name ｆｏｏ at position 3"_qs},
+        TReasonCase{"UnknownNameLikeAPlaceMarker", u"%2"_qs, u"Unknown name %2 at position 2"_qs},
+        TReasonCase{"LongUnknownNameIsShortened", u"1+"_qs + QString(30, u'Q'),
+                    u"Unknown name "_qs + QString(19, u'Q') + u"… at position 32"_qs},
+        TReasonCase{"NegativeSquareRoot", u"SQRT(-4)"_qs,
+                    u"Square root of a negative number at position 8"_qs},
+        TReasonCase{"ZeroToZero", u"0^0"_qs, u"Zero to the power of zero or less at position 3"_qs},
+        TReasonCase{"DivisionByZero", u"1/0+5"_qs, u"Division by zero at position 4"_qs},
+        TReasonCase{"LogarithmOfZero", u"LOG 0"_qs, u"Infinite result at position 5"_qs},
+        TReasonCase{"OverflowInAGroup", u"(1E4000*1E4000)"_qs,
+                    u"Number out of range at position 15"_qs},
+        TReasonCase{"OverflowOutsideEveryGroup", u"1E4000*1E4000"_qs,
+                    u"Number out of range at position 13"_qs},
+        TReasonCase{"NoValueInAGroup", u"((-8)^(1/3))"_qs, u"Invalid operation at position 12"_qs},
+        TReasonCase{"IntegerDivisionByZero", u"7 MOD 0"_qs, u"Division by zero at position 7"_qs},
+        TReasonCase{"TooLong", QString(1025, u'1'), u"Formula longer than 1024 characters"_qs},
+        TReasonCase{"InfiniteResult", u"ATANH 1"_qs, u"Result is not a finite number"_qs}),
+    [](const testing::TestParamInfo<TReasonCase>& AInfo) { return std::string(AInfo.param.Name); });
+
+// The first variable whose value does not read is named by its caption, or by its number when
+// it has none.
+TEST(CalcFailureReason, NamesTheFirstVariableWithoutANumber) {
+    struct Case {
+        const char* Name;
+        int Number;
+        QString Caption;
+        QString Value;
+        QString Reason;
+    };
+    for (const Case& c : {Case{"EmptyValue", 3, u"V3"_qs, u""_qs, u"V3 has no number"_qs},
+                          Case{"Unreadable", 2, u"税率"_qs, u"8%"_qs, u"税率 has no number"_qs},
+                          Case{"NoCaption", 4, u""_qs, u"x"_qs, u"Variable 4 has no number"_qs},
+                          Case{"LongCaption", 1, QString(25, u'R'), u"?"_qs,
+                               QString(19, u'R') + u"… has no number"_qs}}) {
+        TVariableButtonData variables;
+        variables.SetTitle(c.Number, c.Caption);
+        variables.SetValue(c.Number, c.Value);
+        variables.SetValue(6, u""_qs); // a later one that does not read either
+        EXPECT_EQ(ReasonOf([&] { Calculate(u"1+1"_qs, std::nullopt, variables); }, u"1+1"_qs),
+                  c.Reason)
+            << c.Name;
+    }
+}
+
+TEST(CalcFailureReason, NamesTheDisplayAResultDoesNotFit) {
+    struct Case {
+        int RoundDecimal;
+        TRoundSelector Selector;
+        long double Value;
+        QString Reason;
+    };
+    for (const Case& c : {Case{RoundDecimalHex, rs54, 1E19L, u"Result too large for HEX"_qs},
+                          Case{RoundDecimalBin, rs54, -1E19L, u"Result too large for BIN"_qs},
+                          Case{2, rsCut, 1E17L, u"Result too large for CUT"_qs},
+                          Case{2, rsUp, -1E17L, u"Result too large for UP"_qs}}) {
+        const auto display = [&] {
+            FormatResultValue(false, c.RoundDecimal, c.Value, c.Selector, false,
+                              MachineNumberSeparators());
+        };
+        EXPECT_EQ(ReasonOf(display, u"1"_qs), c.Reason);
     }
 }
 
