@@ -1,3 +1,4 @@
+#include "model/DigitGroups.h"
 #include "model/ResultFormat.h"
 
 #include <benchmark/benchmark.h>
@@ -62,5 +63,27 @@ void BM_GeneralText15(benchmark::State& State) {
     }
 }
 BENCHMARK(BM_GeneralText15);
+
+// Pasted text of N characters: one grouped number that joins, the same spoilt by its last group
+// (every group is looked at again after the run fails), and short groups that never join. The
+// time per character stays flat as N grows.
+void BM_JoinDigitGroups(benchmark::State& State) {
+    const qsizetype Size = static_cast<qsizetype>(State.range(1));
+    QString Text;
+    switch (State.range(0)) {
+    case 0: Text = QStringLiteral("1") + QStringLiteral(",234").repeated(Size / 4); break;
+    case 1:
+        Text =
+            QStringLiteral("1") + QStringLiteral(",234").repeated(Size / 4) + QStringLiteral(",2");
+        break;
+    default: Text = QStringLiteral("1,2").repeated(Size / 3); break;
+    }
+    const TNumberSeparators Separators = MachineNumberSeparators();
+    for (auto _ : State) benchmark::DoNotOptimize(JoinDigitGroups(Text, Separators));
+    State.SetItemsProcessed(static_cast<std::int64_t>(State.iterations()) * Text.size());
+}
+BENCHMARK(BM_JoinDigitGroups)
+    ->ArgsProduct({{0, 1, 2}, {1000, 10000, 100000}})
+    ->ArgNames({"kind", "chars"});
 
 } // namespace
