@@ -91,6 +91,63 @@ int SmallestFontPixelSize(int ADesignPixelSize) {
     return ScaledFontPixelSize(ADesignPixelSize, ScaleOf(LowestScaleStep));
 }
 
+QSize ClientSizeAt(int AStep, bool AIsHistoryBeside, bool AIsScientificKey, bool AIsNumericKey) {
+    const float scale = ScaleOf(AStep);
+    return {ClientWidth(scale, AIsHistoryBeside),
+            StackAreas(scale, AIsScientificKey, AIsNumericKey).ClientHeight};
+}
+
+bool IsScaleStepWithinArea(int AStep, const TWindowShape& AShape, const QRect& AArea) {
+    const QSize client =
+        ClientSizeAt(AStep, AShape.IsHistoryBeside, AShape.IsScientificKey, AShape.IsNumericKey);
+    const QMargins& margins = AShape.FrameMargins;
+    const qint64 width = qint64{client.width()} + margins.left() + margins.right();
+    const qint64 height = qint64{client.height()} + margins.top() + margins.bottom();
+    return width <= AArea.width() && height <= AArea.height();
+}
+
+bool CanTakeScaleStep(int ACurrentStep, int ANewStep, const TWindowShape& AShape,
+                      const QRect& AArea) {
+    if (!IsScaleStep(ANewStep)) return false;
+    return ANewStep <= ACurrentStep || IsScaleStepWithinArea(ANewStep, AShape, AArea);
+}
+
+namespace {
+
+// Along one axis: the start that keeps [AStart, AStart + ALength) within the area, or the area's
+// start when it is too short. Computed in 64 bits: no sum of two ints overflows.
+int StartInside(int AStart, int ALength, int AAreaStart, int AAreaLength) {
+    const qint64 lastStart = qint64{AAreaStart} + AAreaLength - ALength;
+    return static_cast<int>(std::max<qint64>(std::min<qint64>(AStart, lastStart), AAreaStart));
+}
+
+qint64 SharedArea(const QRect& AFrame, const QRect& AScreen) {
+    const QRect shared = AFrame.intersected(AScreen);
+    return shared.isEmpty() ? 0 : qint64{shared.width()} * shared.height();
+}
+
+} // namespace
+
+QPoint PositionInside(const QRect& AFrame, const QRect& AArea) {
+    return {StartInside(AFrame.x(), AFrame.width(), AArea.x(), AArea.width()),
+            StartInside(AFrame.y(), AFrame.height(), AArea.y(), AArea.height())};
+}
+
+std::optional<QPoint> StartPosition(const QRect& AFrame, std::span<const TScreenArea> AScreens) {
+    const TScreenArea* best = nullptr;
+    qint64 bestShared = 0;
+    for (const TScreenArea& screen : AScreens) {
+        const qint64 shared = SharedArea(AFrame, screen.Geometry);
+        if (shared > bestShared) {
+            best = &screen;
+            bestShared = shared;
+        }
+    }
+    if (best == nullptr) return std::nullopt;
+    const QRect& available = best->Available.isEmpty() ? best->Geometry : best->Available;
+    return PositionInside(AFrame, available);
+}
+
 TWindowControl WindowControlOf(QStringView APlatformName) {
     const bool isWayland = APlatformName.startsWith(u"wayland");
     return {.CanPlaceWindow = !isWayland, .CanStayOnTop = !isWayland};

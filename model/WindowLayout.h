@@ -4,8 +4,14 @@
 // under the expression panel and the window's client size. All lengths are design pixels at
 // scale 1 unless a name says otherwise.
 
+#include <QMargins>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QStringView>
+
+#include <optional>
+#include <span>
 
 namespace WindowLayout {
 
@@ -61,6 +67,47 @@ int ClientWidth(double AScale, bool AIsHistoryBeside);
 // the single client area, at AX = the scaled design width the second half of the double one.
 QRect HistoryPanelRect(double AScale, float AX, bool AIsAbove, bool AIsScientificKey,
                        bool AIsNumericKey);
+
+// The window's client size at zoom step AStep with the areas shown: ClientWidth by StackAreas'
+// client height.
+QSize ClientSizeAt(int AStep, bool AIsHistoryBeside, bool AIsScientificKey, bool AIsNumericKey);
+
+// What decides the window's outer size besides the zoom step: the areas shown and the
+// decoration the window system draws around the client area.
+struct TWindowShape {
+    bool IsHistoryBeside = false;
+    bool IsScientificKey = true;
+    bool IsNumericKey = true;
+    QMargins FrameMargins;
+};
+
+// Whether the whole window (client size at AStep plus the frame margins) fits within AArea.
+bool IsScaleStepWithinArea(int AStep, const TWindowShape& AShape, const QRect& AArea);
+
+// Whether a zoom from ACurrentStep to ANewStep is taken on a screen whose available area is
+// AArea: ANewStep must be a step the window can take (IsScaleStep); one that makes the window no
+// larger is always taken, so a window too large for its screen can still be zoomed out; a larger
+// one only when IsScaleStepWithinArea.
+bool CanTakeScaleStep(int ACurrentStep, int ANewStep, const TWindowShape& AShape,
+                      const QRect& AArea);
+
+// The top-left corner at which a window whose frame is AFrame lies wholly inside AArea, moved as
+// little as possible: along each axis the frame is shifted just far enough; one wider (higher)
+// than AArea is aligned to the area's left (top) edge.
+QPoint PositionInside(const QRect& AFrame, const QRect& AArea);
+
+// A screen as the window system reports it: all of it, and the part windows may use (without
+// panels and docks).
+struct TScreenArea {
+    QRect Geometry;
+    QRect Available;
+};
+
+// Where a window whose stored frame is AFrame opens among AScreens: nullopt when no screen shows
+// any part of it (the stored position is then not used and the system places the window);
+// otherwise PositionInside the available area of the screen that shows the most of it (the first
+// of equals). A screen without an available area offers all of it.
+std::optional<QPoint> StartPosition(const QRect& AFrame, std::span<const TScreenArea> AScreens);
 
 // What the program may do with its own window, by the name of Qt's platform plugin
 // (QGuiApplication::platformName()). Wayland ("wayland", "wayland-egl", ...) leaves placing a

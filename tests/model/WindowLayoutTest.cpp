@@ -7,6 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+
+// Found by argument-dependent lookup, so in the namespace of QPoint.
+void PrintTo(const QPoint& APoint, std::ostream* AStream) {
+    *AStream << "(" << APoint.x() << ", " << APoint.y() << ")";
+}
 
 namespace {
 
@@ -190,6 +199,81 @@ TEST(WindowLayout, WaylandLeavesPositionAndStackingToTheCompositor) {
         EXPECT_EQ(control.CanPlaceWindow, !row.IsWayland) << row.Name;
         EXPECT_EQ(control.CanStayOnTop, !row.IsWayland) << row.Name;
     }
+}
+
+// A laptop screen of 1366 x 768 beside a larger one to its right; each has a 40-pixel panel at
+// the top, so windows may use only what lies below it.
+const TScreenArea Laptop{QRect(0, 0, 1366, 768), QRect(0, 40, 1366, 728)};
+const TScreenArea Monitor{QRect(1366, 0, 2560, 1440), QRect(1366, 40, 2560, 1400)};
+const QSize Frame(346, 480); // the design client size with its decoration
+
+struct TPlaceCase {
+    const char* Name;
+    QPoint Stored;
+    std::optional<QPoint> Opened;
+};
+
+void PrintTo(const TPlaceCase& ACase, std::ostream* AStream) {
+    *AStream << ACase.Stored.x() << "," << ACase.Stored.y();
+}
+
+class StartPositionTest : public testing::TestWithParam<TPlaceCase> {};
+
+TEST_P(StartPositionTest, MovesTheWindowJustInsideTheScreenItIsOn) {
+    const TPlaceCase& c = GetParam();
+    const TScreenArea screens[] = {Laptop, Monitor};
+    EXPECT_EQ(StartPosition(QRect(c.Stored, Frame), screens), c.Opened);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Positions, StartPositionTest,
+    testing::Values(
+        TPlaceCase{"InsideStays", {100, 200}, QPoint(100, 200)},
+        TPlaceCase{"UnderThePanelMovesDown", {100, 10}, QPoint(100, 40)},
+        TPlaceCase{"PastTheBottomMovesUpJustEnough", {100, 700}, QPoint(100, 768 - 480)},
+        TPlaceCase{"LeftOfTheScreenMovesRight", {-200, 100}, QPoint(0, 100)},
+        TPlaceCase{"MostlyOnTheMonitorMovesOntoIt", {1300, 100}, QPoint(1366, 100)},
+        TPlaceCase{"MostlyOnTheLaptopMovesBackOntoIt", {1100, 100}, QPoint(1366 - 346, 100)},
+        TPlaceCase{"StripOnTheMonitorsBottomEdge", {2000, 1400}, QPoint(2000, 1440 - 480)},
+        TPlaceCase{"WhereAMonitorWasUnplugged", {5000, 100}, std::nullopt},
+        TPlaceCase{"AboveEveryScreen", {100, -480}, std::nullopt}),
+    [](const testing::TestParamInfo<TPlaceCase>& AInfo) { return std::string(AInfo.param.Name); });
+// clang-format on
+
+TEST(WindowLayout, AWindowLargerThanTheAreaAlignsToItsTopLeft) {
+    const QRect area(10, 40, 300, 400);
+    EXPECT_EQ(PositionInside(QRect(500, 500, 301, 100), area), QPoint(10, 340));
+    EXPECT_EQ(PositionInside(QRect(-50, -50, 100, 401), area), QPoint(10, 40));
+    EXPECT_EQ(PositionInside(QRect(200, 300, 1000, 1000), area), QPoint(10, 40));
+    const TScreenArea noPanel{QRect(0, 0, 800, 600), QRect()};
+    EXPECT_EQ(StartPosition(QRect(700, 500, 200, 200), std::span(&noPanel, 1)), QPoint(600, 400))
+        << "a screen without an available area offers all of it";
+    EXPECT_EQ(StartPosition(QRect(0, 0, 200, 200), {}), std::nullopt) << "no screen at all";
+}
+
+// On the laptop's 728 usable pixels with a 31-pixel decoration, both key areas shown, the
+// window grows up to step 11 (694 pixels high); zooming out is always taken.
+TEST(WindowLayout, AZoomStepThatOutgrowsTheAreaIsNotTaken) {
+    const TWindowShape shape{.FrameMargins = QMargins(1, 30, 1, 1)};
+    EXPECT_EQ(ClientSizeAt(11, false, true, true), QSize(533, 694));
+    EXPECT_TRUE(IsScaleStepWithinArea(11, shape, Laptop.Available));
+    EXPECT_FALSE(IsScaleStepWithinArea(12, shape, Laptop.Available));
+    EXPECT_TRUE(CanTakeScaleStep(10, 11, shape, Laptop.Available));
+    EXPECT_FALSE(CanTakeScaleStep(11, 12, shape, Laptop.Available));
+    EXPECT_TRUE(CanTakeScaleStep(20, 19, shape, Laptop.Available)) << "smaller, though too large";
+    EXPECT_TRUE(CanTakeScaleStep(5, 0, shape, Laptop.Available)) << "back to the design size";
+    EXPECT_FALSE(CanTakeScaleStep(LowestScaleStep, LowestScaleStep - 1, shape, Laptop.Available));
+
+    TWindowShape wide = shape;
+    wide.IsHistoryBeside = true;
+    EXPECT_EQ(ClientSizeAt(10, true, true, true).width(), 1032);
+    EXPECT_FALSE(CanTakeScaleStep(9, 10, wide, QRect(0, 0, 1033, 2000)))
+        << "1032 + 2 pixels of border";
+    EXPECT_TRUE(CanTakeScaleStep(9, 10, wide, QRect(0, 0, 1034, 2000)));
+    TWindowShape keysHidden = shape;
+    keysHidden.IsScientificKey = keysHidden.IsNumericKey = false;
+    EXPECT_TRUE(CanTakeScaleStep(11, 12, keysHidden, Laptop.Available)) << "112 pixels at scale 1";
 }
 
 } // namespace
