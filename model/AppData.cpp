@@ -68,6 +68,7 @@ const TScalarKey ScalarKeys[] = {
     {QStringLiteral("Display"), QStringLiteral("RoundSelector"), &TAppData::RoundSelector, rs54, IsZeroToTwo},
 };
 // clang-format on
+static_assert(std::size(ScalarKeys) == TAppData::ScalarKeyCount);
 
 template <class... TVisitors> struct TOverloaded : TVisitors... { using TVisitors::operator()...; };
 template <class... TVisitors> TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
@@ -227,6 +228,44 @@ bool IsSameFolder(const QString& A, const QString& B) {
     return !CanonicalA.isEmpty() && CanonicalA == QFileInfo(B).canonicalFilePath();
 }
 
+// Stores every key, or when merging only the keys that changed since read and those the file
+// lacks: every file written holds every setting.
+struct TKeyWriter {
+    TIniFile& Ini;
+    bool IsMerging;
+
+    void Store(const QString& Section, const QString& Key, const QString& Text,
+               bool IsChanged) const {
+        if (!IsMerging || IsChanged || !Ini.ReadUtf8(Section, Key))
+            Ini.WriteString(Section, Key, Text);
+    }
+};
+
+// Each setting is compared as it is stored, so a width that rounds to the same pixels is
+// unchanged. Was is the set as read; nullptr when nothing was read.
+void WriteOptionButtons(const TKeyWriter& Writer, const TOptionButtonData& Options,
+                        const TOptionButtonData* Was) {
+    for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
+        Writer.Store(OptionSection, SlotKey(swTitle, N), Options.GetTitle(N),
+                     Was != nullptr && Was->GetTitle(N) != Options.GetTitle(N));
+        Writer.Store(OptionSection, SlotKey(swExpression, N), Options.GetExpression(N),
+                     Was != nullptr && Was->GetExpression(N) != Options.GetExpression(N));
+        const std::int32_t Width = RoundedWidth(Options.GetWidth(N));
+        Writer.Store(OptionSection, SlotKey(swWidth, N), TNumberText(Width).Text(),
+                     Was != nullptr && RoundedWidth(Was->GetWidth(N)) != Width);
+    }
+}
+
+void WriteVariables(const TKeyWriter& Writer, const TVariableButtonData& Variables,
+                    const TVariableButtonData* Was) {
+    for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
+        Writer.Store(VariableSection, SlotKey(swTitle, N), Variables.GetTitle(N),
+                     Was != nullptr && Was->GetTitle(N) != Variables.GetTitle(N));
+        Writer.Store(VariableSection, SlotKey(swValue, N), Variables.GetValue(N),
+                     Was != nullptr && Was->GetValue(N) != Variables.GetValue(N));
+    }
+}
+
 } // namespace
 
 bool IsAppDataFolderArgument(const QString& Argument) {
@@ -294,7 +333,7 @@ void TAppData::Write() const {
     std::optional<TIniFile> Ini = TIniFile::Load(FileName);
     // Replacing a file that exists but cannot be read would lose the lines it holds.
     if (!Ini) throw EIniFileWriteError(QFileInfo(FileName).absoluteFilePath());
-    WriteTo(*Ini);
+    MergeInto(*Ini);
     Ini->Save(FileName);
 }
 
@@ -318,24 +357,40 @@ void TAppData::ReadFrom(const TIniFile& Ini) {
         Variables.SetValue(
             N, ReadText(Ini, VariableSection, SlotKey(swValue, N), Variables.GetValue(N)));
     }
+    RememberReadValues();
 }
 
-void TAppData::WriteTo(TIniFile& Ini) const {
-    for (const TScalarKey& Key : ScalarKeys)
-        Ini.WriteString(Key.Section, Key.Key, TNumberText(ScalarValue(*this, Key.Field)).Text());
+// Copies share the texts: remembering them costs no allocation.
+void TAppData::RememberReadValues() {
+    TReadValues& Read = FReadValues.emplace();
+    for (std::size_t I = 0; I < ScalarKeyCount; ++I)
+        Read.Scalars[I] = ScalarValue(*this, ScalarKeys[I].Field);
+    Read.IsKeepHistory = IsKeepHistory;
+    Read.OptionButtonData = FOptionButtonData;
+    Read.VariableButtonData = FVariableButtonData;
+}
+
+void TAppData::MergeInto(TIniFile& Ini) const {
+    WriteKeys(Ini, FReadValues ? &*FReadValues : nullptr);
+}
+
+void TAppData::WriteTo(TIniFile& Ini) const { WriteKeys(Ini, nullptr); }
+
+void TAppData::WriteKeys(TIniFile& Ini, const TReadValues* AReadValues) const {
+    TKeyWriter Writer{Ini, AReadValues != nullptr};
+    for (std::size_t I = 0; I < ScalarKeyCount; ++I) {
+        const TScalarKey& Key = ScalarKeys[I];
+        const std::int32_t Value = ScalarValue(*this, Key.Field);
+        Writer.Store(Key.Section, Key.Key, TNumberText(Value).Text(),
+                     AReadValues != nullptr && AReadValues->Scalars[I] != Value);
+    }
     // Only once the user has kept the history: anyone else's file stays byte for byte as it was.
     // Written after the table's keys, so a new file ends "Display" with it.
     if (IsKeepHistoryUsed())
-        Ini.WriteString(DisplaySection, KeepHistoryKey, TNumberText(IsKeepHistory).Text());
-    for (std::int32_t N = 1; N <= TOptionButtonData::Count; ++N) {
-        Ini.WriteString(OptionSection, SlotKey(swTitle, N), FOptionButtonData.GetTitle(N));
-        Ini.WriteString(OptionSection, SlotKey(swExpression, N),
-                        FOptionButtonData.GetExpression(N));
-        Ini.WriteString(OptionSection, SlotKey(swWidth, N),
-                        TNumberText(RoundedWidth(FOptionButtonData.GetWidth(N))).Text());
-    }
-    for (std::int32_t N = 1; N <= TVariableButtonData::Count; ++N) {
-        Ini.WriteString(VariableSection, SlotKey(swTitle, N), FVariableButtonData.GetTitle(N));
-        Ini.WriteString(VariableSection, SlotKey(swValue, N), FVariableButtonData.GetValue(N));
-    }
+        Writer.Store(DisplaySection, KeepHistoryKey, TNumberText(IsKeepHistory).Text(),
+                     AReadValues != nullptr && AReadValues->IsKeepHistory != IsKeepHistory);
+    WriteOptionButtons(Writer, FOptionButtonData,
+                       AReadValues != nullptr ? &AReadValues->OptionButtonData : nullptr);
+    WriteVariables(Writer, FVariableButtonData,
+                   AReadValues != nullptr ? &AReadValues->VariableButtonData : nullptr);
 }

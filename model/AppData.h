@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -74,14 +76,20 @@ public:
     // same file.
     QString SettingsFileName() const;
 
-    // Sets every field and both sets from the file; creates nothing.
+    // Sets every field and both sets from the file, and remembers them as read; creates nothing.
     void Read();
-    // Stores every field and both sets, keeping the file's other lines; throws
-    // EIniFileWriteError when the file cannot be written, leaving the old one intact.
+    // Stores into the file as it now is on disk the settings that differ from those read, and
+    // those the file lacks, keeping its other lines: what another copy of the program stored in
+    // the meantime survives unless this run changed the same setting. Each option button's and
+    // variable's title, command string, width and value counts on its own. Without a Read, every
+    // setting is stored, as into a new file. Throws EIniFileWriteError when the file cannot be
+    // written, leaving the old one intact.
     void Write() const;
 
-    // The same rules applied to a document in memory.
+    // The same rules applied to a document in memory: ReadFrom as Read, MergeInto as Write;
+    // WriteTo stores every setting.
     void ReadFrom(const TIniFile& Ini);
+    void MergeInto(TIniFile& Ini) const;
     void WriteTo(TIniFile& Ini) const;
 
     std::int32_t Left = 0; // negative: no position stored
@@ -107,9 +115,25 @@ public:
     // still writes "KeepHistory=0" (and deletes the kept history at shutdown).
     void MarkKeepHistoryUsed() { FIsKeepHistoryUsed = true; }
 
+    // Left to RoundSelector: one key each.
+    static constexpr std::size_t ScalarKeyCount = 14;
+
 private:
+    // The settings as read, to tell at Write which of them this run changed. No member
+    // initialisers: the class must be default-constructible before TAppData is complete.
+    struct TReadValues {
+        std::array<std::int32_t, ScalarKeyCount> Scalars;
+        bool IsKeepHistory;
+        TOptionButtonData OptionButtonData;
+        TVariableButtonData VariableButtonData;
+    };
+
     QString UserSettingsFolder() const;
     QString ResolveSettingsFileName() const;
+    void RememberReadValues();
+    // Stores the settings that differ from AReadValues or that Ini lacks; every one without
+    // AReadValues.
+    void WriteKeys(TIniFile& Ini, const TReadValues* AReadValues) const;
 
     bool FIsAppDataFolder = false;
     bool FIsKeepHistoryUsed = false;
@@ -119,4 +143,5 @@ private:
     QString FUserConfigFolder;
     std::optional<QString> FInstalledBinFolder; // unset: the one configured at build time
     mutable QString FSettingsFileName;          // empty until decided
+    std::optional<TReadValues> FReadValues;     // none until read
 };

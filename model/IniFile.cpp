@@ -612,10 +612,12 @@ std::vector<QByteArrayView> TIniFile::Pieces() const {
     Count += 3 * (FAppended.size() + FAppendedKeys.size());
     Pieces.reserve(Count);
     if (FHasByteOrderMark) Pieces.push_back(Utf8Bom);
-    // A last line without ending gets one when a line is added after it.
+    // A last line without ending gets one when a line is added after it. A CR that ends it is
+    // part of its text: an LF alone after it would make the two one ending and cut the CR off.
     bool NeedsEnding = Text.size() > FBodyStart && !Text.endsWith('\n');
+    const QByteArrayView LastEnding = Text.endsWith('\r') ? QByteArrayView("\r\n") : FLineEnding;
     auto AddLine = [&](QByteArrayView Line, qsizetype Position) {
-        if (NeedsEnding && Position == Text.size()) Pieces.push_back(FLineEnding);
+        if (NeedsEnding && Position == Text.size()) Pieces.push_back(LastEnding);
         if (Position == Text.size()) NeedsEnding = false;
         Pieces.push_back(Line);
         Pieces.push_back(FLineEnding);

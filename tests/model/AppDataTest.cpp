@@ -370,6 +370,87 @@ TEST_F(AppDataFileTest, HostileFilesGiveDefaultsOrTheReadableKeys) {
     }
 }
 
+// Two windows open at once, each a settings object that read the same file at its start.
+class TwoWindowsTest : public AppDataFileTest {
+protected:
+    TAppData Opened() const {
+        TAppData Window;
+        Window.SetProgramFolder(ProgramFolder());
+        Window.Read();
+        return Window;
+    }
+};
+
+// Each window writes what it changed into the file as the other left it; a setting both changed
+// is the last one's.
+TEST_F(TwoWindowsTest, EachKeepsWhatTheOtherChanged) {
+    WriteBytes(ProgramFile(), "; kept\n[Program]\nLeft=10\n[Mine]\nColour=blue\n");
+    Data.Read();
+    Data.Write();
+    TAppData First = Opened();
+    TAppData Second = Opened();
+    First.IsTopMost = true;
+    First.IsKeepHistory = true;
+    First.Left = 100;
+    First.OptionButtonData().SetTitle(5, QStringLiteral("込み"));
+    First.Write();
+    Second.RoundDecimal = 2;
+    Second.Left = 200;
+    Second.OptionButtonData().SetExpression(5, QStringLiteral("[]*1.1="));
+    Second.VariableButtonData().SetValue(3, QStringLiteral("7"));
+    Second.Write();
+
+    const TAppData Both = ReadBack();
+    EXPECT_TRUE(Both.IsTopMost);
+    EXPECT_TRUE(Both.IsKeepHistory) << "the other never kept the history: it writes no key";
+    EXPECT_EQ(Both.RoundDecimal, 2);
+    EXPECT_EQ(Both.Left, 200);
+    EXPECT_EQ(Both.OptionButtonData().GetTitle(5), QStringLiteral("込み"));
+    EXPECT_EQ(Both.OptionButtonData().GetExpression(5), QStringLiteral("[]*1.1="));
+    EXPECT_EQ(Both.VariableButtonData().GetValue(3), QStringLiteral("7"));
+    const QByteArray Bytes = ReadBytes(ProgramFile());
+    EXPECT_TRUE(Bytes.startsWith("; kept\n[Program]\nLeft=200\n")) << Bytes.constData();
+    EXPECT_TRUE(Bytes.contains("[Mine]\nColour=blue\n")) << Bytes.constData();
+}
+
+TEST_F(TwoWindowsTest, AnUnchangedRunLeavesTheOthersFileAlone) {
+    Data.Read();
+    Data.Write();
+    const TAppData Unchanged = Opened();
+    TAppData Other = Opened();
+    Other.IsDigitGroupingSeparator = true;
+    Other.OptionButtonData().SetWidth(3, 114.0f);
+    Other.Write();
+    const QByteArray Written = ReadBytes(ProgramFile());
+    Unchanged.Write();
+    EXPECT_EQ(ReadBytes(ProgramFile()), Written);
+}
+
+// With no file at either start, the first to close writes it whole and the other merges into it.
+TEST_F(TwoWindowsTest, TheFirstToCloseCreatesTheFileTheOtherMerges) {
+    TAppData First = Opened();
+    TAppData Second = Opened();
+    First.WindowScaleNumber = 3;
+    First.Write();
+    Second.PanelNumber = 2;
+    Second.Write();
+    const TAppData Both = ReadBack();
+    EXPECT_EQ(Both.WindowScaleNumber, 3);
+    EXPECT_EQ(Both.PanelNumber, 2);
+}
+
+// A key the file lacks is written whatever its value, so the file keeps every setting; one that
+// is present and unchanged keeps its text, even one that did not read.
+TEST_F(TwoWindowsTest, MissingKeysAreFilledInAndUnchangedOnesKeepTheirText) {
+    WriteBytes(ProgramFile(), "[Display]\nTopMost=yes\nRoundDecimal=0x3\n");
+    Opened().Write();
+    const QByteArray Bytes = ReadBytes(ProgramFile());
+    EXPECT_TRUE(Bytes.startsWith("[Display]\nTopMost=yes\nRoundDecimal=0x3\nTransparency=0\n"))
+        << Bytes.constData();
+    EXPECT_TRUE(Bytes.contains("[Program]\nLeft=-1\nTop=-1\n")) << Bytes.constData();
+    EXPECT_TRUE(Bytes.contains("Title14=\nExpression14=\nWidth14=57\n")) << Bytes.constData();
+}
+
 // A file-size limit makes every write past it fail, as a full disk would, even for root.
 TEST_F(AppDataFileTest, AFailedWriteLeavesTheOldFileIntact) {
     const QByteArray Old("[Program]\nLeft=5\n");

@@ -120,6 +120,12 @@ TEST(IniFileTest, AppendsAfterALastLineWithoutEnding) {
     TIniFile Untouched = Parse("[S]\nA=1");
     Untouched.WriteString("s", "a", "9");
     EXPECT_EQ(Untouched.ToBytes(), QByteArray("[S]\na=9"));
+
+    // A CR at the very end belongs to the last value; the line added after it must not take it.
+    TIniFile EndsWithCr = Parse("[S]\nA=x\r");
+    ASSERT_EQ(EndsWithCr.ReadString("S", "A"), u"x\r"_qs);
+    EndsWithCr.WriteString("S", "B", "2");
+    EXPECT_EQ(Parse(EndsWithCr.ToBytes()).ReadString("S", "A"), u"x\r"_qs);
 }
 
 TEST(IniFileTest, FreshDocumentUsesLfAndUtf8WithoutBomAndAMarkedFileKeepsItsMark) {
