@@ -26,7 +26,11 @@ TKeypadPage::TKeypadPage(QWidget* AParent, const char* AName, int AY, bool AIsVi
     setObjectName(QString::fromLatin1(AName));
     SetDesignGeometry(this,
                       QRect(0, AY, WindowLayout::DesignClientWidth, WindowLayout::PageHeight));
-    setVisible(AIsVisible);
+    // Showing a widget polishes it as the class it is at that moment: shown from here, a page
+    // would be polished as a TKeypadPage and then, with all its controls, once more as what it
+    // really is, while it is hidden, which undoes the holding back of the hidden pages' polish.
+    // A shown page needs nothing here: a child is shown with its window.
+    if (!AIsVisible) hide();
 }
 
 void TKeypadPage::CreatePageArrows(const char* ALeftName, const char* ARightName) {

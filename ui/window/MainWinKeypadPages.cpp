@@ -72,11 +72,12 @@ void TMainForm::ConnectPages() {
 void TMainForm::ArrangePanels() {
     const WindowLayout::TAreaStack stack =
         WindowLayout::StackAreas(ScaleFactor(), IsScientificKey, IsNumericKey);
-    ScientificPanelList.HidePanels();
     if (IsScientificKey) {
         ScientificPanelList.SetPositionY(WindowLayout::RoundHalfEven(stack.PageTop));
         ScientificPanelList.SetActivePanel(ScientificPanelNumber);
         if (TKeypadPage* page = ScientificPanelList.ActivePanel()) page->ApplyKeyStyles();
+    } else {
+        ScientificPanelList.HidePanels();
     }
     if (IsNumericKey) {
         ButtonPanel->move(ButtonPanel->x(), WindowLayout::RoundHalfEven(stack.KeypadTop));

@@ -385,6 +385,14 @@ protected:
     }
 };
 
+// Polishing every control under the style sheet is most of what showing the window costs; the
+// controls of the pages not shown wait until they are.
+TEST_F(HiddenPageStyleTest, WaitUntilTheirPageIsShownOrDrawn) {
+    EXPECT_TRUE(Find<QWidget>("InvBtn")->testAttribute(Qt::WA_WState_Polished));
+    for (const char* hidden : {"Option1Btn", "Option1Edit", "Variable1Btn", "VariableData1Edit"})
+        EXPECT_FALSE(Find<QWidget>(hidden)->testAttribute(Qt::WA_WState_Polished)) << hidden;
+}
+
 TEST_F(HiddenPageStyleTest, KeysOfAPageShown) {
     ExpectStyledAfter("Option1Panel", "Option1Btn", true);
 }
