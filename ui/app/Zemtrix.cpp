@@ -1,6 +1,7 @@
 // zemtrix: the calculator window.
 #include "model/AppData.h"
 #include "model/ProgramOptions.h"
+#include "ui/app/DesktopSettings.h"
 #include "ui/app/FontSetUp.h"
 #include "ui/app/InputProbe.h"
 #include "ui/app/Shutdown.h"
@@ -125,7 +126,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zemtrix"));
     // Desktops match the window to its desktop entry (name, icon) by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZEMTRIX_APP_ID));
+    // Asked before the window is built, so that the answers are usually in when it is first
+    // drawn; the window never waits for them.
+    const TDesktopSettings desktop(QDBusConnection::sessionBus());
     TMainForm window;
+    window.FollowDesktop(desktop);
     TShutdown shutdown(window);
     ConnectInputProbe(window.findChild<QLineEdit*>(QStringLiteral("ExpressionEdit")));
     window.show();

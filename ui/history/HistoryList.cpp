@@ -162,6 +162,12 @@ void THistorySlide::SetStartY(qreal AStartY) { FAnimation->setStartValue(AStartY
 // without a jump, and takes as long as it has come so far.
 void THistorySlide::Run(bool AIsInverse) {
     FIsInverse = AIsInverse;
+    if (FIsInstant) {
+        FAnimation->stop();
+        SetPositionY((AIsInverse ? FAnimation->startValue() : FAnimation->endValue()).toReal());
+        emit Finished(AIsInverse);
+        return;
+    }
     FAnimation->setDirection(AIsInverse ? QAbstractAnimation::Backward
                                         : QAbstractAnimation::Forward);
     if (!IsRunning()) FAnimation->start();

@@ -95,6 +95,9 @@ public:
     bool IsRunning() const;
     // A new start position (the widget's size changed), also during a run.
     void SetStartY(qreal AStartY);
+    // An instant slide puts the widget at its end and reports Finished at once, a running slide
+    // included.
+    void SetInstant(bool AIsInstant) { FIsInstant = AIsInstant; }
 
 signals:
     void Finished(bool AIsInverse);
@@ -105,4 +108,5 @@ private:
     QWidget* FWidget;
     QPropertyAnimation* FAnimation;
     bool FIsInverse = false;
+    bool FIsInstant = false;
 };

@@ -34,6 +34,8 @@ public:
     // Docked, the panel stands still and shown beside the calculator, part of the window, its
     // newest row current; undocked, it stays where it stands until it is opened or closed.
     void SetDocked(bool AIsDocked);
+    // With reduced motion the panel opens and closes in one step.
+    void SetReducedMotion(bool AIsReduced) { HistoryPanelAnimation->SetInstant(AIsReduced); }
 
     // Rows drawn afresh, the newest one current and selected and scrolled to; the list takes the
     // focus when AIsFocused.

@@ -93,7 +93,7 @@ void TPanelTransition::Finish() {
 
 void TPanelTransition::RunPageTransition(QWidget* OldPage, QWidget* NewPage,
                                          const TTransitionScript& AScript) {
-    if (FIsRunning || !FScientificViewport) return;
+    if (FIsRunning || FIsReducedMotion || !FScientificViewport) return;
     FIsRunning = true;
     FTopLayer->SetPicture(PictureOf(OldPage));
     FBottomLayer->SetPicture(PictureOf(NewPage));
@@ -104,7 +104,8 @@ void TPanelTransition::RunPageTransition(QWidget* OldPage, QWidget* NewPage,
 
 void TPanelTransition::RunKeyAreaTransition(QWidget* Area, int Kind, QWidget* Page,
                                             TKeyAreaStyle AStyle) {
-    if (FIsRunning || !FNumericViewport || (Kind != KindHide && Kind != KindShow)) return;
+    if (FIsRunning || FIsReducedMotion || !FNumericViewport) return;
+    if (Kind != KindHide && Kind != KindShow) return;
     FIsRunning = true;
     const TKeyArea area = Area ? TKeyArea::Keypad : TKeyArea::Page;
     const bool isShow = Kind == KindShow;

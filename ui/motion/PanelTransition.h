@@ -52,6 +52,10 @@ public:
 
     // While a transition runs, the operations above return at once without doing anything.
     bool IsRunning() const { return FIsRunning; }
+    // With reduced motion the operations above show nothing and return at once: the change
+    // their caller makes afterwards happens in one step.
+    void SetReducedMotion(bool AIsReduced) { FIsReducedMotion = AIsReduced; }
+    bool ReducedMotion() const { return FIsReducedMotion; }
     // Ends a running transition at once: the moves jump to their ends, the view is hidden and
     // the panels are given back now; the operation returns as soon as control is back in it.
     void Finish();
@@ -90,6 +94,7 @@ private:
     TLayer3D* FPageLayer = nullptr;
     TLayer3D* FKeypadLayer = nullptr;
     bool FIsRunning = false;
+    bool FIsReducedMotion = false;
     QPointer<TViewport3D> FView; // the view that plays
     std::vector<TBorrowedPanel> FBorrowed;
     QPointer<QWidget> FFocus;        // the focus widget before the panels were hidden

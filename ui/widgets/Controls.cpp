@@ -3,6 +3,7 @@
 #include "model/WindowLayout.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -117,6 +118,24 @@ QStringList InstalledFirst(QStringList AFamilies) {
 // Resources of a static library are linked only when something refers to them; this reference
 // brings the style sheet in, and its registration runs with the program's static set-up.
 void InitStyleResources() { Q_INIT_RESOURCE(zemtrix); }
+
+namespace {
+
+QString ResourceText(const QString& APath) {
+    QFile file(APath);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+QString LookStyleSheet(TLook ALook) {
+    InitStyleResources();
+    QString sheet = ResourceText(QStringLiteral(":/zemtrix/zemtrix.qss"));
+    if (const QString look = LookStyleSheetResource(ALook); !look.isEmpty())
+        sheet += u'\n' + ResourceText(look);
+    return sheet;
+}
 
 void SetStyleName(QWidget* AWidget, const QString& AStyleName) {
     if (AWidget->property(StyleNameProperty).toString() == AStyleName) return;

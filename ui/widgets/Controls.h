@@ -3,6 +3,8 @@
 // The window's control kinds on top of Qt Widgets: rounded keys, panels and drop-down lists
 // that carry a named visual style, and the design geometry every control is scaled from.
 
+#include "model/DesktopLook.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QPushButton>
@@ -20,6 +22,8 @@ inline constexpr char StyleNameProperty[] = "styleName";
 // Registers the window's resources (the style sheet). Linking this file already does it at
 // start-up; calling it again is harmless.
 void InitStyleResources();
+// The style sheet of ALook: the design's sheet, followed by the look's own where it has one.
+QString LookStyleSheet(TLook ALook);
 
 // Gives AWidget the named style and re-polishes it, so the style sheet applies the new look.
 void SetStyleName(QWidget* AWidget, const QString& AStyleName);

@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,17 +21,6 @@
 #include <QPushButton>
 
 #include <cstdio>
-
-namespace {
-
-QString LoadStyleSheet() {
-    InitStyleResources(); // the resources live in a static library: make sure they are linked in
-    QFile file(QStringLiteral(":/zemtrix/zemtrix.qss"));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll());
-}
-
-} // namespace
 
 TSettingsLocation TSettingsLocation::FromApplication() {
     TSettingsLocation location;
@@ -50,7 +38,9 @@ TMainForm::TMainForm(const TSettingsLocation& ALocation, QWidget* AParent) : QWi
     setWindowTitle(QStringLiteral("Zemtrix"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    BaseStyleSheet = LoadStyleSheet();
+    // The design's light look until the desktop asks for another (FollowDesktop).
+    setProperty(StyleNameProperty, LookStyleName(TLook::Light));
+    BaseStyleSheet = LookStyleSheet(TLook::Light);
     setStyleSheet(BaseStyleSheet);
     BuildControls();
     FormCreate(ALocation);

@@ -14,7 +14,8 @@
 //                               menu keys, Escape, typing that reaches the line from other controls
 //   MainWinCommands.cpp         option-button command strings
 //   MainWinEvaluation.cpp       evaluation, the result line and the display settings
-//   MainWinOptions.cpp          scale, stay-on-top, transparency, home page and about box
+//   MainWinOptions.cpp          scale, stay-on-top, transparency, home page and about box, and
+//                               the looks and motion the desktop asks for
 //   MainWinHistory.cpp          the window's side of the history panel: docking, F3, Memory
 //   MainWinKeypadPages.cpp      the keypad pages: making and wiring them, turning pages, showing
 //                               or hiding the two key areas, stacking them
@@ -27,10 +28,12 @@
 //   ../motion/PanelTransition.h TPanelTransition, the page and key-area transitions
 //   ExpressionPanelMenu.h       TExpressionPanelMenu, the popup menu
 //   RoundCombo.h                TRoundCombo, the decimals list
+//   ../app/DesktopSettings.h    TDesktopSettings, the desktop's look and motion preferences
 // Every key that puts its own caption into the line (the digits, ".", "ANS", the parentheses and
 // the six variable keys: one handler in the design, Digit1BtnClick) reaches InputExpression
 // through its page's TextChosen, as the other keys' texts do.
 
+#include "model/DesktopLook.h"
 #include "model/ExpressionHistory.h"
 #include "model/OptionButtonData.h"
 #include "model/ResultFormat.h"
@@ -51,6 +54,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class TAppData;
+class TDesktopSettings;
 class TExpressionPanelMenu;
 class THistoryListModel;
 class THistoryPanel;
@@ -103,6 +107,9 @@ public:
     // step the window system cannot hold (outside -12 to WindowLayout::HighestScaleStep) does
     // nothing.
     void SetWindowScale(int Step);
+    // MainWinOptions.cpp. Takes the look and the motion ASettings tells now, and follows their
+    // changes while both live. Nothing of it is stored.
+    void FollowDesktop(const TDesktopSettings& ASettings);
 
     // Read-only views of the state, for tests.
     const std::vector<std::unique_ptr<TExpressionHistory>>& ExpressionHistory() const {
@@ -227,6 +234,11 @@ private:
     // when AVertical is negative (where the slide-in starts), else at the top; brings it to front.
     void PlaceHistoryPanel(float X, float AVertical);
     void ApplyScaledStyleSheet(double AScale);
+    // The style sheet of ALook, at the current scale; the window's style name tells the look.
+    void ApplyLook(TLook ALook);
+    // Page and key-area transitions and the history slide happen at once while AIsReduced; the
+    // stored transition styles stay as they are.
+    void SetReducedMotion(bool AIsReduced);
     // What the window system lets the program do with its window: decided once, at creation.
     void DecideWindowControl();
     // Disables "Top most", with a tip saying why, where the window system cannot keep a window

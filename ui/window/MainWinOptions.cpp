@@ -1,11 +1,13 @@
 // Window options: the zoom steps and the layout they drive, stay-on-top, the transparent mode,
-// the home page and the about box.
+// the home page and the about box; the looks and the motion the desktop asks for.
 
 #include "ui/window/MainWin.h"
 
 #include "model/StyleSheetScale.h"
 #include "model/WindowLayout.h"
+#include "ui/app/DesktopSettings.h"
 #include "ui/history/HistoryPanel.h"
+#include "ui/motion/PanelTransition.h"
 #include "ui/motion/Viewport3D.h"
 #include "ui/pages/NumericKeypad.h"
 #include "ui/pages/OptionPage.h"
@@ -133,6 +135,29 @@ void TMainForm::ApplyScaledStyleSheet(double AScale) {
     if (AScale == StyleSheetScale) return;
     StyleSheetScale = AScale;
     setStyleSheet(ScaledStyleSheet(BaseStyleSheet, AScale));
+}
+
+void TMainForm::FollowDesktop(const TDesktopSettings& ASettings) {
+    connect(&ASettings, &TDesktopSettings::LookChanged, this, &TMainForm::ApplyLook);
+    connect(&ASettings, &TDesktopSettings::ReducedMotionChanged, this,
+            &TMainForm::SetReducedMotion);
+    ApplyLook(ASettings.Look());
+    SetReducedMotion(ASettings.IsReducedMotion());
+}
+
+// The light look is the design's sheet alone; the others add theirs after it. Only colours and
+// images change, so the layout stands as it is.
+void TMainForm::ApplyLook(TLook ALook) {
+    const QString name = LookStyleName(ALook);
+    if (StyleName(this) == name) return;
+    setProperty(StyleNameProperty, name);
+    BaseStyleSheet = LookStyleSheet(ALook);
+    setStyleSheet(ScaledStyleSheet(BaseStyleSheet, StyleSheetScale));
+}
+
+void TMainForm::SetReducedMotion(bool AIsReduced) {
+    PanelTransition->SetReducedMotion(AIsReduced);
+    HistoryPanel->SetReducedMotion(AIsReduced);
 }
 
 void TMainForm::DecideWindowControl() {

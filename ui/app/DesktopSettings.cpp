@@ -1,0 +1,76 @@
+#include "ui/app/DesktopSettings.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kInterface = QStringLiteral("org.freedesktop.portal.Settings");
+
+// A portal that does not answer costs nothing but this timer in the bus library: the look is
+// already shown, and the answer would only change it.
+constexpr int kReplyTimeoutMs = 5000;
+
+// Read wraps the value in one variant more than ReadOne; a misbehaving service may nest deeper.
+// Only a bounded number of layers is taken off.
+QVariant Unwrapped(QVariant AValue) {
+    for (int layer = 0; layer < 4 && AValue.metaType() == QMetaType::fromType<QDBusVariant>();
+         ++layer)
+        AValue = AValue.value<QDBusVariant>().variant();
+    return AValue;
+}
+
+} // namespace
+
+TDesktopSettings::TDesktopSettings(const QDBusConnection& AConnection, QObject* AParent)
+    : QObject(AParent), FConnection(AConnection) {
+    if (!FConnection.isConnected()) return;
+    // No service name: watching the portal's name would ask the bus for its owner and wait for
+    // the answer. Whoever sends this signal on the portal's path and interface is heard.
+    FConnection.connect(QString(), kPath, kInterface, QStringLiteral("SettingChanged"), this,
+                        SLOT(SettingChanged(QString, QString, QDBusVariant)));
+    const auto appearance = QString::fromLatin1(TDesktopLook::AppearanceNamespace);
+    for (const char* key :
+         {TDesktopLook::ColorSchemeKey, TDesktopLook::ContrastKey, TDesktopLook::ReducedMotionKey})
+        Ask(appearance, QString::fromLatin1(key), true);
+    Ask(QString::fromLatin1(TDesktopLook::GnomeInterfaceNamespace),
+        QString::fromLatin1(TDesktopLook::EnableAnimationsKey), true);
+}
+
+void TDesktopSettings::Ask(const QString& ANamespace, const QString& AKey, bool AIsReadOne) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                       AIsReadOne ? QStringLiteral("ReadOne")
+                                                                  : QStringLiteral("Read"));
+    call << ANamespace << AKey;
+    auto* watcher = new QDBusPendingCallWatcher(FConnection.asyncCall(call, kReplyTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, watcher, ANamespace, AKey, AIsReadOne] {
+                watcher->deleteLater();
+                const QDBusMessage reply = watcher->reply();
+                if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+                    TakeSetting(ANamespace, AKey, Unwrapped(reply.arguments().constFirst()));
+                } else if (AIsReadOne &&
+                           reply.errorName() == u"org.freedesktop.DBus.Error.UnknownMethod"_qs) {
+                    Ask(ANamespace, AKey, false);
+                }
+                // Any other error (no portal, no such setting, no answer): no preference.
+            });
+}
+
+void TDesktopSettings::TakeSetting(const QString& ANamespace, const QString& AKey,
+                                   const QVariant& AValue) {
+    const TLook look = FLook.Look();
+    const bool isReduced = FLook.IsReducedMotion();
+    if (!FLook.Take(ANamespace, AKey, AValue)) return;
+    if (look != FLook.Look()) emit LookChanged(FLook.Look());
+    if (isReduced != FLook.IsReducedMotion()) emit ReducedMotionChanged(FLook.IsReducedMotion());
+}
+
+void TDesktopSettings::SettingChanged(const QString& ANamespace, const QString& AKey,
+                                      const QDBusVariant& AValue) {
+    TakeSetting(ANamespace, AKey, Unwrapped(AValue.variant()));
+}
