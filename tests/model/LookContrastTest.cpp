@@ -44,7 +44,7 @@ struct TFocusMark {
 
 struct TLookRow {
     const char* Name;
-    const char* Sheet; // read after the design's; none for the light look
+    const char* Sheet;  // read after the design's; none for the light look
     double TextMinimum; // 0: reported only
     double EdgeMinimum;
 };
@@ -52,18 +52,29 @@ struct TLookRow {
 void PrintTo(const TLookRow& ARow, std::ostream* AStream) { *AStream << ARow.Name; }
 
 #define KEY(style) "TKeyButton[styleName=\"" style "\"]"
-#define FOCUSED_KEY(style)                                                                        \
-    {#style " focus ring", {{KEY(#style) ":focus", "TKeyButton:focus"}, "border"},                 \
-     {{KEY(#style) ":focus", "TKeyButton:focus", "TKeyButton"}, "outline"},                      \
-     {{KEY(#style)}, "background"}, {{"TPanel"}, "background"}}
-#define KEY_TEXT(style)                                                                           \
-    {#style " caption", TKind::Text, {{KEY(#style)}, "color"}, {{KEY(#style)}, "background"}},    \
-        {#style " edge", TKind::Edge, {{KEY(#style)}, "border"}, {{"TPanel"}, "background"}}
-#define HOVER_TEXT(style)                                                                         \
-    {#style " caption, pointer over it", TKind::Text, {{KEY(#style)}, "color"},                  \
-     {{KEY(#style) ":hover"}, "background"}},                                                     \
-        {#style " caption, pressed", TKind::Text, {{KEY(#style)}, "color"},                       \
-         {{KEY(#style) ":pressed"}, "background"}}
+#define FOCUSED_KEY(style)                                                                         \
+    {                                                                                              \
+#style " focus ring", {{KEY(#style) ":focus", "TKeyButton:focus" }, "border" },            \
+                               {{KEY(#style) ":focus", "TKeyButton:focus", "TKeyButton" },         \
+                                 "outline" },                                                      \
+                                {{KEY(#style) }, "background" }, {                                 \
+            {"TPanel"}, "background"                                                               \
+        }                                                                                          \
+    }
+#define KEY_TEXT(style)                                                                            \
+    {#style " caption", TKind::Text, {{KEY(#style)}, "color"}, {{KEY(#style)}, "background"}}, {   \
+#style " edge", TKind::Edge, {{KEY(#style) }, "border" }, { {"TPanel"}, "background" }     \
+    }
+#define HOVER_TEXT(style)                                                                          \
+    {#style " caption, pointer over it",                                                           \
+     TKind::Text,                                                                                  \
+     {{KEY(#style)}, "color"},                                                                     \
+     {{KEY(#style) ":hover"}, "background"}},                                                      \
+    {                                                                                              \
+#style " caption, pressed", TKind::Text, {{KEY(#style) }, "color" }, {                     \
+            {KEY(#style) ":pressed"}, "background"                                                 \
+        }                                                                                          \
+    }
 
 #define COMBO "QComboBox[styleName=\"RoundComboStyle\"]"
 #define COMBO_LIST COMBO " QAbstractItemView"
@@ -187,7 +198,10 @@ protected:
     // Prints the row and checks it against AMinimum (0: printed only).
     void Check(const char* AName, TKind AKind, double ARatio, double AMinimum) {
         std::printf("%-17s %-6s %-45s %5.2f:1 %s\n", GetParam().Name, KindName(AKind), AName,
-                    ARatio, AMinimum == 0 ? "(reported)" : ARatio >= AMinimum ? "ok" : "TOO LOW");
+                    ARatio,
+                    AMinimum == 0        ? "(reported)"
+                    : ARatio >= AMinimum ? "ok"
+                                         : "TOO LOW");
         if (AMinimum > 0) EXPECT_GE(ARatio, AMinimum) << AName;
     }
 
@@ -239,11 +253,8 @@ TEST_P(LookContrastTest, EveryFocusMarkStandsOutFromItsNeighbours) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Looks, LookContrastTest,
-                         testing::Values(TLookRow{"Light", nullptr, 0, 0},
-                                         TLookRow{"Dark", "zemtrix-dark.qss", 4.5, 0},
-                                         TLookRow{"HighContrast", "zemtrix-high-contrast.qss",
-                                                  7.0, 3.0}),
-                         [](const testing::TestParamInfo<TLookRow>& AInfo) {
-                             return std::string(AInfo.param.Name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Looks, LookContrastTest,
+    testing::Values(TLookRow{"Light", nullptr, 0, 0}, TLookRow{"Dark", "zemtrix-dark.qss", 4.5, 0},
+                    TLookRow{"HighContrast", "zemtrix-high-contrast.qss", 7.0, 3.0}),
+    [](const testing::TestParamInfo<TLookRow>& AInfo) { return std::string(AInfo.param.Name); });
