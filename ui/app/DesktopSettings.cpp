@@ -4,6 +4,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QTimer>
 
 namespace {
 
@@ -14,6 +15,9 @@ const QString kInterface = QStringLiteral("org.freedesktop.portal.Settings");
 // A portal that does not answer costs nothing but this timer in the bus library: the look is
 // already shown, and the answer would only change it.
 constexpr int kReplyTimeoutMs = 5000;
+
+constexpr int kListenAttempts = 20;
+constexpr int kListenRetryMs = 250;
 
 // Read wraps the value in one variant more than ReadOne; a misbehaving service may nest deeper.
 // Only a bounded number of layers is taken off.
@@ -29,10 +33,30 @@ QVariant Unwrapped(QVariant AValue) {
 TDesktopSettings::TDesktopSettings(const QDBusConnection& AConnection, QObject* AParent)
     : QObject(AParent), FConnection(AConnection) {
     if (!FConnection.isConnected()) return;
-    // No service name: watching the portal's name would ask the bus for its owner and wait for
-    // the answer. Whoever sends this signal on the portal's path and interface is heard.
-    FConnection.connect(QString(), kPath, kInterface, QStringLiteral("SettingChanged"), this,
-                        SLOT(SettingChanged(QString, QString, QDBusVariant)));
+    if (!Listen()) QTimer::singleShot(0, this, [this] { ListenLater(kListenAttempts); });
+    AskAll();
+}
+
+// No service name: watching the portal's name would ask the bus for its owner and wait for the
+// answer. Whoever sends this signal on the portal's path and interface is heard.
+bool TDesktopSettings::Listen() {
+    return FConnection.connect(QString(), kPath, kInterface, QStringLiteral("SettingChanged"), this,
+                               SLOT(SettingChanged(QString, QString, QDBusVariant)));
+}
+
+// While the connection is still being set up (Qt's accessibility bridge may be making it at the
+// same time), QtDBus can turn the subscription down without a reason; it is tried again from the
+// event loop, and what changed meanwhile is asked again.
+void TDesktopSettings::ListenLater(int AAttempts) {
+    if (Listen()) {
+        AskAll();
+        return;
+    }
+    if (AAttempts > 1)
+        QTimer::singleShot(kListenRetryMs, this, [this, AAttempts] { ListenLater(AAttempts - 1); });
+}
+
+void TDesktopSettings::AskAll() {
     const auto appearance = QString::fromLatin1(TDesktopLook::AppearanceNamespace);
     for (const char* key :
          {TDesktopLook::ColorSchemeKey, TDesktopLook::ContrastKey, TDesktopLook::ReducedMotionKey})

@@ -36,6 +36,11 @@ private slots:
     void SettingChanged(const QString& ANamespace, const QString& AKey, const QDBusVariant& AValue);
 
 private:
+    // Subscribes to SettingChanged; false when QtDBus turned it down.
+    bool Listen();
+    // Tries Listen up to AAttempts times, apart; once it works, asks everything again.
+    void ListenLater(int AAttempts);
+    void AskAll();
     // ReadOne, or Read for a portal older than version 2, which lacks it.
     void Ask(const QString& ANamespace, const QString& AKey, bool AIsReadOne);
 

@@ -2,6 +2,7 @@
 // whatever ends it, the settings are written once, and a failed write ends it with status 1.
 #include "QtPrinters.h"
 #include "ui/PrivateXServer.h"
+#include "ui/app/PrivateSessionBus.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <array>
 #include <csignal>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #ifdef ZEMTRIX_HAVE_XCB
@@ -62,9 +65,12 @@ protected:
     }
 
     // The program as a desktop starts it: on the X server ADisplay, or offscreen without one.
+    // ASessionBus names the D-Bus session bus it is to use.
     void Start(QProcess& AProgram, const QString& AConfigHome, const QString& ADisplay = {},
-               const QStringList& AArguments = {u"-APPDATAFOLDER"_qs}) {
+               const QStringList& AArguments = {u"-APPDATAFOLDER"_qs},
+               const QString& ASessionBus = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!ASessionBus.isEmpty()) environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, ASessionBus);
         environment.insert(u"XDG_CONFIG_HOME"_qs, AConfigHome);
         environment.remove(u"WAYLAND_DISPLAY"_qs);
         if (ADisplay.isEmpty()) {
@@ -269,6 +275,24 @@ public:
         return windows;
     }
 
+    // The colour of AWindow's pixel at AX, AY as red, green and blue; nothing when it cannot be
+    // read (24-bit and 32-bit visuals keep it as blue, green, red and a fourth byte).
+    std::optional<std::array<int, 3>> Pixel(xcb_window_t AWindow, int AX, int AY) {
+        xcb_get_image_reply_t* image =
+            xcb_get_image_reply(FConnection,
+                                xcb_get_image(FConnection, XCB_IMAGE_FORMAT_Z_PIXMAP, AWindow,
+                                              int16_t(AX), int16_t(AY), 1, 1, ~0u),
+                                nullptr);
+        if (!image) return std::nullopt;
+        std::optional<std::array<int, 3>> pixel;
+        if (xcb_get_image_data_length(image) >= 4) {
+            const uint8_t* data = xcb_get_image_data(image);
+            pixel = std::array<int, 3>{data[2], data[1], data[0]};
+        }
+        free(image);
+        return pixel;
+    }
+
     void Close(xcb_window_t AWindow) {
         xcb_client_message_event_t message = {};
         message.response_type = XCB_CLIENT_MESSAGE;
@@ -361,6 +385,43 @@ TEST_F(ProgramProcessTest, QuitSignalsEndTheCannotWriteBox) {
         EXPECT_TRUE(program.readAllStandardError().contains("Zemtrix.ini に書き込めません"))
             << signal;
     }
+}
+
+// The real program on a real X server with a stand-in portal on its session bus: it starts in the
+// look the portal gives and switches the moment the desktop's preference changes.
+TEST_F(ProgramProcessTest, TheLookFollowsTheDesktopWhileTheProgramRuns) {
+    TPrivateXServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "no Xvfb";
+    TPrivateSessionBus bus;
+    if (!bus.Missing().isEmpty()) GTEST_SKIP() << bus.Missing().toStdString();
+    ASSERT_TRUE(bus.StartPortal({"--set", "org.freedesktop.appearance", "color-scheme", "u", "1"}));
+    TXClient x(server.Display());
+    ASSERT_TRUE(x.IsConnected());
+    QProcess program;
+    Start(program, Dir.path(), server.Display(), {u"-APPDATAFOLDER"_qs}, bus.Address());
+    std::vector<xcb_window_t> shown;
+    ASSERT_TRUE(WaitFor([&] { return (shown = x.ShownWindows("Zemtrix")).size() == 1; }, 10000));
+    // The expression panel's background, left of the header buttons.
+    const auto background = [&] { return x.Pixel(shown.front(), 4, 4); };
+    const auto isDark = [&] {
+        const auto pixel = background();
+        return pixel && (*pixel)[0] < 0x40 && (*pixel)[1] < 0x40 && (*pixel)[2] < 0x40;
+    };
+    EXPECT_TRUE(WaitFor(isDark, 10000)) << "the dark look at start";
+    ASSERT_TRUE(bus.Change("org.freedesktop.appearance", "color-scheme", "u", "0"));
+    EXPECT_TRUE(WaitFor([&] { return !isDark(); }, 10000)) << "back to the light look";
+    const auto light = background();
+    ASSERT_TRUE(light);
+    EXPECT_EQ(*light, (std::array<int, 3>{0xF1, 0xF1, 0xF1}));
+    ASSERT_TRUE(bus.Change("org.freedesktop.appearance", "contrast", "u", "1"));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return background() == std::array<int, 3>{0, 0, 0};
+        },
+        10000))
+        << "the high-contrast look";
+    ::kill(pid_t(program.processId()), SIGTERM);
+    EXPECT_TRUE(program.waitForFinished(10000));
 }
 
 #endif
