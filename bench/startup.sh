@@ -18,6 +18,8 @@
 # Usage: bash bench/startup.sh [path-to-zemtrix]   (default build/bin/zemtrix; the floor and the
 #                                                   waiter are taken from beside it)
 #   RUNS=N        rounds measured (default 9)
+#   KEPT_HISTORY=N  also start zemtrix with a kept history of N entries (row zemtrix+history) and
+#                 compare its map time with zemtrix's own
 #   SESSION_ENV   extra variables for every program, to mimic a desktop session, for example
 #                 SESSION_ENV="XDG_CURRENT_DESKTOP=GNOME" (Qt then picks its GTK theme plugin)
 #   ZEMTRIX_XVFB_DISPLAY  the display number of the private Xvfb (default: the first free one)
@@ -27,6 +29,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 zemtrix=$(realpath "${1:-$root/build/bin/zemtrix}")
 floor="$(dirname "$zemtrix")/floor_window"
 runs=${RUNS:-9}
+kept_history=${KEPT_HISTORY:-0}
 session_env=${SESSION_ENV:-}
 peer=/usr/bin/speedcrunch
 map_target_ratio=1.15
@@ -35,6 +38,7 @@ rss_target_extra_mb=5
 [ -x "$zemtrix" ] || { echo "error: no zemtrix executable at $zemtrix" >&2; exit 1; }
 [ -x "$floor" ] || { echo "error: no floor_window beside zemtrix (build it first)" >&2; exit 1; }
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "error: RUNS must be a positive number" >&2; exit 1; }
+[[ "$kept_history" =~ ^[0-9]+$ ]] || { echo "error: KEPT_HISTORY must be a number" >&2; exit 1; }
 bash "$root/scripts/install-deps.sh" xvfb x11-utils libx11-dev libxdamage-dev libxtst-dev g++
 
 # shellcheck source=bench/private-xvfb.sh
@@ -55,7 +59,11 @@ helper_for() {
 # Each measured line starts with its round, so that the programs' figures can be paired by round.
 run_once() {
     local label=$1 round=$2 line; shift 2
-    rm -rf "${work:?}/home" "$work/bin/Zemtrix.ini" && mkdir -p "$work/home"
+    rm -rf "${work:?}/home" "$work/bin/Zemtrix.ini" "$work/bin/Zemtrix.history" && mkdir -p "$work/home"
+    if [ "$label" = zemtrix+history ]; then
+        printf '[Display]\nKeepHistory=1\n' >"$work/bin/Zemtrix.ini"
+        cp "$work/kept.history" "$work/bin/Zemtrix.history"
+    fi
     # shellcheck disable=SC2086  # the session variables are split on purpose
     line=$(env -i PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" HOME="$work/home" \
         XDG_RUNTIME_DIR="$work/runtime" $session_env "$@" 2>>"$work/$label.err") || true
@@ -65,9 +73,21 @@ run_once() {
 labels=(floor zemtrix)
 [ -x "$peer" ] && labels+=(speedcrunch)
 labels+=(zemtrix+GLX)
-declare -A programs=([floor]=$floor [zemtrix]=$zemtrix [speedcrunch]=$peer [zemtrix+GLX]=$zemtrix)
-declare -A extra_env=([floor]="" [zemtrix]="" [speedcrunch]="" [zemtrix+GLX]=QT_XCB_GL_INTEGRATION=xcb_glx)
-declare -A types_key=([floor]=1 [zemtrix]=1 [speedcrunch]=0 [zemtrix+GLX]=1)
+[ "$kept_history" -gt 0 ] && labels+=(zemtrix+history)
+declare -A programs=([floor]=$floor [zemtrix]=$zemtrix [speedcrunch]=$peer [zemtrix+GLX]=$zemtrix
+    [zemtrix+history]=$zemtrix)
+declare -A extra_env=([floor]="" [zemtrix]="" [speedcrunch]="" [zemtrix+GLX]=QT_XCB_GL_INTEGRATION=xcb_glx
+    [zemtrix+history]="")
+declare -A types_key=([floor]=1 [zemtrix]=1 [speedcrunch]=0 [zemtrix+GLX]=1 [zemtrix+history]=1)
+
+# A history of typical formulas ("SIN 7006+COS 60") and results, as the program writes it.
+write_kept_history() {
+    awk -v n="$kept_history" 'BEGIN {
+        print "Zemtrix history 1"
+        for (i = n; i >= 1; i--)
+            printf "SIN %d+COS 60\t%.15g\t%d\t0\n", i, sin(i * 3.14159265358979 / 180) + 0.5, i % 7 - 1
+    }' >"$work/kept.history"
+}
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] }'; }
 field() { sed -n "s/.*\\b$2=\\([^ ]*\\).*/\\1/p" "$work/$1.out"; }
@@ -79,14 +99,14 @@ spread() {
         END { printf "%.1f - %.1f", low / 1000, high / 1000 }'
 }
 last_or_none() { field "$1" "$2" | tail -n1 | sed 's/^-$/none/'; }
-row() { printf '%-12s %7s %13s %7s %7s %7s %7s %6s %6s %6s %6s %4s  %s\n' "$@"; }
+row() { printf '%-15s %7s %13s %7s %7s %7s %7s %6s %6s %6s %6s %4s  %s\n' "$@"; }
 or_none() { local value; value=$(cat); echo "${value:-none}"; }
 
 summarise() {
     local label=$1 ok
     ok=$(field "$label" map_us | wc -l)
     if [ "$ok" -eq 0 ]; then
-        printf '%-12s  no window mapped in %d runs\n' "$label" "$runs"
+        printf '%-15s  no window mapped in %d runs\n' "$label" "$runs"
         return
     fi
     row "$label" "$(field "$label" map_us | median | ms)" \
@@ -101,12 +121,12 @@ summarise() {
         "$(field "$label" private_kb | median | mb)" \
         "$(field "$label" libs | median)" "$(last_or_none "$label" gl_driver)"
     if [ "$ok" -lt "$runs" ]; then
-        printf '%-12s  (%d of %d runs mapped no window)\n' "" $((runs - ok)) "$runs"
+        printf '%-15s  (%d of %d runs mapped no window)\n' "" $((runs - ok)) "$runs"
     fi
     local missed
     missed=$(field "$label" input_us | grep -c '^-' || true)
     if [ "${types_key[$label]}" -eq 1 ] && [ "$missed" -gt 0 ]; then
-        printf '%-12s  (the typed key did not arrive in %d runs)\n' "" "$missed"
+        printf '%-15s  (the typed key did not arrive in %d runs)\n' "" "$missed"
     fi
     return 0
 }
@@ -137,6 +157,11 @@ verdict() {
             a / 1000, f / 1000, a / f,
             a / f <= t ? "target met (at most " t ")" : "target missed (more than " t ")" }'
     echo "median of the rounds' own ratios: $(paired_ratio zemtrix floor)"
+    if [ "$kept_history" -gt 0 ]; then
+        echo "kept history of $kept_history entries ($(stat -c %s "$work/kept.history") bytes):" \
+            "zemtrix+history against zemtrix, median of the rounds' own ratios of map times:" \
+            "$(paired_ratio zemtrix+history zemtrix)"
+    fi
     awk -v r="$rss" -v f="$floor_rss" -v p="$private" -v fp="$floor_private" \
         -v t="$rss_target_extra_mb" 'BEGIN {
         printf "memory 1 s after the map: zemtrix %.1f MB resident, the floor %.1f MB: +%.1f MB, %s\n",
@@ -152,7 +177,8 @@ mkdir "$work/bin" && cp "$zemtrix" "$work/bin/zemtrix" && zemtrix=$work/bin/zemt
 # Written back now: pages of a file just written count as private dirty memory of the process
 # that maps them until they reach the disk, which an installed program's never are.
 sync "$zemtrix"
-programs[zemtrix]=$zemtrix programs[zemtrix+GLX]=$zemtrix
+programs[zemtrix]=$zemtrix programs[zemtrix+GLX]=$zemtrix programs[zemtrix+history]=$zemtrix
+[ "$kept_history" -gt 0 ] && write_kept_history
 start_xvfb
 header="display $display, zemtrix $zemtrix, $runs runs each after a warm-up"
 echo "$header${session_env:+; session $session_env}"

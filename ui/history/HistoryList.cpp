@@ -87,6 +87,13 @@ void THistoryListModel::Clear() {
     endResetModel();
 }
 
+void THistoryListModel::Replace(THistoryEntries AEntries) {
+    beginResetModel();
+    while (!FEntries.empty()) FEntries.pop_back();
+    FEntries = std::move(AEntries);
+    endResetModel();
+}
+
 namespace {
 
 int Scaled(const QWidget* AView, int AValue) {

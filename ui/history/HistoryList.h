@@ -45,6 +45,8 @@ public:
     void RemoveEntries(std::vector<int> ARows);
     // Destroys every entry, the last one first.
     void Clear();
+    // Every entry destroyed as by Clear, then AEntries (newest first) taken as the rows.
+    void Replace(THistoryEntries AEntries);
 
 private:
     QString ResultText(const TExpressionHistory& AEntry) const;

@@ -33,6 +33,7 @@ TExpressionPanelMenu::TExpressionPanelMenu(QWidget* AParent) : QMenu(AParent) {
         {"TopMostMenuItem", "Top most", &T::TopMostMenuItem, &T::TopMostChosen, true, false},
         {"TransparencyMenuItem", "Transparency", &T::TransparencyMenuItem, &T::TransparencyChosen, true,
          false},
+        {"KeepHistoryItem", "Keep history", &T::KeepHistoryItem, &T::KeepHistoryChosen, true, false},
         {"MenuItem1", "-", nullptr, nullptr, false, false},
         {"HomepageItem", "Homepage", &T::HomepageItem, &T::HomepageChosen, false, false},
         {"About", "Version", &T::About, &T::AboutChosen, false, false},
@@ -67,6 +68,8 @@ void TExpressionPanelMenu::ShowDisplayFormat(const TDisplayFormat& AFormat) {
 void TExpressionPanelMenu::ShowTopMost(bool AIsOn) { TopMostMenuItem->setChecked(AIsOn); }
 
 void TExpressionPanelMenu::ShowTransparency(bool AIsOn) { TransparencyMenuItem->setChecked(AIsOn); }
+
+void TExpressionPanelMenu::ShowKeepHistory(bool AIsOn) { KeepHistoryItem->setChecked(AIsOn); }
 
 void TExpressionPanelMenu::DisableTopMost(const QString& ATip) {
     TopMostMenuItem->setEnabled(false);

@@ -1,9 +1,9 @@
 #pragma once
 
 // The popup menu of the expression panel: copy, digit grouping, the three rounding modes, stay on
-// top, transparency, the home page and the version. Each entry tells the window what the user
-// chose; a check entry has flipped its mark already, and the window sets the marks itself when a
-// setting changes another way.
+// top, transparency, keeping the history across runs, the home page and the version. Each entry
+// tells the window what the user chose; a check entry has flipped its mark already, and the window
+// sets the marks itself when a setting changes another way.
 
 #include "model/RoundSelector.h"
 
@@ -23,6 +23,7 @@ public:
     void ShowDisplayFormat(const TDisplayFormat& AFormat);
     void ShowTopMost(bool AIsOn);
     void ShowTransparency(bool AIsOn);
+    void ShowKeepHistory(bool AIsOn);
     // "Top most" disabled, with ATip saying why.
     void DisableTopMost(const QString& ATip);
     // Opens at AGlobalPosition with the first entry current, so that arrows and Enter choose.
@@ -34,6 +35,7 @@ signals:
     void RoundSelectorChosen(TRoundSelector ASelector);
     void TopMostChosen();
     void TransparencyChosen();
+    void KeepHistoryChosen();
     void HomepageChosen();
     void AboutChosen();
 
@@ -45,6 +47,7 @@ private:
     QAction* RoundUpItem = nullptr;
     QAction* TopMostMenuItem = nullptr;
     QAction* TransparencyMenuItem = nullptr;
+    QAction* KeepHistoryItem = nullptr;
     QAction* HomepageItem = nullptr;
     QAction* About = nullptr;
     QActionGroup* RoundSelectorGroup = nullptr;

@@ -165,6 +165,8 @@ private:
     // Start-up and shutdown (MainWinSettings.cpp).
     void FormCreate(const TSettingsLocation& ALocation);
     void ApplySettings(const TSettingsLocation& ALocation);
+    // The kept history, when the user keeps it, becomes the history.
+    void LoadKeptHistory();
     void ApplyWindowPosition();
     void FormShow();
     void CollectSettings();
@@ -250,6 +252,8 @@ private:
     void TopMostMenuItemClick();
     void TransparencyMenuItemClick();
     void ApplyTransparency();
+    // The history is kept across runs from now on, or no longer.
+    void KeepHistoryItemClick();
     void HomepageItemClick();
     void AboutClick();
     void ExpressionPanelDblClick();
@@ -330,6 +334,7 @@ private:
     // The line's whole text was selected when it last lost the focus.
     bool IsExpressionAllSelectedAtExit = false;
     bool IsTransparency = false;
+    bool IsKeepHistory = false; // the history is written at shutdown and read at the next start
     bool IsAlwaysDisplayHistoryPanel = false;
     bool IsScientificKey = true;
     bool IsNumericKey = true;

@@ -91,6 +91,7 @@ void TMainForm::BuildPopupMenu() {
     connect(menu, &TMenu::RoundSelectorChosen, this, &TMainForm::RoundSelectorItemClick);
     connect(menu, &TMenu::TopMostChosen, this, &TMainForm::TopMostMenuItemClick);
     connect(menu, &TMenu::TransparencyChosen, this, &TMainForm::TransparencyMenuItemClick);
+    connect(menu, &TMenu::KeepHistoryChosen, this, &TMainForm::KeepHistoryItemClick);
     connect(menu, &TMenu::HomepageChosen, this, &TMainForm::HomepageItemClick);
     connect(menu, &TMenu::AboutChosen, this, &TMainForm::AboutClick);
 

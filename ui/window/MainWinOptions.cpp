@@ -3,6 +3,7 @@
 
 #include "ui/window/MainWin.h"
 
+#include "model/AppData.h"
 #include "model/StyleSheetScale.h"
 #include "model/WindowLayout.h"
 #include "ui/app/DesktopSettings.h"
@@ -229,6 +230,14 @@ void TMainForm::ApplyTransparency() {
         SetOpacity(widget, opacity);
     for (QWidget* button : {ScientificKeyBtn, NumericKeyBtn, MemoryButton})
         button->setVisible(!IsTransparency);
+}
+
+// Turning it on is remembered even if it is turned off again before the end of the run: the file
+// then says it is off, and the kept history goes.
+void TMainForm::KeepHistoryItemClick() {
+    IsKeepHistory = !IsKeepHistory;
+    if (IsKeepHistory) AppData->MarkKeepHistoryUsed();
+    ExpressionPanelPopupMenu->ShowKeepHistory(IsKeepHistory);
 }
 
 void TMainForm::HomepageItemClick() {

@@ -5,6 +5,7 @@
 #include "ui/window/MainWin.h"
 
 #include "model/AppData.h"
+#include "model/HistoryFile.h"
 #include "model/OptionButtonRow.h"
 #include "model/WindowLayout.h"
 #include "ui/history/HistoryPanel.h"
@@ -19,9 +20,11 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScreen>
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -64,6 +67,7 @@ void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
     DesignClientHeight = WindowLayout::DesignClientHeight;
     AppData->SetIsAppDataFolder(HasAppDataFolderSwitch(ALocation.Arguments));
     AppData->Read();
+    LoadKeptHistory();
     ApplyWindowPosition();
     ScientificPanelNumber = AppData->PanelNumber;
     IsScientificKey = AppData->IsScientificKey;
@@ -77,6 +81,8 @@ void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
     IsTransparency = AppData->IsTransparency;
     ExpressionPanelPopupMenu->ShowTransparency(IsTransparency);
     ApplyTransparency();
+    IsKeepHistory = AppData->IsKeepHistory;
+    ExpressionPanelPopupMenu->ShowKeepHistory(IsKeepHistory);
     IsAlwaysDisplayHistoryPanel = AppData->IsAlwaysDisplayHistoryPanel;
     DisplayFormat.IsDigitGroupingSeparator = AppData->IsDigitGroupingSeparator;
     DisplayFormat.RoundDecimal = AppData->RoundDecimal;
@@ -100,6 +106,14 @@ void TMainForm::ApplyWindowPosition() {
     move(position);
 }
 
+// What could not be read is said on standard error; the window starts with what could.
+void TMainForm::LoadKeptHistory() {
+    THistoryReadResult kept = ::LoadKeptHistory(*AppData);
+    for (const QString& line : HistoryReadReport(kept))
+        std::fprintf(stderr, "zemtrix: %s\n", qPrintable(line));
+    if (!kept.Entries.empty()) HistoryListModel->Replace(std::move(kept.Entries));
+}
+
 void TMainForm::showEvent(QShowEvent* AEvent) {
     QWidget::showEvent(AEvent);
     FormShow();
@@ -111,11 +125,12 @@ void TMainForm::FormShow() {
     SetWindowScale(WindowScaleNumber);
 }
 
+// The history is freed after it is written with the settings, also when the writing fails.
 void TMainForm::FormDestroy() {
     if (IsFormDestroyed) return;
     IsFormDestroyed = true;
     PanelTransition->Finish(); // the session may end in the middle of one
-    ClearExpressionHistory();
+    const auto freeHistory = qScopeGuard([this] { ClearExpressionHistory(); });
     CollectSettings();
 }
 
@@ -136,6 +151,7 @@ void TMainForm::CollectSettings() {
     AppData->IsDigitGroupingSeparator = DisplayFormat.IsDigitGroupingSeparator;
     if (WindowControl.CanStayOnTop) AppData->IsTopMost = IsStayOnTop();
     AppData->IsTransparency = IsTransparency;
+    AppData->IsKeepHistory = IsKeepHistory;
     AppData->IsAlwaysDisplayHistoryPanel = IsAlwaysDisplayHistoryPanel;
     AppData->WindowScaleNumber = WindowScaleNumber;
     AppData->RoundDecimal = DisplayFormat.RoundDecimal;
@@ -143,5 +159,5 @@ void TMainForm::CollectSettings() {
     AppData->OptionButtonData().Assign(OptionButtonData);
     VariablePanel->CollectVariableButtonData();
     AppData->VariableButtonData().Assign(VariableButtonData);
-    AppData->Write();
+    WriteSettingsAndHistory(*AppData, ExpressionHistoryList);
 }

@@ -246,6 +246,37 @@ TEST_F(ProgramProcessTest, FailedWriteIsReportedAndEndsWithStatusOne) {
         << exit.Error.toStdString();
 }
 
+// The kept history goes the way the settings go: rewritten at a quit signal (the damaged line
+// read at the start is gone), and a history that cannot be written ends the program with status
+// 1 as a failed settings write does, the settings written all the same.
+TEST_F(ProgramProcessTest, EachQuitSignalWritesTheKeptHistory) {
+    const QString history = QFileInfo(UserFile()).absolutePath() + u"/Zemtrix.history"_qs;
+    auto writeHistory = [&history](const QByteArray& AText) {
+        QFile file(history);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(AText);
+    };
+    WriteUserFile("[Display]\nKeepHistory=1\n");
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        writeHistory("Zemtrix history 1\n2+2\t4\t-1\t0\ndamaged\n1+1\t2\t-1\t0\n");
+        const TExit exit = RunUntil(signal, Dir.path());
+        EXPECT_EQ(exit.Status, 0) << signal << exit.Error.toStdString();
+        EXPECT_TRUE(exit.Error.contains(u"1 unreadable line"_qs)) << exit.Error.toStdString();
+        QFile file(history);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "Zemtrix history 1\n2+2\t4\t-1\t0\n1+1\t2\t-1\t0\n") << signal;
+    }
+
+    ASSERT_TRUE(QFile::remove(history));
+    ASSERT_TRUE(QDir().mkdir(history));
+    WriteUserFile("[Display]\nKeepHistory=1\n");
+    const TExit exit = RunUntil(SIGTERM, Dir.path());
+    EXPECT_EQ(exit.Status, 1);
+    EXPECT_TRUE(exit.Error.contains(u"Zemtrix.history に書き込めません"_qs))
+        << exit.Error.toStdString();
+    EXPECT_TRUE(ReadUserFile().contains("[Program]")) << "the settings are written all the same";
+}
+
 #ifdef ZEMTRIX_HAVE_XCB
 
 // A client of the private X server that sees the top-level windows as a window manager would,

@@ -243,6 +243,7 @@ TEST_F(ControlTreeTest, PopupMenuEntriesInOrder) {
         {"MenuItem3", {}, false, false, false},
         {"TopMostMenuItem", u"Top most"_qs, true, false, false},
         {"TransparencyMenuItem", u"Transparency"_qs, true, false, false},
+        {"KeepHistoryItem", u"Keep history"_qs, true, false, false},
         {"MenuItem1", {}, false, false, false},
         {"HomepageItem", u"Homepage"_qs, false, false, false},
         {"About", u"Version"_qs, false, false, false},

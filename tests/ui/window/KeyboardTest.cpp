@@ -160,8 +160,10 @@ TEST_F(KeyboardTest, EveryMenuEntryCanBeChosenByKeyboard) {
          [this] { EXPECT_TRUE(Form->windowFlags().testFlag(Qt::WindowStaysOnTopHint)); }},
         {"TransparencyMenuItem", 6, [this] { EXPECT_TRUE(Form->Transparency()); }},
         {"TransparencyMenuItem", 6, [this] { EXPECT_FALSE(Form->Transparency()); }},
-        {"HomepageItem", 7, [&urls] { EXPECT_EQ(urls.Count, 1); }},
-        {"About", 8, [] {}},
+        {"KeepHistoryItem", 7,
+         [this] { EXPECT_TRUE(Find<QAction>("KeepHistoryItem")->isChecked()); }},
+        {"HomepageItem", 8, [&urls] { EXPECT_EQ(urls.Count, 1); }},
+        {"About", 9, [] {}},
     };
     for (const Row& row : rows) {
         ActivateForm();
