@@ -202,7 +202,9 @@ protected:
                     AMinimum == 0        ? "(reported)"
                     : ARatio >= AMinimum ? "ok"
                                          : "TOO LOW");
-        if (AMinimum > 0) EXPECT_GE(ARatio, AMinimum) << AName;
+        if (AMinimum > 0) {
+            EXPECT_GE(ARatio, AMinimum) << AName;
+        }
     }
 
     TStyleRules Rules;

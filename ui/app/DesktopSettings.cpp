@@ -21,6 +21,10 @@ constexpr int kListenRetryMs = 250;
 
 // Read wraps the value in one variant more than ReadOne; a misbehaving service may nest deeper.
 // Only a bounded number of layers is taken off.
+QString SettingId(const QString& ANamespace, const QString& AKey) {
+    return ANamespace + u'\n' + AKey;
+}
+
 QVariant Unwrapped(QVariant AValue) {
     for (int layer = 0; layer < 4 && AValue.metaType() == QMetaType::fromType<QDBusVariant>();
          ++layer)
@@ -71,9 +75,12 @@ void TDesktopSettings::Ask(const QString& ANamespace, const QString& AKey, bool 
                                                                   : QStringLiteral("Read"));
     call << ANamespace << AKey;
     auto* watcher = new QDBusPendingCallWatcher(FConnection.asyncCall(call, kReplyTimeoutMs), this);
+    const quint64 changesBefore = FChangeCounts.value(SettingId(ANamespace, AKey));
+    // QtDBus may hand on a change signal before the answer to a read the portal answered first.
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, watcher, ANamespace, AKey, AIsReadOne] {
+            [this, watcher, ANamespace, AKey, AIsReadOne, changesBefore] {
                 watcher->deleteLater();
+                if (FChangeCounts.value(SettingId(ANamespace, AKey)) != changesBefore) return;
                 const QDBusMessage reply = watcher->reply();
                 if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
                     TakeSetting(ANamespace, AKey, Unwrapped(reply.arguments().constFirst()));
@@ -96,5 +103,6 @@ void TDesktopSettings::TakeSetting(const QString& ANamespace, const QString& AKe
 
 void TDesktopSettings::SettingChanged(const QString& ANamespace, const QString& AKey,
                                       const QDBusVariant& AValue) {
+    ++FChangeCounts[SettingId(ANamespace, AKey)];
     TakeSetting(ANamespace, AKey, Unwrapped(AValue.variant()));
 }

@@ -8,6 +8,7 @@
 #include "model/DesktopLook.h"
 
 #include <QDBusConnection>
+#include <QHash>
 #include <QObject>
 
 class QDBusVariant;
@@ -46,4 +47,7 @@ private:
 
     QDBusConnection FConnection;
     TDesktopLook FLook;
+    // SettingChanged signals heard so far, by namespace and key: an answer to a read asked before
+    // the latest one is older than what the signal said.
+    QHash<QString, quint64> FChangeCounts;
 };

@@ -97,7 +97,9 @@ TEST_F(DesktopLookWindowTest, FocusMarksStandOutFromTheirNeighboursInEveryLook) 
                 for (int x = 0; x <= 4; ++x) {
                     const TStyleColor here = ColorOf(shot.pixel(left + QPoint(x, 0)));
                     const double ratio = ContrastRatio(previous, here);
-                    if (x == 0 || ratio > 1.05) EXPECT_GE(ratio, 3.0) << where << " at x " << x;
+                    if (x == 0 || ratio > 1.05) {
+                        EXPECT_GE(ratio, 3.0) << where << " at x " << x;
+                    }
                     previous = here;
                 }
             }
