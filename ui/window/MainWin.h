@@ -28,6 +28,7 @@
 //   ../motion/PanelTransition.h TPanelTransition, the page and key-area transitions
 //   ExpressionPanelMenu.h       TExpressionPanelMenu, the popup menu
 //   RoundCombo.h                TRoundCombo, the decimals list
+//   WindowFrame.h               TWindowFrame, stay-on-top and the transparent mode's frame
 //   ../app/DesktopSettings.h    TDesktopSettings, the desktop's look and motion preferences
 // Every key that puts its own caption into the line (the digits, ".", "ANS", the parentheses and
 // the six variable keys: one handler in the design, Digit1BtnClick) reaches InputExpression
@@ -41,6 +42,7 @@
 #include "model/WindowLayout.h"
 #include "ui/window/ScientificPanelList.h"
 #include "ui/window/WindowDrag.h"
+#include "ui/window/WindowFrame.h"
 
 #include <QPoint>
 #include <QStringList>
@@ -241,14 +243,9 @@ private:
     // Page and key-area transitions and the history slide happen at once while AIsReduced; the
     // stored transition styles stay as they are.
     void SetReducedMotion(bool AIsReduced);
-    // What the window system lets the program do with its window: decided once, at creation.
-    void DecideWindowControl();
     // Disables "Top most", with a tip saying why, where the window system cannot keep a window
     // on top.
     void ApplyWindowControl();
-    bool IsStayOnTop() const;
-    void SetStayOnTop(bool AIsOn);
-    void RecreateNativeWindow(Qt::WindowFlags AFlags);
     void TopMostMenuItemClick();
     void TransparencyMenuItemClick();
     void ApplyTransparency();
@@ -320,7 +317,9 @@ private:
     QString BaseStyleSheet;
     double StyleSheetScale = 1.0;
     TWindowDrag WindowDrag; // moving the transparent window by its panels
-    WindowLayout::TWindowControl WindowControl;
+    // What the window system lets the program do with its window: decided once, at creation.
+    WindowLayout::TWindowControl WindowControl = TWindowFrame::PlatformControl();
+    TWindowFrame WindowFrame{*this, WindowControl}; // stay-on-top and the transparent frame
     int ScientificPanelNumber = 0;
     int AnimateNumericPanelStyle = 1;
     int AnimateScientificPanelStyle = 1;

@@ -18,18 +18,12 @@
 #include "ui/window/AboutWin.h"
 #include "ui/window/ExpressionPanelMenu.h"
 #include "ui/window/RoundCombo.h"
+#include "ui/window/WindowFrame.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGraphicsOpacityEffect>
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QUrl>
-#include <QWindow>
-
-#include <utility>
 
 namespace {
 
@@ -45,29 +39,6 @@ void SetOpacity(QWidget* AWidget, qreal AOpacity) {
     AWidget->setGraphicsEffect(effect);
 }
 
-QString& PlatformNameOverride() {
-    static QString name;
-    return name;
-}
-
-// New flags recreate the native window, which hides it; a shown window is shown again where it
-// was.
-void ReplaceWindowFlags(QWidget* AWindow, Qt::WindowFlags AFlags, bool ACanPlaceWindow) {
-    if (AFlags == AWindow->windowFlags()) return;
-    const bool wasVisible = AWindow->isVisible();
-    const QPoint position = AWindow->pos();
-    AWindow->setWindowFlags(AFlags);
-    if (!wasVisible) return;
-    if (ACanPlaceWindow) AWindow->move(position);
-    AWindow->show();
-    AWindow->activateWindow();
-}
-
-void SetTranslucentBackground(QWidget* AWindow, bool AIsTranslucent) {
-    AWindow->setAttribute(Qt::WA_TranslucentBackground, AIsTranslucent);
-    if (!AIsTranslucent) AWindow->setAttribute(Qt::WA_NoSystemBackground, false);
-}
-
 } // namespace
 
 // The same address as the application's metadata gives.
@@ -77,7 +48,7 @@ const char* const TMainForm::TopMostUnavailableTip =
     "Not available on Wayland: only the compositor can keep a window above the others.";
 
 void TMainForm::OverridePlatformNameForTests(const QString& AName) {
-    PlatformNameOverride() = AName;
+    TWindowFrame::OverridePlatformName(AName);
 }
 
 double TMainForm::ScaleFactor() const { return WindowLayout::ScaleOf(WindowScaleNumber); }
@@ -161,12 +132,6 @@ void TMainForm::SetReducedMotion(bool AIsReduced) {
     HistoryPanel->SetReducedMotion(AIsReduced);
 }
 
-void TMainForm::DecideWindowControl() {
-    const QString& name = PlatformNameOverride();
-    WindowControl =
-        WindowLayout::WindowControlOf(name.isEmpty() ? QGuiApplication::platformName() : name);
-}
-
 // An entry that seemed to work but changed nothing would mislead; it stays visible, so the tip
 // can say why it does nothing here.
 void TMainForm::ApplyWindowControl() {
@@ -174,33 +139,9 @@ void TMainForm::ApplyWindowControl() {
     ExpressionPanelPopupMenu->DisableTopMost(QString::fromLatin1(TopMostUnavailableTip));
 }
 
-bool TMainForm::IsStayOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
-
-void TMainForm::SetStayOnTop(bool AIsOn) {
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, AIsOn);
-    ReplaceWindowFlags(this, flags, WindowControl.CanPlaceWindow);
-}
-
-// The pixel format of a native window is chosen when it is made: one made opaque cannot turn
-// translucent (on X11 it keeps its visual without alpha and, its background no longer painted,
-// shows stale pixels). The native window is made anew, as at start-up, where the old one stood.
-void TMainForm::RecreateNativeWindow(Qt::WindowFlags AFlags) {
-    const bool wasVisible = isVisible();
-    const QPoint position = pos();
-    hide();
-    destroy();
-    SetTranslucentBackground(this, IsTransparency);
-    setWindowFlags(AFlags);
-    if (WindowControl.CanPlaceWindow) move(position);
-    if (!wasVisible) return;
-    show();
-    activateWindow();
-}
-
 void TMainForm::TopMostMenuItemClick() {
-    SetStayOnTop(!IsStayOnTop());
-    ExpressionPanelPopupMenu->ShowTopMost(IsStayOnTop());
+    WindowFrame.SetStayOnTop(!WindowFrame.IsStayOnTop());
+    ExpressionPanelPopupMenu->ShowTopMost(WindowFrame.IsStayOnTop());
 }
 
 void TMainForm::TransparencyMenuItemClick() {
@@ -212,14 +153,7 @@ void TMainForm::TransparencyMenuItemClick() {
 // Frameless with a see-through background, the panels and both lists half opaque, the three
 // header buttons hidden; off restores all of it.
 void TMainForm::ApplyTransparency() {
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::FramelessWindowHint, IsTransparency);
-    if (testAttribute(Qt::WA_WState_Created)) {
-        RecreateNativeWindow(flags);
-    } else {
-        SetTranslucentBackground(this, IsTransparency);
-        ReplaceWindowFlags(this, flags, WindowControl.CanPlaceWindow);
-    }
+    WindowFrame.SetTransparent(IsTransparency);
     const qreal opacity = IsTransparency ? kTransparentOpacity : 1.0;
     for (QWidget* widget :
          {static_cast<QWidget*>(ButtonPanel), static_cast<QWidget*>(ScientificPanel),

@@ -53,7 +53,6 @@ void TMainForm::FormCreate(const TSettingsLocation& ALocation) {
     AppData = std::make_unique<TAppData>();
     AppData->SetProgramFolder(ALocation.ProgramFolder);
     AppData->SetUserConfigFolder(ALocation.UserConfigFolder);
-    DecideWindowControl();
     ApplyWindowControl();
     ApplySettings(ALocation);
     SetWindowScale(AppData->WindowScaleNumber);
@@ -75,7 +74,7 @@ void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
     AnimateNumericPanelStyle = AppData->AnimateNumericPanelStyle;
     AnimateScientificPanelStyle = AppData->AnimateScientificPanelStyle;
     if (AppData->IsTopMost && WindowControl.CanStayOnTop) {
-        SetStayOnTop(true);
+        WindowFrame.SetStayOnTop(true);
         ExpressionPanelPopupMenu->ShowTopMost(true);
     }
     IsTransparency = AppData->IsTransparency;
@@ -149,7 +148,7 @@ void TMainForm::CollectSettings() {
     AppData->AnimateNumericPanelStyle = AnimateNumericPanelStyle;
     AppData->AnimateScientificPanelStyle = AnimateScientificPanelStyle;
     AppData->IsDigitGroupingSeparator = DisplayFormat.IsDigitGroupingSeparator;
-    if (WindowControl.CanStayOnTop) AppData->IsTopMost = IsStayOnTop();
+    if (WindowControl.CanStayOnTop) AppData->IsTopMost = WindowFrame.IsStayOnTop();
     AppData->IsTransparency = IsTransparency;
     AppData->IsKeepHistory = IsKeepHistory;
     AppData->IsAlwaysDisplayHistoryPanel = IsAlwaysDisplayHistoryPanel;
