@@ -73,8 +73,9 @@ void SetTranslucentBackground(QWidget* AWindow, bool AIsTranslucent) {
 // The same address as the application's metadata gives.
 const char* const TMainForm::HomepageUrl = "https://www.orvelmont.com/zemtrix/";
 
-const char* const TMainForm::TopMostUnavailableTip =
-    "Not available on Wayland: only the compositor can keep a window above the others.";
+const char* const TMainForm::TopMostUnavailableTip = QT_TRANSLATE_NOOP(
+    "TMainForm",
+    "Not available on Wayland: only the compositor can keep a window above the others.");
 
 void TMainForm::OverridePlatformNameForTests(const QString& AName) {
     PlatformNameOverride() = AName;
@@ -171,7 +172,7 @@ void TMainForm::DecideWindowControl() {
 // can say why it does nothing here.
 void TMainForm::ApplyWindowControl() {
     if (WindowControl.CanStayOnTop) return;
-    ExpressionPanelPopupMenu->DisableTopMost(QString::fromLatin1(TopMostUnavailableTip));
+    ExpressionPanelPopupMenu->DisableTopMost(tr(TopMostUnavailableTip));
 }
 
 bool TMainForm::IsStayOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
