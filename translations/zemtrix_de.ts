@@ -5,359 +5,359 @@
     <name>Accessibility</name>
     <message>
         <source>expression panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabebereich</translation>
     </message>
     <message>
         <source>Menu: Menu key or Shift+F10; zoom in: Shift+Alt+Up, zoom out: Shift+Alt+Down, normal size: Shift+Alt+F12</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü: Menütaste oder Umschalt+F10; vergrößern: Umschalt+Alt+↑, verkleinern: Umschalt+Alt+↓, Normalgröße: Umschalt+Alt+F12</translation>
     </message>
     <message>
         <source>scientific keys</source>
-        <translation type="unfinished"></translation>
+        <translation>wissenschaftliche Tasten</translation>
     </message>
     <message>
         <source>Show or hide the scientific keys (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissenschaftliche Tasten ein- oder ausblenden (F1)</translation>
     </message>
     <message>
         <source>numeric keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Zifferntasten</translation>
     </message>
     <message>
         <source>Show or hide the numeric keys (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zifferntasten ein- oder ausblenden (F2)</translation>
     </message>
     <message>
         <source>history</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Show or hide the history (F3), docked beside the keys (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf ein- oder ausblenden (F3), neben den Tasten angedockt (Umschalt+F3)</translation>
     </message>
     <message>
         <source>decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachkommastellen</translation>
     </message>
     <message>
         <source>Decimals (F4), HEX and BIN (Shift+F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachkommastellen (F4), HEX und BIN (Umschalt+F4)</translation>
     </message>
     <message>
         <source>expression and result</source>
-        <translation type="unfinished"></translation>
+        <translation>Formel und Ergebnis</translation>
     </message>
     <message>
         <source>expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Formel</translation>
     </message>
     <message>
         <source>scientific keys page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite der wissenschaftlichen Tasten</translation>
     </message>
     <message>
         <source>inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Umkehrfunktion</translation>
     </message>
     <message>
         <source>hyperbolic</source>
-        <translation type="unfinished"></translation>
+        <translation>hyperbolisch</translation>
     </message>
     <message>
         <source>sine</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinus</translation>
     </message>
     <message>
         <source>cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosinus</translation>
     </message>
     <message>
         <source>tangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tangens</translation>
     </message>
     <message>
         <source>angle unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkeleinheit</translation>
     </message>
     <message>
         <source>square root</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratwurzel</translation>
     </message>
     <message>
         <source>e to the power</source>
-        <translation type="unfinished"></translation>
+        <translation>e hoch</translation>
     </message>
     <message>
         <source>common logarithm</source>
-        <translation type="unfinished"></translation>
+        <translation>dekadischer Logarithmus</translation>
     </message>
     <message>
         <source>natural logarithm</source>
-        <translation type="unfinished"></translation>
+        <translation>natürlicher Logarithmus</translation>
     </message>
     <message>
         <source>factorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Fakultät</translation>
     </message>
     <message>
         <source>times ten to the power</source>
-        <translation type="unfinished"></translation>
+        <translation>mal zehn hoch</translation>
     </message>
     <message>
         <source>squared</source>
-        <translation type="unfinished"></translation>
+        <translation>zum Quadrat</translation>
     </message>
     <message>
         <source>to the power</source>
-        <translation type="unfinished"></translation>
+        <translation>hoch</translation>
     </message>
     <message>
         <source>pi</source>
-        <translation type="unfinished"></translation>
+        <translation>Pi</translation>
     </message>
     <message>
         <source>previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>vorherige Seite</translation>
     </message>
     <message>
         <source>Previous page (F9)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Seite (F9)</translation>
     </message>
     <message>
         <source>next page</source>
-        <translation type="unfinished"></translation>
+        <translation>nächste Seite</translation>
     </message>
     <message>
         <source>Next page (F10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Seite (F10)</translation>
     </message>
     <message>
         <source>option buttons page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite der Optionstasten</translation>
     </message>
     <message>
         <source>edit option buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionstasten bearbeiten</translation>
     </message>
     <message>
         <source>option button #: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionstaste #: %1</translation>
     </message>
     <message>
         <source>title and expression of option button #</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel und Formel der Optionstaste #</translation>
     </message>
     <message>
         <source>variables page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite der Variablen</translation>
     </message>
     <message>
         <source>variable %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable %1</translation>
     </message>
     <message>
         <source>value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert von %1</translation>
     </message>
     <message>
         <source>name of variable #</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Variablen #</translation>
     </message>
     <message>
         <source>numeric keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffernblock</translation>
     </message>
     <message>
         <source>copy result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis kopieren</translation>
     </message>
     <message>
         <source>Copy the result (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis kopieren (F5)</translation>
     </message>
     <message>
         <source>cursor left</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor nach links</translation>
     </message>
     <message>
         <source>cursor right</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor nach rechts</translation>
     </message>
     <message>
         <source>open parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammer auf</translation>
     </message>
     <message>
         <source>close parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammer zu</translation>
     </message>
     <message>
         <source>decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalpunkt</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>löschen</translation>
     </message>
     <message>
         <source>all clear</source>
-        <translation type="unfinished"></translation>
+        <translation>alles löschen</translation>
     </message>
     <message>
         <source>All clear (F8 or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles löschen (F8 oder Esc)</translation>
     </message>
     <message>
         <source>multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>mal</translation>
     </message>
     <message>
         <source>divide</source>
-        <translation type="unfinished"></translation>
+        <translation>geteilt durch</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>minus</translation>
     </message>
     <message>
         <source>previous answer</source>
-        <translation type="unfinished"></translation>
+        <translation>vorheriges Ergebnis</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>Evaluate (Enter), as a percentage (Shift+Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen (Eingabetaste), als Prozentwert (Umschalt+Eingabetaste)</translation>
     </message>
     <message>
         <source>history panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsbereich</translation>
     </message>
     <message>
         <source>history list</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsliste</translation>
     </message>
     <message>
         <source>history buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufstasten</translation>
     </message>
     <message>
         <source>select all</source>
-        <translation type="unfinished"></translation>
+        <translation>alle auswählen</translation>
     </message>
     <message>
         <source>delete selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgewählte Einträge löschen</translation>
     </message>
     <message>
         <source>clear history</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf leeren</translation>
     </message>
     <message>
         <source>sum of selected results</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der ausgewählten Ergebnisse</translation>
     </message>
     <message>
         <source>average of selected results</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwert der ausgewählten Ergebnisse</translation>
     </message>
     <message>
         <source>copy selected results</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgewählte Ergebnisse kopieren</translation>
     </message>
     <message>
         <source>edit selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgewählten Eintrag bearbeiten</translation>
     </message>
     <message>
         <source>close history</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf schließen</translation>
     </message>
     <message>
         <source>Close the history (F3 or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf schließen (F3 oder Esc)</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>hyperbolic %1</source>
         <comment>a trigonometric function: hyperbolic sine</comment>
-        <translation type="unfinished"></translation>
+        <translation>hyperbolischer %1</translation>
     </message>
     <message>
         <source>inverse %1</source>
         <comment>a trigonometric function: inverse sine, inverse hyperbolic sine</comment>
-        <translation type="unfinished"></translation>
+        <translation>inverser %1</translation>
     </message>
     <message>
         <source>result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
 </context>
 <context>
     <name>AppData</name>
     <message>
         <source>no per-user configuration folder is known; using %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Konfigurationsordner des Benutzers bekannt; verwende %1</translation>
     </message>
 </context>
 <context>
     <name>CalcCli</name>
     <message>
         <source>invalid number of decimals &apos;%1&apos; (use -1, 0 or more, -16 or -2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Anzahl Nachkommastellen „%1“ (erlaubt: -1, 0 oder mehr, -16 oder -2)</translation>
     </message>
     <message>
         <source>invalid rounding mode &apos;%1&apos; (use 54, cut or up)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Rundungsart „%1“ (erlaubt: 54, cut oder up)</translation>
     </message>
     <message>
         <source>--var needs NAME=VALUE, got &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--var erwartet NAME=WERT, erhalten: „%1“</translation>
     </message>
     <message>
         <source>at most six --var options</source>
-        <translation type="unfinished"></translation>
+        <translation>höchstens sechs --var-Optionen</translation>
     </message>
     <message>
         <source>unrecognized option &apos;--%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „--%1“ (siehe --help)</translation>
     </message>
     <message>
         <source>option &apos;--%1&apos; is ambiguous; possibilities:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Option „--%1“ ist mehrdeutig; Möglichkeiten:%2</translation>
     </message>
     <message>
         <source>invalid option -- &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Option -- „%1“ (siehe --help)</translation>
     </message>
     <message>
         <source>option &apos;--%1&apos; doesn&apos;t allow an argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Option „--%1“ erlaubt kein Argument</translation>
     </message>
     <message>
         <source>option &apos;--%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option „--%1“ braucht einen Wert</translation>
     </message>
     <message>
         <source>option -%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option -%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>write error on standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfehler auf der Standardausgabe</translation>
     </message>
     <message>
         <source>write error on standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfehler auf der Standardausgabe: %1</translation>
     </message>
     <message>
         <source>Usage: zemtrix-calc [OPTIONS] [FORMULA ...]
@@ -403,89 +403,135 @@ Examples:
 Exit status: 0 all succeeded, 1 some evaluation failed or output could not be
 written, 2 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: zemtrix-calc [OPTIONEN] [FORMEL ...]
+Berechnet jede FORMEL oder, wenn keine angegeben ist, jede Zeile der Standardeingabe und gibt
+die Ergebniszeile so aus, wie das Zemtrix-Fenster sie zeigen würde („Error“ bei einem Fehler,
+dazu „error: KIND at POSITION“ auf der Standardfehlerausgabe). ANS ist das neueste
+erfolgreiche Ergebnis.
+
+Optionen:
+  -d, --decimals N   Anzeige: -1 Normal (Vorgabe), 0 oder mehr Nachkommastellen, -16 HEX,
+                     -2 BIN
+      --hex          wie --decimals -16
+      --bin          wie --decimals -2
+  -r, --round ART    Rundung fester Nachkommastellen: 54 (Vorgabe), cut, up
+  -g, --grouping     Tausendertrennzeichen
+  -p, --percent      jedes Ergebnis als Prozentwert zeigen
+      --var NAME=WERT
+                     die nächste der sechs Variablen setzen (Vorgabe V1..V6 = 0)
+      --raw          das ungerundete Ergebnis mit 21 signifikanten Stellen ausgeben
+  -h, --help         diese Hilfe zeigen
+      --version      die Version zeigen
+  --                 Ende der Optionen: jedes weitere Argument ist eine Formel
+Kurze Optionen lassen sich bündeln und nehmen ihren Wert direkt an (-gd2); lange Optionen
+dürfen auf jeden eindeutigen Anfang gekürzt werden (--dec 2).
+
+Formelsprache (Groß- und Kleinschreibung egal; Zeichen voller Breite werden angenommen):
+  Zahlen       12  1.5  1E3  0x1F (hexadezimal)  0b101 (binär); wo das Dezimaltrennzeichen
+               des Gebietsschemas „,“ ist, wird auch 1,5 als 1.5 gelesen
+  Operatoren   ^ (Potenz) bindet am stärksten, dann * / und die implizite Multiplikation
+               (2(3), 2PI, 3V1), dann, alle gleichrangig und von links nach rechts:
+               + -  MOD DIV  AND &amp; OR | XOR (auf ganzen 64-Bit-Zahlen)
+               = &lt; &gt; &lt;= &gt;= (1 oder 0; Leerzeichen um &lt; und &gt;)
+  Klammern     gruppieren; fehlende schließende am Ende werden ergänzt
+  Konstanten   PI  TRUE (-1)  FALSE (0)  ANS (neuestes Ergebnis)  % (0.01: 200+10% ergibt
+               200.1)
+  Funktionen   SIN COS TAN in Grad (SINR... Bogenmaß, SING... Gon), ASIN ACOS ATAN,
+               SINH COSH TANH ASINH ACOSH ATANH, EXP SQRT LOG LOG2 LN INT FACT NOT,
+               DEGTORAD RADTODEG DEGTOGRAD GRADTODEG RADTOGRAD GRADTORAD; jede wirkt auf
+               den einen Faktor nach ihr: sin 30, sqrt(2), sinr(PI/2)
+  Variablen    die mit --var gesetzten Namen, in beliebiger Schreibweise
+
+Beispiele:
+  zemtrix-calc &apos;1+2*3&apos; &apos;sin 30&apos; &apos;ANS*2&apos;      7, 0.5 und 1
+  echo &apos;1000*1.08&apos; | zemtrix-calc -d 0       1080
+  zemtrix-calc --var RATE=0.08 &apos;1000*rate&apos;   80
+
+Rückgabewert: 0 alles erfolgreich, 1 eine Berechnung schlug fehl oder die Ausgabe konnte
+nicht geschrieben werden, 2 Aufruffehler.
+</translation>
     </message>
 </context>
 <context>
     <name>CalcFailure</name>
     <message>
         <source>Division by zero at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Division durch null an Position %1</translation>
     </message>
     <message>
         <source>Number out of range at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl außerhalb des Bereichs an Position %1</translation>
     </message>
     <message>
         <source>Invalid operation at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Operation an Position %1</translation>
     </message>
     <message>
         <source>Unknown name %1 at position %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Name %1 an Position %2</translation>
     </message>
     <message>
         <source>Square root of a negative number at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratwurzel einer negativen Zahl an Position %1</translation>
     </message>
     <message>
         <source>Syntax error at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler an Position %1</translation>
     </message>
     <message>
         <source>Variable %1 has no number</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable %1 enthält keine Zahl</translation>
     </message>
     <message>
         <source>%1 has no number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Zahl</translation>
     </message>
     <message>
         <source>Result is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis ist keine endliche Zahl</translation>
     </message>
     <message>
         <source>Result too large for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis zu groß für %1</translation>
     </message>
     <message>
         <source>Zero to the power of zero or less at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Null hoch null oder weniger an Position %1</translation>
     </message>
     <message>
         <source>Infinite result at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unendliches Ergebnis an Position %1</translation>
     </message>
     <message>
         <source>Formula longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Formel länger als %1 Zeichen</translation>
     </message>
 </context>
 <context>
     <name>FileReplace</name>
     <message>
         <source>%1 could not be put back after a failed write</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nach einem gescheiterten Schreibversuch nicht wiederhergestellt werden</translation>
     </message>
 </context>
 <context>
     <name>HistoryFile</name>
     <message>
         <source>%1 could not be read to its end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht bis zum Ende gelesen werden</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n unreadable line(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n unlesbare Zeile übersprungen</numerusform>
+            <numerusform>%1: %n unlesbare Zeilen übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: reading stopped after %n entries; the rest was not read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: Lesen nach %n Eintrag beendet; der Rest wurde nicht gelesen</numerusform>
+            <numerusform>%1: Lesen nach %n Einträgen beendet; der Rest wurde nicht gelesen</numerusform>
         </translation>
     </message>
 </context>
@@ -493,7 +539,7 @@ written, 2 usage error.
     <name>IniFile</name>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -503,7 +549,10 @@ written, 2 usage error.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit das Gesetz es zulässt.
+</translation>
     </message>
     <message>
         <source>Usage: zemtrix [-APPDATAFOLDER]
@@ -521,69 +570,83 @@ with -APPDATAFOLDER: %2
 
 zemtrix-calc evaluates the same formulas on the command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: zemtrix [-APPDATAFOLDER]
+Das Fenster des Formelrechners Zemtrix.
+
+  -APPDATAFOLDER  die Einstellungen im Konfigurationsordner des Benutzers ablegen;
+                  auch /APPDATAFOLDER oder --appdatafolder geschrieben, in
+                  beliebiger Groß- und Kleinschreibung
+  -h, --help      diese Hilfe zeigen und beenden
+      --version   Version und Lizenz zeigen und beenden
+Andere Argumente werden gemeldet und übergangen.
+
+Einstellungsdatei:   %1
+mit -APPDATAFOLDER:  %2
+
+zemtrix-calc berechnet dieselben Formeln auf der Befehlszeile.
+</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot; ignored (zemtrix --help lists the options)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“ übergangen (zemtrix --help nennt die Optionen)</translation>
     </message>
     <message>
         <source>argument &quot;%1&quot; ignored (zemtrix --help lists the options)</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument „%1“ übergangen (zemtrix --help nennt die Optionen)</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Zemtrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Zemtrix</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>TExpressionPanelMenu</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Digit grouping separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Tausendertrennzeichen</translation>
     </message>
     <message>
         <source>Round off (5/4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden (5/4)</translation>
     </message>
     <message>
         <source>Cut off (CUT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrunden (CUT)</translation>
     </message>
     <message>
         <source>Round up (UP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufrunden (UP)</translation>
     </message>
     <message>
         <source>Top most</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <source>Keep history</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf behalten</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsinfo</translation>
     </message>
 </context>
 <context>
@@ -591,44 +654,44 @@ zemtrix-calc evaluates the same formulas on the command line.
     <message>
         <source>%1 equals %2</source>
         <comment>a history row read out: formula equals result</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gleich %2</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Scientific key</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>Numeric key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern</translation>
     </message>
     <message>
         <source>Memory</source>
         <comment>the key that shows the history</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>this display</source>
         <comment>too large for this display</comment>
-        <translation type="unfinished"></translation>
+        <translation>diese Anzeige</translation>
     </message>
     <message>
         <source>too large for %1</source>
         <comment>HEX, BIN, CUT, UP or this display</comment>
-        <translation type="unfinished"></translation>
+        <translation>zu groß für %1</translation>
     </message>
     <message>
         <source>Not available on Wayland: only the compositor can keep a window above the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter Wayland nicht verfügbar: Nur der Compositor kann ein Fenster über den anderen halten.</translation>
     </message>
 </context>
 <context>
     <name>Zemtrix</name>
     <message>
         <source>no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)</translation>
     </message>
 </context>
 </TS>
