@@ -194,6 +194,43 @@ TEST_F(ProgramProcessTest, VersionNamesTheLicenceWithoutADisplay) {
     EXPECT_EQ(version.Error, QString());
 }
 
+// Help, the licence lines and the message without a display follow LANGUAGE.
+TEST_F(ProgramProcessTest, HelpVersionAndNoDisplayMessageAreTranslated) {
+    struct TCase {
+        const char* Language;
+        QString Usage;
+        QString UserFileLine;
+        QString Licence;
+        QString NoDisplay;
+    };
+    const TCase cases[] = {
+        {"de", u"Aufruf: zemtrix [-APPDATAFOLDER]\n"_qs, u"mit -APPDATAFOLDER:  "_qs,
+         u"Lizenz GPL-3.0-or-later"_qs, u"zemtrix: keine Anzeige"_qs},
+        {"fr", u"Utilisation\u00a0: zemtrix [-APPDATAFOLDER]\n"_qs,
+         u"avec -APPDATAFOLDER\u00a0:  "_qs, u"Licence GPL-3.0-or-later"_qs,
+         u"zemtrix: aucun écran"_qs},
+        {"ja", u"使い方: zemtrix [-APPDATAFOLDER]\n"_qs, u"-APPDATAFOLDER 指定時: "_qs,
+         u"ライセンス GPL-3.0-or-later"_qs,
+         u"zemtrix: ウィンドウを開くディスプレイがありません"_qs},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Language);
+        const QStringList language{u"LANGUAGE="_qs + QString::fromLatin1(c.Language)};
+        const TExitOutput help = RunWithoutDisplay({u"--help"_qs}, Dir.path(), language);
+        EXPECT_EQ(help.Status, 0);
+        EXPECT_TRUE(help.Output.startsWith(c.Usage)) << help.Output.toStdString();
+        EXPECT_TRUE(help.Output.contains(c.UserFileLine + UserFile() + u'\n'))
+            << help.Output.toStdString();
+        const TExitOutput version = RunWithoutDisplay({u"--version"_qs}, Dir.path(), language);
+        EXPECT_TRUE(version.Output.startsWith(u"zemtrix (Zemtrix) " ZEMTRIX_VERSION "\n"_qs));
+        EXPECT_TRUE(version.Output.contains(c.Licence)) << version.Output.toStdString();
+        const TExitOutput run = RunWithoutDisplay({}, Dir.path(), language);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_TRUE(run.Error.startsWith(c.NoDisplay)) << run.Error.toStdString();
+        EXPECT_EQ(run.Error.count(u'\n'), 1) << run.Error.toStdString();
+    }
+}
+
 // Instead of Qt's abort with its page of advice: one line, status 1, no settings file.
 TEST_F(ProgramProcessTest, NoDisplayEndsWithOneLineAndStatusOne) {
     struct TCase {
