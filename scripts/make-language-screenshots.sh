@@ -22,13 +22,30 @@ screen=$(DISPLAY=$display xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\
 
 declare -A locales=([en]=en_US.UTF-8 [de]=de_DE.UTF-8 [fr]=fr_FR.UTF-8 [ja]=ja_JP.UTF-8)
 
-grab() { DISPLAY=$display python3 "$root/scripts/grab-window.py" "$screen" "$out/$1.png"; }
+# The screen's top left corner, where the window opens without a window manager.
+grab() {
+    DISPLAY=$display python3 "$root/scripts/grab-window.py" "$screen" "$work/screen.png"
+    python3 - "$work/screen.png" "$out/$1.png" <<'CROP'
+import struct, sys, zlib
+data = open(sys.argv[1], "rb").read()
+width, height = struct.unpack(">II", data[16:24])
+raw = zlib.decompress(data[data.index(b"IDAT") + 4:data.index(b"IEND") - 8])
+cut_width, cut_height = min(width, 800), min(height, 640)
+stride = 1 + width * 3
+rows = b"".join(raw[y * stride:y * stride + 1 + cut_width * 3] for y in range(cut_height))
+def chunk(kind, body):
+    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+open(sys.argv[2], "wb").write(b"\x89PNG\r\n\x1a\n" +
+    chunk(b"IHDR", struct.pack(">IIBBBBB", cut_width, cut_height, 8, 2, 0, 0, 0)) +
+    chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+CROP
+}
 key() { DISPLAY=$display xdotool key --clearmodifiers "$@"; }
 
 for language in "${languages[@]}"; do
-    rm -rf "${work:?}/run" && mkdir -p "$work/run/home"
+    rm -rf "${work:?}/run" && mkdir -p "$work/run/home" && chmod 700 "$work/run"
     cp "$zemtrix" "$work/run/zemtrix" # settings beside the copy: a fresh start
-    env -i PATH=/usr/bin:/bin HOME="$work/run/home" DISPLAY="$display" \
+    env -i PATH=/usr/bin:/bin HOME="$work/run/home" XDG_RUNTIME_DIR="$work/run" DISPLAY="$display" \
         LC_ALL="${locales[$language]:-C.UTF-8}" LANGUAGE="$language" "$work/run/zemtrix" &
     program=$!
     window=$(DISPLAY=$display xdotool search --sync --onlyvisible --name '^Zemtrix$' | head -n1)

@@ -8,6 +8,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/window/AboutWin.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QPushButton>
@@ -148,10 +149,11 @@ TEST_F(TranslationTest, TranslatedHeaderCaptionsFitTheirKeys) {
                 key->ensurePolished();
                 EXPECT_LE(key->DrawnCaptionWidth(), key->CaptionRect().width())
                     << language << " " << name << " at step " << step;
-                if (step != WindowLayout::LowestScaleStep)
+                if (step != WindowLayout::LowestScaleStep) {
                     EXPECT_FALSE(key->IsCaptionElided())
                         << language << " " << name << " \"" << key->text().toStdString()
                         << "\" at step " << step;
+                }
             }
         }
     }
