@@ -424,7 +424,7 @@ TEST_F(HistoryFileTest, DeletingRemovesTheKeptHistory) {
         try {
             DeleteHistoryFile(HistoryFile());
         } catch (const EHistoryFileWriteError& Error) {
-            return Error.Message().startsWith(HistoryFile());
+            return Error.Message() == u"Cannot write "_qs + HistoryFile();
         }
         return false;
     }));
