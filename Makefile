@@ -11,8 +11,8 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja
 
-BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
-RUN_PKGS   := fonts-ipafont-gothic
+BUILD_PKGS := g++ make cmake ninja-build pkg-config qt6-base-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-l10n-tools
+RUN_PKGS   := fonts-ipafont-gothic qt6-translations-l10n
 TEST_PKGS  := desktop-file-utils appstream clang-format xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi dpkg-dev weston qt6-wayland
 PACKAGE_PKGS := dpkg-dev
 FUZZ_PKGS  := clang libclang-rt-14-dev

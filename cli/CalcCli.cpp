@@ -5,6 +5,8 @@
 #include "model/ProgramOptions.h"
 #include "model/ResultFormat.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -16,6 +18,12 @@
 #include <vector>
 
 namespace {
+
+// The texts a user reads: help, usage errors and the write error, in the user's language.
+// Results and "error: KIND at POSITION" lines are the same in every language.
+struct TCliText {
+    Q_DECLARE_TR_FUNCTIONS(CalcCli)
+};
 
 constexpr std::size_t kLineCap = 8192; // bytes; anything longer is far over the formula limit
 
@@ -29,7 +37,7 @@ int ParseRoundDecimal(const QString& AText) {
     bool ok = false;
     const int value = AText.trimmed().toInt(&ok);
     if (!ok || (value < 0 && value != -1 && value != -2 && value != -16))
-        Usage(QStringLiteral("invalid number of decimals '%1' (use -1, 0 or more, -16 or -2)")
+        Usage(TCliText::tr("invalid number of decimals '%1' (use -1, 0 or more, -16 or -2)")
                   .arg(AText));
     return value;
 }
@@ -39,13 +47,13 @@ TRoundSelector ParseRoundMode(const QString& AText) {
     if (mode == u"54") return rs54;
     if (mode == u"cut") return rsCut;
     if (mode == u"up") return rsUp;
-    Usage(QStringLiteral("invalid rounding mode '%1' (use 54, cut or up)").arg(AText));
+    Usage(TCliText::tr("invalid rounding mode '%1' (use 54, cut or up)").arg(AText));
 }
 
 void AddVariable(TCliOptions& AOptions, int& ACount, const QString& ASetting) {
     const qsizetype equals = ASetting.indexOf(u'=');
-    if (equals < 0) Usage(QStringLiteral("--var needs NAME=VALUE, got '%1'").arg(ASetting));
-    if (ACount == TVariableButtonData::Count) Usage(QStringLiteral("at most six --var options"));
+    if (equals < 0) Usage(TCliText::tr("--var needs NAME=VALUE, got '%1'").arg(ASetting));
+    if (ACount == TVariableButtonData::Count) Usage(TCliText::tr("at most six --var options"));
     ++ACount;
     AOptions.Variables.SetTitle(ACount, ASetting.left(equals));
     AOptions.Variables.SetValue(ACount, ASetting.mid(equals + 1));
@@ -97,17 +105,17 @@ const TOptionEntry& FindLongOption(QStringView AName) {
     }
     if (candidates.size() == 1) return *candidates.front();
     if (candidates.empty())
-        Usage(QStringLiteral("unrecognized option '--%1' (see --help)").arg(AName));
+        Usage(TCliText::tr("unrecognized option '--%1' (see --help)").arg(AName));
     QString names;
     for (const TOptionEntry* option : candidates)
         names += QStringLiteral(" '--%1'").arg(option->LongName);
-    Usage(QStringLiteral("option '--%1' is ambiguous; possibilities:%2").arg(AName, names));
+    Usage(TCliText::tr("option '--%1' is ambiguous; possibilities:%2").arg(AName, names));
 }
 
 const TOptionEntry& FindShortOption(QChar AName) {
     for (const TOptionEntry& option : kOptionTable)
         if (option.ShortName != 0 && option.ShortName == AName.unicode()) return option;
-    Usage(QStringLiteral("invalid option -- '%1' (see --help)").arg(AName));
+    Usage(TCliText::tr("invalid option -- '%1' (see --help)").arg(AName));
 }
 
 // Hand-written rather than getopt_long or QCommandLineParser: a negative number ("-5*2") is a
@@ -140,17 +148,17 @@ private:
         const qsizetype equals = AText.indexOf(u'=');
         const QStringView name = equals < 0 ? AText : AText.left(equals);
         if (name.isEmpty())
-            Usage(QStringLiteral("unrecognized option '--%1' (see --help)").arg(AText));
+            Usage(TCliText::tr("unrecognized option '--%1' (see --help)").arg(AText));
         const TOptionEntry& option = FindLongOption(name);
         if (!option.HasValue) {
             if (equals >= 0)
-                Usage(
-                    QStringLiteral("option '--%1' doesn't allow an argument").arg(option.LongName));
+                Usage(TCliText::tr("option '--%1' doesn't allow an argument").arg(option.LongName));
             Apply(option.Id, {});
         } else if (equals >= 0) {
             Apply(option.Id, AText.mid(equals + 1).toString());
         } else {
-            Apply(option.Id, NextArgument(QStringLiteral("option '--%1'").arg(option.LongName)));
+            Apply(option.Id,
+                  NextArgument(TCliText::tr("option '--%1' needs a value").arg(option.LongName)));
         }
     }
 
@@ -164,15 +172,17 @@ private:
                 continue;
             }
             const QStringView rest = ACluster.mid(i + 1);
-            Apply(option.Id, !rest.isEmpty()
-                                 ? rest.toString()
-                                 : NextArgument(QStringLiteral("option -%1").arg(ACluster[i])));
+            Apply(option.Id,
+                  !rest.isEmpty()
+                      ? rest.toString()
+                      : NextArgument(TCliText::tr("option -%1 needs a value").arg(ACluster[i])));
             return;
         }
     }
 
-    QString NextArgument(const QString& AOptionName) {
-        if (FIndex + 1 >= FArguments.size()) Usage(AOptionName + QStringLiteral(" needs a value"));
+    // The next argument as the value of an option; AMissing says that there is none.
+    QString NextArgument(const QString& AMissing) {
+        if (FIndex + 1 >= FArguments.size()) Usage(AMissing);
         return FArguments[++FIndex];
     }
 
@@ -219,8 +229,12 @@ public:
         Flush();
         if (!FIsFailed) return AStatus;
         const std::string reason = FStreams.OutputErrorText();
-        FStreams.WriteErrorLine("zemtrix-calc: write error on standard output" +
-                                (reason.empty() ? std::string() : ": " + reason));
+        const QString message =
+            reason.empty()
+                ? TCliText::tr("write error on standard output")
+                : TCliText::tr("write error on standard output: %1")
+                      .arg(QString::fromLocal8Bit(reason.data(), qsizetype(reason.size())));
+        FStreams.WriteErrorLine("zemtrix-calc: " + message.toStdString());
         return 1;
     }
 
@@ -236,52 +250,64 @@ TCliOptions ParseCliArguments(const QStringList& AArguments) {
 }
 
 std::string CliUsageText() {
-    return "Usage: zemtrix-calc [OPTIONS] [FORMULA ...]\n"
-           "Evaluates each FORMULA, or each line of standard input when none is given, and prints\n"
-           "the result line as the Zemtrix window would show it (\"Error\" for a failure, with\n"
-           "\"error: KIND at POSITION\" on standard error). ANS is the newest successful result.\n"
-           "\n"
-           "Options:\n"
-           "  -d, --decimals N   display: -1 Normal (default), 0 or more decimals, -16 HEX, -2 "
-           "BIN\n"
-           "      --hex          same as --decimals -16\n"
-           "      --bin          same as --decimals -2\n"
-           "  -r, --round MODE   rounding of fixed decimals: 54 (default), cut, up\n"
-           "  -g, --grouping     thousands separators\n"
-           "  -p, --percent      show every result as a percentage\n"
-           "      --var NAME=VALUE\n"
-           "                     set the next of the six variables (default V1..V6 = 0)\n"
-           "      --raw          print the unrounded result with 21 significant digits\n"
-           "  -h, --help         show this help\n"
-           "      --version      show the version\n"
-           "  --                 end of options: every further argument is a formula\n"
-           "Short options cluster and take values attached (-gd2); long options may be\n"
-           "shortened to any unambiguous prefix (--dec 2).\n"
-           "\n"
-           "Formula language (letter case does not matter; full-width characters are accepted):\n"
-           "  numbers      12  1.5  1E3  0x1F (hexadecimal)  0b101 (binary); where the locale's\n"
-           "               decimal separator is \",\", 1,5 is read as 1.5 too\n"
-           "  operators    ^ (power) binds tightest, then * / and implied multiplication (2(3), "
-           "2PI,\n"
-           "               3V1), then, all equal and left to right: + -  MOD DIV  AND & OR | XOR\n"
-           "               (on 64-bit integers)  = < > <= >= (1 or 0; blanks around < and >)\n"
-           "  parentheses  group; missing closing ones at the end are supplied\n"
-           "  constants    PI  TRUE (-1)  FALSE (0)  ANS (newest result)  % (0.01: 200+10% is "
-           "200.1)\n"
-           "  functions    SIN COS TAN in degrees (SINR... radians, SING... grads), ASIN ACOS "
-           "ATAN,\n"
-           "               SINH COSH TANH ASINH ACOSH ATANH, EXP SQRT LOG LOG2 LN INT FACT NOT,\n"
-           "               DEGTORAD RADTODEG DEGTOGRAD GRADTODEG RADTOGRAD GRADTORAD; each takes\n"
-           "               the one factor after it: sin 30, sqrt(2), sinr(PI/2)\n"
-           "  variables    the names set with --var, in any letter case\n"
-           "\n"
-           "Examples:\n"
-           "  zemtrix-calc '1+2*3' 'sin 30' 'ANS*2'      7, 0.5 and 1\n"
-           "  echo '1000*1.08' | zemtrix-calc -d 0       1080\n"
-           "  zemtrix-calc --var RATE=0.08 '1000*rate'   80\n"
-           "\n"
-           "Exit status: 0 all succeeded, 1 some evaluation failed or output could not be\n"
-           "written, 2 usage error.\n";
+    return QCoreApplication::translate(
+               "CalcCli",
+               "Usage: zemtrix-calc [OPTIONS] [FORMULA ...]\n"
+               "Evaluates each FORMULA, or each line of standard input when none is given, and "
+               "prints\n"
+               "the result line as the Zemtrix window would show it (\"Error\" for a failure, "
+               "with\n"
+               "\"error: KIND at POSITION\" on standard error). ANS is the newest successful "
+               "result.\n"
+               "\n"
+               "Options:\n"
+               "  -d, --decimals N   display: -1 Normal (default), 0 or more decimals, -16 HEX, -2 "
+               "BIN\n"
+               "      --hex          same as --decimals -16\n"
+               "      --bin          same as --decimals -2\n"
+               "  -r, --round MODE   rounding of fixed decimals: 54 (default), cut, up\n"
+               "  -g, --grouping     thousands separators\n"
+               "  -p, --percent      show every result as a percentage\n"
+               "      --var NAME=VALUE\n"
+               "                     set the next of the six variables (default V1..V6 = 0)\n"
+               "      --raw          print the unrounded result with 21 significant digits\n"
+               "  -h, --help         show this help\n"
+               "      --version      show the version\n"
+               "  --                 end of options: every further argument is a formula\n"
+               "Short options cluster and take values attached (-gd2); long options may be\n"
+               "shortened to any unambiguous prefix (--dec 2).\n"
+               "\n"
+               "Formula language (letter case does not matter; full-width characters are "
+               "accepted):\n"
+               "  numbers      12  1.5  1E3  0x1F (hexadecimal)  0b101 (binary); where the "
+               "locale's\n"
+               "               decimal separator is \",\", 1,5 is read as 1.5 too\n"
+               "  operators    ^ (power) binds tightest, then * / and implied multiplication "
+               "(2(3), "
+               "2PI,\n"
+               "               3V1), then, all equal and left to right: + -  MOD DIV  AND & OR | "
+               "XOR\n"
+               "               (on 64-bit integers)  = < > <= >= (1 or 0; blanks around < and >)\n"
+               "  parentheses  group; missing closing ones at the end are supplied\n"
+               "  constants    PI  TRUE (-1)  FALSE (0)  ANS (newest result)  % (0.01: 200+10% is "
+               "200.1)\n"
+               "  functions    SIN COS TAN in degrees (SINR... radians, SING... grads), ASIN ACOS "
+               "ATAN,\n"
+               "               SINH COSH TANH ASINH ACOSH ATANH, EXP SQRT LOG LOG2 LN INT FACT "
+               "NOT,\n"
+               "               DEGTORAD RADTODEG DEGTOGRAD GRADTODEG RADTOGRAD GRADTORAD; each "
+               "takes\n"
+               "               the one factor after it: sin 30, sqrt(2), sinr(PI/2)\n"
+               "  variables    the names set with --var, in any letter case\n"
+               "\n"
+               "Examples:\n"
+               "  zemtrix-calc '1+2*3' 'sin 30' 'ANS*2'      7, 0.5 and 1\n"
+               "  echo '1000*1.08' | zemtrix-calc -d 0       1080\n"
+               "  zemtrix-calc --var RATE=0.08 '1000*rate'   80\n"
+               "\n"
+               "Exit status: 0 all succeeded, 1 some evaluation failed or output could not be\n"
+               "written, 2 usage error.\n")
+        .toStdString();
 }
 
 TCliSession::TCliSession(const TCliOptions& AOptions)

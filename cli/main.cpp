@@ -1,8 +1,13 @@
 // zemtrix-calc: the calculator's formula evaluation on the command line.
 #include "cli/CalcCli.h"
+#include "model/Translation.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +16,12 @@ int main(int argc, char** argv) {
     try {
         const std::vector<std::string> arguments(argc > 1 ? argv + 1 : argv,
                                                  argc > 1 ? argv + argc : argv);
+        // Translations need an application to be installed in; an English run does without.
+        std::optional<QCoreApplication> application;
+        if (!TranslationLanguage(QLocale::system().uiLanguages()).isEmpty()) {
+            application.emplace(argc, argv);
+            InstallSystemTranslations();
+        }
         return RunCalcCli(arguments, streams);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zemtrix-calc: %s\n", e.what());

@@ -287,8 +287,10 @@ QString TAppData::UserSettingsFolder() const {
     const QString Located = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (!Located.isEmpty()) return Located;
     const QString Fallback = QDir::homePath() + QStringLiteral("/.config");
-    std::fprintf(stderr, "Zemtrix: no per-user configuration folder is known; using %s\n",
-                 qPrintable(Fallback));
+    std::fprintf(stderr, "Zemtrix: %s\n",
+                 qPrintable(QCoreApplication::translate(
+                                "AppData", "no per-user configuration folder is known; using %1")
+                                .arg(Fallback)));
     return Fallback;
 }
 

@@ -1,6 +1,7 @@
 #include "model/FileReplace.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -205,8 +206,10 @@ bool RewriteInPlace(const QByteArray& Target, const std::vector<QByteArrayView>&
         }
     }
     if (!PutBack(File.Fd(), Old))
-        std::fprintf(stderr, "Zemtrix: %s could not be put back after a failed write\n",
-                     Target.constData());
+        std::fprintf(stderr, "Zemtrix: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "FileReplace", "%1 could not be put back after a failed write")
+                                    .arg(QFile::decodeName(Target))));
     return false;
 }
 

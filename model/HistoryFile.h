@@ -39,7 +39,7 @@ inline constexpr qint64 MaxHistoryReadBytes =
     qint64{MaxKeptHistoryEntries + 1} * (MaxHistoryLineBytes + 1);
 
 // The kept history could not be written or deleted. Its message has the settings file's form,
-// "<full path> に書き込めません", and whatever catches a settings write failure catches it.
+// "Cannot write <full path>", and whatever catches a settings write failure catches it.
 class EHistoryFileWriteError : public EIniFileWriteError {
 public:
     using EIniFileWriteError::EIniFileWriteError;

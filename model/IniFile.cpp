@@ -2,6 +2,7 @@
 
 #include "model/FileReplace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -265,9 +266,14 @@ QByteArray Utf16ToUtf8(const QByteArray& Bytes, QStringConverter::Encoding Encod
 
 } // namespace
 
+// In the user's language; the design's Japanese text is its Japanese translation.
+static QString WriteFailureMessage(const QString& FileName) {
+    return QCoreApplication::translate("IniFile", "Cannot write %1").arg(FileName);
+}
+
 EIniFileWriteError::EIniFileWriteError(const QString& FileName)
-    : std::runtime_error(QString::fromUtf8("%1 に書き込めません").arg(FileName).toStdString()),
-      FMessage(QString::fromUtf8("%1 に書き込めません").arg(FileName)) {}
+    : std::runtime_error(WriteFailureMessage(FileName).toStdString()),
+      FMessage(WriteFailureMessage(FileName)) {}
 
 TIniFile TIniFile::FromBytes(const QByteArray& Bytes) {
     TIniFile Ini;

@@ -9,7 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
-// A settings file could not be written. The message is "<full path> に書き込めません".
+// A settings file could not be written. The message is "Cannot write <full path>", in the
+// user's language ("<full path> に書き込めません" in Japanese).
 class EIniFileWriteError : public std::runtime_error {
 public:
     explicit EIniFileWriteError(const QString& FileName);

@@ -2,6 +2,17 @@
 
 #include "model/AppData.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The texts of the command line, in the user's language where a translation is installed.
+struct TProgramText {
+    Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
+};
+
+} // namespace
+
 TProgramOptions TProgramOptions::Parse(const QStringList& AArguments) {
     TProgramOptions options;
     for (const QString& argument : AArguments) {
@@ -17,15 +28,15 @@ TProgramOptions TProgramOptions::Parse(const QStringList& AArguments) {
 
 QString VersionText(const QString& AProgramName) {
     return AProgramName + QStringLiteral(" (Zemtrix) " ZEMTRIX_VERSION "\n") +
-           QString::fromUtf8("Copyright © 2026 Orvelmont\n"
-                             "License GPL-3.0-or-later: GNU GPL version 3 or later "
-                             "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
-                             "This is free software: you are free to change and redistribute it.\n"
-                             "There is NO WARRANTY, to the extent permitted by law.\n");
+           QString::fromUtf8("Copyright © 2026 Orvelmont\n") +
+           TProgramText::tr("License GPL-3.0-or-later: GNU GPL version 3 or later "
+                            "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+                            "This is free software: you are free to change and redistribute it.\n"
+                            "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 QString WindowUsageText(const QString& ASettingsFile, const QString& AUserSettingsFile) {
-    return QStringLiteral(
+    return TProgramText::tr(
                "Usage: zemtrix [-APPDATAFOLDER]\n"
                "The Zemtrix formula calculator window.\n"
                "\n"
@@ -45,6 +56,9 @@ QString WindowUsageText(const QString& ASettingsFile, const QString& AUserSettin
 
 QString IgnoredArgumentMessage(const QString& AArgument) {
     const bool isOption = AArgument.size() > 1 && AArgument.startsWith(u'-');
-    return QStringLiteral("zemtrix: %1 \"%2\" ignored (zemtrix --help lists the options)")
-        .arg(isOption ? QStringLiteral("unknown option") : QStringLiteral("argument"), AArgument);
+    const QString message =
+        isOption
+            ? TProgramText::tr("unknown option \"%1\" ignored (zemtrix --help lists the options)")
+            : TProgramText::tr("argument \"%1\" ignored (zemtrix --help lists the options)");
+    return QStringLiteral("zemtrix: ") + message.arg(AArgument);
 }

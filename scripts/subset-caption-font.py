@@ -3,7 +3,8 @@
 
 The window's own captions and texts include full-width operators ("＋", "－", "＝") and Japanese
 words ("税込", "閉じる", ...) that fonts like DejaVu lack. This script collects every non-ASCII
-character of the string literals in the window's sources (ui/ and model/), adds the full-width
+character of the string literals in the window's sources (ui/ and model/) and of the design's
+Japanese texts kept in the Japanese translation (translations/zemtrix_ja.ts), adds the full-width
 forms a Japanese input method types (U+FF01 to U+FF5E and U+3000), keeps exactly those
 glyphs of the regular and bold Japanese faces, renames the family so that it never stands in for
 the full system font, and writes the two faces and their licence to ui/resources/fonts/.
@@ -26,6 +27,10 @@ NOTO_LICENCE = pathlib.Path("/usr/share/doc/fonts-noto-cjk/copyright")
 SOURCE_FAMILY = "Noto Sans CJK JP"
 FAMILY = "Zemtrix Captions"
 WEIGHTS = ("Regular", "Bold")
+
+# The design's Japanese texts that moved into the Japanese translation (the about box): they read
+# on machines without a CJK font, as they did before the window was translated.
+DESIGN_TRANSLATIONS = ("バージョン情報", "閉じる", "に書き込めません")
 
 # Literals that name fonts are never drawn.
 NOT_SHOWN = {"メイリオ"}
@@ -54,6 +59,7 @@ def shown_characters():
                 if literal in NOT_SHOWN:
                     continue
                 characters.update(c for c in literal if ord(c) > 0x7F)
+    characters.update(c for text in DESIGN_TRANSLATIONS for c in text)
     return "".join(sorted(characters))
 
 

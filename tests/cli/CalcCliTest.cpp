@@ -20,10 +20,11 @@ struct TRun {
 };
 
 TRun RunCalc(const QStringList& AArguments, const QByteArray& AInput = {},
-             const QString& ALocale = QStringLiteral("C")) {
+             const QString& ALocale = QStringLiteral("C"), const QString& ALanguage = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), ALocale);
+    environment.insert(QStringLiteral("LANGUAGE"), ALanguage);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(environment);
@@ -238,6 +239,45 @@ TEST(CalcCli, HelpAndVersion) {
     EXPECT_EQ(version.ExitCode, 0);
     EXPECT_TRUE(version.Out.startsWith(u"zemtrix-calc "_qs));
     EXPECT_TRUE(version.Out.contains(u"License GPL-3.0-or-later"_qs)) << version.Out.toStdString();
+}
+
+// Help, the licence lines and usage errors follow LANGUAGE; answers and the failure lines on
+// standard error are the same in every language.
+TEST(CalcCli, HelpAndMessagesFollowTheLanguage) {
+    struct TCase {
+        const char* Language;
+        QString Usage;
+        QString Licence;
+        QString UsageError;
+    };
+    const TCase cases[] = {
+        {"de", u"Aufruf: zemtrix-calc [OPTIONEN]"_qs, u"Lizenz GPL-3.0-or-later"_qs,
+         u"zemtrix-calc: Option „--decimals“ braucht einen Wert\n"_qs},
+        {"fr", u"Utilisation\u00a0: zemtrix-calc [OPTIONS]"_qs, u"Licence GPL-3.0-or-later"_qs,
+         u"zemtrix-calc: l’option «\u00a0--decimals\u00a0» demande une valeur\n"_qs},
+        {"ja", u"使い方: zemtrix-calc [オプション]"_qs, u"ライセンス GPL-3.0-or-later"_qs,
+         u"zemtrix-calc: オプション「--decimals」には値が必要です\n"_qs},
+        {"es:en", u"Usage: zemtrix-calc [OPTIONS]"_qs, u"License GPL-3.0-or-later"_qs,
+         u"zemtrix-calc: option '--decimals' needs a value\n"_qs},
+    };
+    const QStringList formulas{u"1/0"_qs, u"2*3"_qs, u"sin 30"_qs};
+    const TRun english = RunCalc(formulas);
+    for (const TCase& c : cases) {
+        const QString language = QString::fromLatin1(c.Language);
+        const TRun help = RunCalc({u"--help"_qs}, {}, u"C"_qs, language);
+        EXPECT_EQ(help.ExitCode, 0) << c.Language;
+        EXPECT_TRUE(help.Out.startsWith(c.Usage)) << help.Out.toStdString();
+        EXPECT_TRUE(help.Out.contains(u"DEGTORAD RADTODEG"_qs)) << c.Language;
+        const TRun version = RunCalc({u"--version"_qs}, {}, u"C"_qs, language);
+        EXPECT_TRUE(version.Out.contains(c.Licence)) << version.Out.toStdString();
+        const TRun error = RunCalc({u"--dec"_qs}, {}, u"C"_qs, language);
+        EXPECT_EQ(error.Err, c.UsageError);
+        EXPECT_EQ(error.ExitCode, 2) << c.Language;
+        const TRun answers = RunCalc(formulas, {}, u"C"_qs, language);
+        EXPECT_EQ(answers.Out, english.Out) << c.Language;
+        EXPECT_EQ(answers.Err, english.Err) << c.Language;
+        EXPECT_EQ(answers.ExitCode, 1) << c.Language;
+    }
 }
 
 TEST(CalcCli, BadInputGetsOneAnswerPerLine) {

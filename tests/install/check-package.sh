@@ -46,6 +46,7 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-pl
     [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
         fail "Depends lacks $package: $depends"
 done
+[[ "$(field Recommends)" == *qt6-translations-l10n* ]] || fail "Recommends: $(field Recommends)"
 
 root=$work/root
 dpkg-deb --extract "$deb" "$root"
@@ -73,4 +74,7 @@ for program in zemtrix zemtrix-calc; do
 done
 [ "$(env -u LD_LIBRARY_PATH "$root/usr/bin/zemtrix-calc" '1+2*3')" = 7 ] ||
     fail "the unpacked zemtrix-calc does not compute 1+2*3"
+# The translations travel inside the programs.
+env -u LD_LIBRARY_PATH LANGUAGE=de "$root/usr/bin/zemtrix-calc" --help | grep -q '^Aufruf: ' ||
+    fail "the unpacked zemtrix-calc --help is not German under LANGUAGE=de"
 echo "packaged and checked: $(basename "$deb"), $(wc -l <"$work/files") files; Depends: $depends"

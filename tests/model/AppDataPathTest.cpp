@@ -21,7 +21,7 @@ TEST_F(AppDataFileTest, ADirectoryInPlaceOfTheFileReadsAsDefaultsAndFailsToWrite
         Data.Write();
         FAIL() << "no error";
     } catch (const EIniFileWriteError& Error) {
-        EXPECT_EQ(Error.Message(), UserFile() + QString::fromUtf8(" に書き込めません"));
+        EXPECT_EQ(Error.Message(), u"Cannot write "_qs + UserFile());
         EXPECT_EQ(std::string(Error.what()), Error.Message().toStdString());
     }
     EXPECT_TRUE(QFileInfo(UserFile()).isDir());
@@ -35,8 +35,8 @@ TEST_F(AppDataFileTest, AFolderThatCannotBeCreatedFailsWithThePath) {
         Data.Write();
         FAIL() << "no error";
     } catch (const EIniFileWriteError& Error) {
-        EXPECT_EQ(Error.Message(), Dir.filePath("plain/sub/Orvelmont/Zemtrix/Zemtrix.ini") +
-                                       QString::fromUtf8(" に書き込めません"));
+        EXPECT_EQ(Error.Message(),
+                  u"Cannot write "_qs + Dir.filePath("plain/sub/Orvelmont/Zemtrix/Zemtrix.ini"));
     }
     EXPECT_EQ(ReadBytes(Dir.filePath("plain")), QByteArray("not a folder"));
 }
@@ -113,7 +113,7 @@ TEST_F(AppDataFileTest, AReadOnlyFileBesideTheProgramIsReadAndItsFailedWriteRepo
         try {
             Child.Write();
         } catch (const EIniFileWriteError& Error) {
-            return Error.Message() == ProgramFile() + QString::fromUtf8(" に書き込めません");
+            return Error.Message() == u"Cannot write "_qs + ProgramFile();
         }
         return false;
     }));

@@ -377,7 +377,7 @@ TEST_F(HistoryFileTest, AFailedWriteIsReportedAndTouchesNoOtherFile) {
             try {
                 WriteHistoryFile(HistoryFile(), NumberedEntries(5));
             } catch (const EIniFileWriteError& Error) {
-                return Error.Message() == HistoryFile() + QString::fromUtf8(" に書き込めません");
+                return Error.Message() == u"Cannot write "_qs + HistoryFile();
             }
             return false;
         }));
@@ -424,7 +424,7 @@ TEST_F(HistoryFileTest, DeletingRemovesTheKeptHistory) {
         try {
             DeleteHistoryFile(HistoryFile());
         } catch (const EHistoryFileWriteError& Error) {
-            return Error.Message().startsWith(HistoryFile());
+            return Error.Message() == u"Cannot write "_qs + HistoryFile();
         }
         return false;
     }));

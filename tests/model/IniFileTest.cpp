@@ -307,7 +307,7 @@ bool FailsWithMessage(const TIniFile& Ini, const QString& FileName) {
         Ini.Save(FileName);
         return false;
     } catch (const EIniFileWriteError& Error) {
-        return Error.Message() == FileName + QString::fromUtf8(" に書き込めません");
+        return Error.Message() == u"Cannot write "_qs + FileName;
     }
 }
 

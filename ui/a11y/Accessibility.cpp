@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,90 +30,95 @@ enum class TSpeech {
 
 struct TAccessibleText {
     const char* ObjectName; // "#" stands for the number of each control of a family
-    const char* Name;       // "#" is replaced by that number
-    const char* ToolTip = nullptr;
+    const char* Name;       // "#" is replaced by that number; translated in context "Accessibility"
+    const char* ToolTip = nullptr;  // translated as the name is
     const char* Shortcut = nullptr; // the key a screen reader announces for pressing the control
     TSpeech Speech = TSpeech::Fixed;
 };
 
 // clang-format off
 constexpr TAccessibleText kTexts[] = {
-    {"ExpressionPanel", "expression panel",
-     "Menu: Menu key or Shift+F10; zoom in: Shift+Alt+Up, zoom out: Shift+Alt+Down, normal size: "
-     "Shift+Alt+F12"},
-    {"ScientificKeyBtn", "scientific keys", "Show or hide the scientific keys (F1)", "F1"},
-    {"NumericKeyBtn", "numeric keys", "Show or hide the numeric keys (F2)", "F2"},
-    {"MemoryButton", "history", "Show or hide the history (F3), docked beside the keys (Shift+F3)", "F3"},
-    {"RoundCombo", "decimals", "Decimals (F4), HEX and BIN (Shift+F4)", "F4"},
-    {"Panel3", "expression and result"},
-    {"ExpressionEdit", "expression"},
+    {"ExpressionPanel", QT_TRANSLATE_NOOP("Accessibility", "expression panel"),
+     QT_TRANSLATE_NOOP("Accessibility", "Menu: Menu key or Shift+F10; zoom in: Shift+Alt+Up, "
+                                        "zoom out: Shift+Alt+Down, normal size: Shift+Alt+F12")},
+    {"ScientificKeyBtn", QT_TRANSLATE_NOOP("Accessibility", "scientific keys"), QT_TRANSLATE_NOOP("Accessibility", "Show or hide the scientific keys (F1)"), "F1"},
+    {"NumericKeyBtn", QT_TRANSLATE_NOOP("Accessibility", "numeric keys"), QT_TRANSLATE_NOOP("Accessibility", "Show or hide the numeric keys (F2)"), "F2"},
+    {"MemoryButton", QT_TRANSLATE_NOOP("Accessibility", "history"), QT_TRANSLATE_NOOP("Accessibility", "Show or hide the history (F3), docked beside the keys (Shift+F3)"), "F3"},
+    {"RoundCombo", QT_TRANSLATE_NOOP("Accessibility", "decimals"), QT_TRANSLATE_NOOP("Accessibility", "Decimals (F4), HEX and BIN (Shift+F4)"), "F4"},
+    {"Panel3", QT_TRANSLATE_NOOP("Accessibility", "expression and result")},
+    {"ExpressionEdit", QT_TRANSLATE_NOOP("Accessibility", "expression")},
 
-    {"ScientificPanel", "scientific keys page"},
-    {"InvBtn", "inverse", nullptr, nullptr, TSpeech::Toggle},
-    {"HypBtn", "hyperbolic", nullptr, nullptr, TSpeech::Toggle},
-    {"SinBtn", "sine", nullptr, nullptr, TSpeech::Trigonometric},
-    {"CosBtn", "cosine", nullptr, nullptr, TSpeech::Trigonometric},
-    {"TanBtn", "tangent", nullptr, nullptr, TSpeech::Trigonometric},
-    {"DegCombo", "angle unit"},
-    {"SqrtBtn", "square root"},
-    {"ExpBtn", "e to the power"},
-    {"LogBtn", "common logarithm"},
-    {"LnBtn", "natural logarithm"},
-    {"FactBtn", "factorial"},
-    {"EBtn", "times ten to the power"},
-    {"Power2Btn", "squared"},
-    {"PowerBtn", "to the power"},
-    {"PiBtn", "pi"},
-    {"ScientificPanelLeftBtn", "previous page", "Previous page (F9)", "F9"},
-    {"ScientificPanelRightBtn", "next page", "Next page (F10)", "F10"},
+    {"ScientificPanel", QT_TRANSLATE_NOOP("Accessibility", "scientific keys page")},
+    {"InvBtn", QT_TRANSLATE_NOOP("Accessibility", "inverse"), nullptr, nullptr, TSpeech::Toggle},
+    {"HypBtn", QT_TRANSLATE_NOOP("Accessibility", "hyperbolic"), nullptr, nullptr, TSpeech::Toggle},
+    {"SinBtn", QT_TRANSLATE_NOOP("Accessibility", "sine"), nullptr, nullptr, TSpeech::Trigonometric},
+    {"CosBtn", QT_TRANSLATE_NOOP("Accessibility", "cosine"), nullptr, nullptr, TSpeech::Trigonometric},
+    {"TanBtn", QT_TRANSLATE_NOOP("Accessibility", "tangent"), nullptr, nullptr, TSpeech::Trigonometric},
+    {"DegCombo", QT_TRANSLATE_NOOP("Accessibility", "angle unit")},
+    {"SqrtBtn", QT_TRANSLATE_NOOP("Accessibility", "square root")},
+    {"ExpBtn", QT_TRANSLATE_NOOP("Accessibility", "e to the power")},
+    {"LogBtn", QT_TRANSLATE_NOOP("Accessibility", "common logarithm")},
+    {"LnBtn", QT_TRANSLATE_NOOP("Accessibility", "natural logarithm")},
+    {"FactBtn", QT_TRANSLATE_NOOP("Accessibility", "factorial")},
+    {"EBtn", QT_TRANSLATE_NOOP("Accessibility", "times ten to the power")},
+    {"Power2Btn", QT_TRANSLATE_NOOP("Accessibility", "squared")},
+    {"PowerBtn", QT_TRANSLATE_NOOP("Accessibility", "to the power")},
+    {"PiBtn", QT_TRANSLATE_NOOP("Accessibility", "pi")},
+    {"ScientificPanelLeftBtn", QT_TRANSLATE_NOOP("Accessibility", "previous page"), QT_TRANSLATE_NOOP("Accessibility", "Previous page (F9)"), "F9"},
+    {"ScientificPanelRightBtn", QT_TRANSLATE_NOOP("Accessibility", "next page"), QT_TRANSLATE_NOOP("Accessibility", "Next page (F10)"), "F10"},
 
-    {"Option1Panel", "option buttons page"},
-    {"ButtonEditBtn", "edit option buttons", nullptr, nullptr, TSpeech::Toggle},
-    {"Option#Btn", "option button #: %1", nullptr, nullptr, TSpeech::Caption},
-    {"Option#Edit", "title and expression of option button #"},
-    {"Option1PanelLeftBtn", "previous page", "Previous page (F9)", "F9"},
-    {"Option1PanelRightBtn", "next page", "Next page (F10)", "F10"},
+    {"Option1Panel", QT_TRANSLATE_NOOP("Accessibility", "option buttons page")},
+    {"ButtonEditBtn", QT_TRANSLATE_NOOP("Accessibility", "edit option buttons"), nullptr, nullptr, TSpeech::Toggle},
+    {"Option#Btn", QT_TRANSLATE_NOOP("Accessibility", "option button #: %1"), nullptr, nullptr, TSpeech::Caption},
+    {"Option#Edit", QT_TRANSLATE_NOOP("Accessibility", "title and expression of option button #")},
+    {"Option1PanelLeftBtn", QT_TRANSLATE_NOOP("Accessibility", "previous page"), QT_TRANSLATE_NOOP("Accessibility", "Previous page (F9)"), "F9"},
+    {"Option1PanelRightBtn", QT_TRANSLATE_NOOP("Accessibility", "next page"), QT_TRANSLATE_NOOP("Accessibility", "Next page (F10)"), "F10"},
 
-    {"VariablePanel", "variables page"},
-    {"Variable#Btn", "variable %1", nullptr, nullptr, TSpeech::Caption},
-    {"VariableData#Edit", "value of %1", nullptr, nullptr, TSpeech::VariableValue},
-    {"VariableBtn#Edit", "name of variable #"},
-    {"VariablePanelLeftBtn", "previous page", "Previous page (F9)", "F9"},
-    {"VariablePanelRightBtn", "next page", "Next page (F10)", "F10"},
+    {"VariablePanel", QT_TRANSLATE_NOOP("Accessibility", "variables page")},
+    {"Variable#Btn", QT_TRANSLATE_NOOP("Accessibility", "variable %1"), nullptr, nullptr, TSpeech::Caption},
+    {"VariableData#Edit", QT_TRANSLATE_NOOP("Accessibility", "value of %1"), nullptr, nullptr, TSpeech::VariableValue},
+    {"VariableBtn#Edit", QT_TRANSLATE_NOOP("Accessibility", "name of variable #")},
+    {"VariablePanelLeftBtn", QT_TRANSLATE_NOOP("Accessibility", "previous page"), QT_TRANSLATE_NOOP("Accessibility", "Previous page (F9)"), "F9"},
+    {"VariablePanelRightBtn", QT_TRANSLATE_NOOP("Accessibility", "next page"), QT_TRANSLATE_NOOP("Accessibility", "Next page (F10)"), "F10"},
 
-    {"ButtonPanel", "numeric keypad"},
-    {"CopyBtn", "copy result", "Copy the result (F5)", "F5"},
-    {"CurLeftBtn", "cursor left"},
-    {"CurRightBtn", "cursor right"},
-    {"BeginParenthesisBtn", "open parenthesis"},
-    {"EndParenthesisBtn", "close parenthesis"},
+    {"ButtonPanel", QT_TRANSLATE_NOOP("Accessibility", "numeric keypad")},
+    {"CopyBtn", QT_TRANSLATE_NOOP("Accessibility", "copy result"), QT_TRANSLATE_NOOP("Accessibility", "Copy the result (F5)"), "F5"},
+    {"CurLeftBtn", QT_TRANSLATE_NOOP("Accessibility", "cursor left")},
+    {"CurRightBtn", QT_TRANSLATE_NOOP("Accessibility", "cursor right")},
+    {"BeginParenthesisBtn", QT_TRANSLATE_NOOP("Accessibility", "open parenthesis")},
+    {"EndParenthesisBtn", QT_TRANSLATE_NOOP("Accessibility", "close parenthesis")},
     {"Digit#Btn", "#"},
-    {"DotBtn", "decimal point"},
-    {"DelBtn", "delete"},
-    {"ACBtn", "all clear", "All clear (F8 or Escape)", "F8"},
-    {"MultiplyBtn", "multiply"},
-    {"dividBtn", "divide"},
-    {"PlusBtn", "plus"},
-    {"MinusBtn", "minus"},
-    {"AnsBtn", "previous answer"},
-    {"EnterBtn", "equals", "Evaluate (Enter), as a percentage (Shift+Enter)", "Enter"},
+    {"DotBtn", QT_TRANSLATE_NOOP("Accessibility", "decimal point")},
+    {"DelBtn", QT_TRANSLATE_NOOP("Accessibility", "delete")},
+    {"ACBtn", QT_TRANSLATE_NOOP("Accessibility", "all clear"), QT_TRANSLATE_NOOP("Accessibility", "All clear (F8 or Escape)"), "F8"},
+    {"MultiplyBtn", QT_TRANSLATE_NOOP("Accessibility", "multiply")},
+    {"dividBtn", QT_TRANSLATE_NOOP("Accessibility", "divide")},
+    {"PlusBtn", QT_TRANSLATE_NOOP("Accessibility", "plus")},
+    {"MinusBtn", QT_TRANSLATE_NOOP("Accessibility", "minus")},
+    {"AnsBtn", QT_TRANSLATE_NOOP("Accessibility", "previous answer")},
+    {"EnterBtn", QT_TRANSLATE_NOOP("Accessibility", "equals"), QT_TRANSLATE_NOOP("Accessibility", "Evaluate (Enter), as a percentage (Shift+Enter)"), "Enter"},
 
-    {"HistoryPanel", "history panel"},
-    {"HistoryListBox", "history list"},
-    {"HistoryButtonPanel", "history buttons"},
-    {"HistoryPanelSelectAllBtn", "select all"},
-    {"HistoryPanelDelBtn", "delete selected entries"},
-    {"HistoryPanelClearBtn", "clear history"},
-    {"HistoryPanelSumBtn", "sum of selected results"},
-    {"HistoryPanelAverageBtn", "average of selected results"},
-    {"HistoryPanelCopyBtn", "copy selected results"},
-    {"HistoryPanelEditBtn", "edit selected entry"},
-    {"HistoryPanelCloseBtn", "close history", "Close the history (F3 or Escape)", "F3"},
+    {"HistoryPanel", QT_TRANSLATE_NOOP("Accessibility", "history panel")},
+    {"HistoryListBox", QT_TRANSLATE_NOOP("Accessibility", "history list")},
+    {"HistoryButtonPanel", QT_TRANSLATE_NOOP("Accessibility", "history buttons")},
+    {"HistoryPanelSelectAllBtn", QT_TRANSLATE_NOOP("Accessibility", "select all")},
+    {"HistoryPanelDelBtn", QT_TRANSLATE_NOOP("Accessibility", "delete selected entries")},
+    {"HistoryPanelClearBtn", QT_TRANSLATE_NOOP("Accessibility", "clear history")},
+    {"HistoryPanelSumBtn", QT_TRANSLATE_NOOP("Accessibility", "sum of selected results")},
+    {"HistoryPanelAverageBtn", QT_TRANSLATE_NOOP("Accessibility", "average of selected results")},
+    {"HistoryPanelCopyBtn", QT_TRANSLATE_NOOP("Accessibility", "copy selected results")},
+    {"HistoryPanelEditBtn", QT_TRANSLATE_NOOP("Accessibility", "edit selected entry")},
+    {"HistoryPanelCloseBtn", QT_TRANSLATE_NOOP("Accessibility", "close history"), QT_TRANSLATE_NOOP("Accessibility", "Close the history (F3 or Escape)"), "F3"},
 };
 // clang-format on
 
 // What an empty caption is called in a name.
-constexpr char kBlankCaption[] = "blank";
+constexpr char kBlankCaption[] = QT_TRANSLATE_NOOP("Accessibility", "blank");
+
+// A text of the table in the user's language.
+QString Translated(const char* AText) {
+    return QCoreApplication::translate("Accessibility", AText);
+}
 
 struct TMatch {
     const TAccessibleText* Text = nullptr;
@@ -155,13 +161,20 @@ QString CaptionOf(const QWidget* AControl) {
 // A caption as it is spoken inside a name.
 QString SpokenCaption(const QWidget* AControl) {
     const QString caption = CaptionOf(AControl);
-    return caption.isEmpty() ? QString::fromLatin1(kBlankCaption) : caption;
+    return caption.isEmpty() ? Translated(kBlankCaption) : caption;
 }
 
 QString TrigonometricName(const QWidget* AKey, const QString& AFunction) {
     QString name = AFunction;
-    if (CaptionOf(AKey).endsWith(QLatin1Char('h'))) name.prepend(QStringLiteral("hyperbolic "));
-    if (StyleName(AKey) == u"TrigInvBtnStyle") name.prepend(QStringLiteral("inverse "));
+    if (CaptionOf(AKey).endsWith(QLatin1Char('h')))
+        name = QCoreApplication::translate("Accessibility", "hyperbolic %1",
+                                           "a trigonometric function: hyperbolic sine")
+                   .arg(name);
+    if (StyleName(AKey) == u"TrigInvBtnStyle")
+        name = QCoreApplication::translate("Accessibility", "inverse %1",
+                                           "a trigonometric function: inverse sine, inverse "
+                                           "hyperbolic sine")
+                   .arg(name);
     return name;
 }
 
@@ -170,7 +183,7 @@ QString TrigonometricName(const QWidget* AKey, const QString& AFunction) {
 QString SpokenName(const QWidget* AControl) {
     const TMatch match = FindText(AControl);
     if (!match.Text) return CaptionOf(AControl);
-    QString name = QString::fromUtf8(match.Text->Name).replace(QLatin1Char('#'), match.Number);
+    QString name = Translated(match.Text->Name).replace(QLatin1Char('#'), match.Number);
     switch (match.Text->Speech) {
     case TSpeech::Fixed:
     case TSpeech::Toggle: return name;
@@ -264,7 +277,8 @@ public:
         switch (AText) {
         case QAccessible::Name:
         case QAccessible::Value: return static_cast<QLabel*>(widget())->text();
-        case QAccessible::Description: return QStringLiteral("result");
+        case QAccessible::Description:
+            return QCoreApplication::translate("Accessibility", "result");
         default: return QAccessibleWidget::text(AText);
         }
     }
@@ -404,7 +418,7 @@ void LabelForScreenReaders(QWidget* AControl) {
 }
 
 void ApplyText(QWidget* AControl, TAccessibleText AText, TAccessibilityWatcher* AWatcher) {
-    if (AText.ToolTip) AControl->setToolTip(QString::fromUtf8(AText.ToolTip));
+    if (AText.ToolTip) AControl->setToolTip(Translated(AText.ToolTip));
     if (auto* key = qobject_cast<TKeyButton*>(AControl)) {
         if (AText.Speech == TSpeech::Toggle || AText.Speech == TSpeech::Trigonometric)
             QObject::connect(key, &TKeyButton::StyleNameChanged, AWatcher,

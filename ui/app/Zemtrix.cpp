@@ -1,6 +1,7 @@
 // zemtrix: the calculator window.
 #include "model/AppData.h"
 #include "model/ProgramOptions.h"
+#include "model/Translation.h"
 #include "ui/app/DesktopSettings.h"
 #include "ui/app/FontSetUp.h"
 #include "ui/app/InputProbe.h"
@@ -39,10 +40,22 @@ void Print(std::FILE* AStream, const QString& AText) {
     std::fputs(AText.toLocal8Bit().constData(), AStream);
 }
 
+// What the program prints before its window's application exists is in the user's language too:
+// a core application holds the translations meanwhile.
+class TTextApplication {
+public:
+    TTextApplication(int& argc, char** argv) : FApplication(argc, argv) {
+        InstallSystemTranslations();
+    }
+
+private:
+    QCoreApplication FApplication;
+};
+
 // The settings files are resolved by the same rules the window uses, which need the program's
 // folder: a core application gives it without a display.
 int PrintUsage(int argc, char** argv) {
-    const QCoreApplication application(argc, argv);
+    const TTextApplication application(argc, argv);
     TAppData beside;
     TAppData perUser;
     perUser.SetIsAppDataFolder(true);
@@ -74,6 +87,7 @@ void HoldStartupMessage(QtMsgType AType, const QMessageLogContext& AContext, con
     }
     const QString reason =
         HeldMessages.isEmpty() ? AText.section(u'\n', 0, 0) : HeldMessages.front();
+    // Qt is still making the application: no translation can be installed yet.
     Print(stderr, u"zemtrix: cannot open the window: "_qs + reason.simplified() + u'\n');
     std::_Exit(1);
 }
@@ -92,12 +106,17 @@ int main(int argc, char** argv) {
     const TProgramOptions options = TProgramOptions::Parse(arguments);
     if (options.IsHelp) return PrintUsage(argc, argv);
     if (options.IsVersion) {
+        const TTextApplication application(argc, argv);
         Print(stdout, VersionText(QStringLiteral("zemtrix")));
         return 0;
     }
     if (!MayFindDisplay(arguments)) {
-        Print(stderr, u"zemtrix: no display to open the window on "
-                      "(neither DISPLAY nor WAYLAND_DISPLAY is set)\n"_qs);
+        const TTextApplication application(argc, argv);
+        Print(stderr, u"zemtrix: "_qs +
+                          QCoreApplication::translate("Zemtrix",
+                                                      "no display to open the window on (neither "
+                                                      "DISPLAY nor WAYLAND_DISPLAY is set)") +
+                          u'\n');
         return 1;
     }
     // A widgets-only window draws with the raster engine; without this the X11 platform would
@@ -119,6 +138,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     fontSetUp.Wait();
     ReleaseStartupMessages();
+    InstallSystemTranslations();
     // Qt has taken its own options (-platform, -style, ...) out of the list by now.
     for (const QString& argument :
          TProgramOptions::Parse(QCoreApplication::arguments().mid(1)).Ignored)

@@ -27,7 +27,8 @@ QVariant THistoryListModel::data(const QModelIndex& AIndex, int ARole) const {
     case ResultTextRole: return ResultText(entry);
     // A screen reader names the row as it would be read out: "1+2 equals 3".
     case Qt::AccessibleTextRole:
-        return QStringLiteral("%1 equals %2").arg(entry.Expression(), ResultText(entry));
+        return tr("%1 equals %2", "a history row read out: formula equals result")
+            .arg(entry.Expression(), ResultText(entry));
     default: return {};
     }
 }

@@ -29,14 +29,14 @@ TAboutForm::TAboutForm(QWidget* AParent)
     : QDialog(AParent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(tr("About Zemtrix"));
     setFixedSize(kClientSize);
     setModal(true);
     Label1 = CreateLabel(this, "Label1", QStringLiteral("Zemtrix"), {99, 24}, 22, true);
     Label2 = CreateLabel(this, "Label2", QStringLiteral("Ver.2"), {127, 64}, 16, false);
     Label3 = CreateLabel(this, "Label3", QString::fromUtf8(MakerLine), {56, 104}, 14, false);
 
-    Button1 = new QPushButton(QStringLiteral("閉じる"), this);
+    Button1 = new QPushButton(tr("Close"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setFont(DesignFont({}, 12, false));
     Button1->setGeometry(101, 144, 80, 22);

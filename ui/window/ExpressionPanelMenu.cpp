@@ -13,7 +13,7 @@ TExpressionPanelMenu::TExpressionPanelMenu(QWidget* AParent) : QMenu(AParent) {
     using T = TExpressionPanelMenu;
     struct TMenuEntry {
         const char* Name;
-        const char* Caption; // "-": a separator line
+        const char* Caption; // "-": a separator line; else translated
         QAction* T::*Field;
         void (T::*Chosen)();
         bool IsToggle;
@@ -21,28 +21,27 @@ TExpressionPanelMenu::TExpressionPanelMenu(QWidget* AParent) : QMenu(AParent) {
     };
     // clang-format off
     static const TMenuEntry entries[] = {
-        {"CopyItem", "Copy", &T::CopyItem, &T::CopyChosen, false, false},
+        {"CopyItem", QT_TR_NOOP("Copy"), &T::CopyItem, &T::CopyChosen, false, false},
         {"MenuItem2", "-", nullptr, nullptr, false, false},
-        {"DigitGroupingSeparatorItem", "Digit grouping separator", &T::DigitGroupingSeparatorItem,
+        {"DigitGroupingSeparatorItem", QT_TR_NOOP("Digit grouping separator"), &T::DigitGroupingSeparatorItem,
          &T::DigitGroupingSeparatorChosen, true, false},
         {"MenuItem5", "-", nullptr, nullptr, false, false},
-        {"RoundOffItem", "Round off (5/4)", &T::RoundOffItem, nullptr, false, true},
-        {"RoundCutOffItem", "Cut off (CUT)", &T::RoundCutOffItem, nullptr, false, true},
-        {"RoundUpItem", "Round up (UP)", &T::RoundUpItem, nullptr, false, true},
+        {"RoundOffItem", QT_TR_NOOP("Round off (5/4)"), &T::RoundOffItem, nullptr, false, true},
+        {"RoundCutOffItem", QT_TR_NOOP("Cut off (CUT)"), &T::RoundCutOffItem, nullptr, false, true},
+        {"RoundUpItem", QT_TR_NOOP("Round up (UP)"), &T::RoundUpItem, nullptr, false, true},
         {"MenuItem3", "-", nullptr, nullptr, false, false},
-        {"TopMostMenuItem", "Top most", &T::TopMostMenuItem, &T::TopMostChosen, true, false},
-        {"TransparencyMenuItem", "Transparency", &T::TransparencyMenuItem, &T::TransparencyChosen, true,
+        {"TopMostMenuItem", QT_TR_NOOP("Top most"), &T::TopMostMenuItem, &T::TopMostChosen, true, false},
+        {"TransparencyMenuItem", QT_TR_NOOP("Transparency"), &T::TransparencyMenuItem, &T::TransparencyChosen, true,
          false},
-        {"KeepHistoryItem", "Keep history", &T::KeepHistoryItem, &T::KeepHistoryChosen, true, false},
+        {"KeepHistoryItem", QT_TR_NOOP("Keep history"), &T::KeepHistoryItem, &T::KeepHistoryChosen, true, false},
         {"MenuItem1", "-", nullptr, nullptr, false, false},
-        {"HomepageItem", "Homepage", &T::HomepageItem, &T::HomepageChosen, false, false},
-        {"About", "Version", &T::About, &T::AboutChosen, false, false},
+        {"HomepageItem", QT_TR_NOOP("Homepage"), &T::HomepageItem, &T::HomepageChosen, false, false},
+        {"About", QT_TR_NOOP("Version"), &T::About, &T::AboutChosen, false, false},
     };
     // clang-format on
     for (const TMenuEntry& entry : entries) {
         const bool isSeparator = QByteArrayView(entry.Caption) == "-";
-        QAction* action =
-            isSeparator ? addSeparator() : addAction(QString::fromLatin1(entry.Caption));
+        QAction* action = isSeparator ? addSeparator() : addAction(tr(entry.Caption));
         action->setObjectName(QString::fromLatin1(entry.Name));
         action->setCheckable(entry.IsToggle || entry.IsRadio);
         if (entry.IsRadio) RoundSelectorGroup->addAction(action);

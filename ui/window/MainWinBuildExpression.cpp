@@ -38,12 +38,17 @@ void TMainForm::BuildExpressionPanel() {
     SetDesignGeometry(ExpressionPanel, QRect(0, 0, 344, 113));
     connect(ExpressionPanel, &TPanel::DoubleClicked, this, &TMainForm::ExpressionPanelDblClick);
 
-    ScientificKeyBtn = CreateKey(ExpressionPanel, {"ScientificKeyBtn", "Scientific key",
-                                                   "ScientificKeyBtnStyle", 16, 6, 70, 18, 10});
-    NumericKeyBtn = CreateKey(ExpressionPanel, {"NumericKeyBtn", "Numeric key",
-                                                "ScientificKeyBtnStyle", 97, 6, 70, 18, 10});
-    MemoryButton = CreateKey(
-        ExpressionPanel, {"MemoryButton", "Memory", "ScientificKeyBtnStyle", 178, 6, 70, 18, 10});
+    // The header keys' captions are translated; a caption too long for its key is drawn smaller
+    // or cut short, with the whole of it in the tooltip.
+    ScientificKeyBtn = CreateKey(
+        ExpressionPanel, {"ScientificKeyBtn", "", "ScientificKeyBtnStyle", 16, 6, 70, 18, 10});
+    ScientificKeyBtn->setText(tr("Scientific key"));
+    NumericKeyBtn = CreateKey(ExpressionPanel,
+                              {"NumericKeyBtn", "", "ScientificKeyBtnStyle", 97, 6, 70, 18, 10});
+    NumericKeyBtn->setText(tr("Numeric key"));
+    MemoryButton = CreateKey(ExpressionPanel,
+                             {"MemoryButton", "", "ScientificKeyBtnStyle", 178, 6, 70, 18, 10});
+    MemoryButton->setText(tr("Memory", "the key that shows the history"));
     RoundCombo = new TRoundCombo(ExpressionPanel);
 
     Panel3 = new TPanel(ExpressionPanel);

@@ -29,7 +29,7 @@ QString DisplayName(const TDisplayFormat& AFormat) {
     if (AFormat.RoundDecimal == RoundDecimalBin) return QStringLiteral("BIN");
     if (AFormat.RoundSelector == rsCut) return QStringLiteral("CUT");
     if (AFormat.RoundSelector == rsUp) return QStringLiteral("UP");
-    return QStringLiteral("this display");
+    return TMainForm::tr("this display", "too large for this display");
 }
 
 } // namespace
@@ -102,7 +102,8 @@ void TMainForm::RedisplayResult(bool IsPercent, long double Value) {
         DisplayResult(IsPercent, Value);
     } catch (const EResultRangeError&) {
         QApplication::beep();
-        const QString note = QStringLiteral("too large for %1").arg(DisplayName(DisplayFormat));
+        const QString note = tr("too large for %1", "HEX, BIN, CUT, UP or this display")
+                                 .arg(DisplayName(DisplayFormat));
         AnnounceResultText(ResultLabel, note);
         // Shown once the event at hand is done: a window that opens in the middle of a mouse
         // event makes the platform deliver the event a second time.

@@ -44,8 +44,9 @@ void SetOpacity(QWidget* AWidget, qreal AOpacity) {
 // The same address as the application's metadata gives.
 const char* const TMainForm::HomepageUrl = "https://www.orvelmont.com/zemtrix/";
 
-const char* const TMainForm::TopMostUnavailableTip =
-    "Not available on Wayland: only the compositor can keep a window above the others.";
+const char* const TMainForm::TopMostUnavailableTip = QT_TRANSLATE_NOOP(
+    "TMainForm",
+    "Not available on Wayland: only the compositor can keep a window above the others.");
 
 void TMainForm::OverridePlatformNameForTests(const QString& AName) {
     TWindowFrame::OverridePlatformName(AName);
@@ -136,7 +137,7 @@ void TMainForm::SetReducedMotion(bool AIsReduced) {
 // can say why it does nothing here.
 void TMainForm::ApplyWindowControl() {
     if (WindowControl.CanStayOnTop) return;
-    ExpressionPanelPopupMenu->DisableTopMost(QString::fromLatin1(TopMostUnavailableTip));
+    ExpressionPanelPopupMenu->DisableTopMost(tr(TopMostUnavailableTip));
 }
 
 void TMainForm::TopMostMenuItemClick() {

@@ -53,8 +53,10 @@ protected:
 
     // Starts the program with the per-user switch and the per-user folder AConfigHome, waits until
     // it catches ASignal, sends it, and waits for the end.
-    TExit RunUntil(int ASignal, const QString& AConfigHome) {
+    // AEnvironment holds further variables ("LANGUAGE=ja").
+    TExit RunUntil(int ASignal, const QString& AConfigHome, const QStringList& AEnvironment = {}) {
         QProcess program;
+        FEnvironment = AEnvironment;
         Start(program, AConfigHome);
         EXPECT_TRUE(WaitUntilCaught(program.processId(), ASignal));
         ::kill(pid_t(program.processId()), ASignal);
@@ -80,6 +82,8 @@ protected:
             environment.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
             environment.insert(u"DISPLAY"_qs, ADisplay);
         }
+        for (const QString& setting : std::as_const(FEnvironment))
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
         AProgram.setProcessEnvironment(environment);
         AProgram.start(QStringLiteral(ZEMTRIX_PATH), AArguments);
         EXPECT_TRUE(AProgram.waitForStarted(10000));
@@ -110,6 +114,7 @@ protected:
     }
 
     QTemporaryDir Dir;
+    QStringList FEnvironment; // for the next Start
 };
 
 TEST_F(ProgramProcessTest, EachQuitSignalWritesEveryKey) {
@@ -189,6 +194,43 @@ TEST_F(ProgramProcessTest, VersionNamesTheLicenceWithoutADisplay) {
     EXPECT_EQ(version.Error, QString());
 }
 
+// Help, the licence lines and the message without a display follow LANGUAGE.
+TEST_F(ProgramProcessTest, HelpVersionAndNoDisplayMessageAreTranslated) {
+    struct TCase {
+        const char* Language;
+        QString Usage;
+        QString UserFileLine;
+        QString Licence;
+        QString NoDisplay;
+    };
+    const TCase cases[] = {
+        {"de", u"Aufruf: zemtrix [-APPDATAFOLDER]\n"_qs, u"mit -APPDATAFOLDER:  "_qs,
+         u"Lizenz GPL-3.0-or-later"_qs, u"zemtrix: keine Anzeige"_qs},
+        {"fr", u"Utilisation\u00a0: zemtrix [-APPDATAFOLDER]\n"_qs,
+         u"avec -APPDATAFOLDER\u00a0:  "_qs, u"Licence GPL-3.0-or-later"_qs,
+         u"zemtrix: aucun écran"_qs},
+        {"ja", u"使い方: zemtrix [-APPDATAFOLDER]\n"_qs, u"-APPDATAFOLDER 指定時: "_qs,
+         u"ライセンス GPL-3.0-or-later"_qs,
+         u"zemtrix: ウィンドウを開くディスプレイがありません"_qs},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Language);
+        const QStringList language{u"LANGUAGE="_qs + QString::fromLatin1(c.Language)};
+        const TExitOutput help = RunWithoutDisplay({u"--help"_qs}, Dir.path(), language);
+        EXPECT_EQ(help.Status, 0);
+        EXPECT_TRUE(help.Output.startsWith(c.Usage)) << help.Output.toStdString();
+        EXPECT_TRUE(help.Output.contains(c.UserFileLine + UserFile() + u'\n'))
+            << help.Output.toStdString();
+        const TExitOutput version = RunWithoutDisplay({u"--version"_qs}, Dir.path(), language);
+        EXPECT_TRUE(version.Output.startsWith(u"zemtrix (Zemtrix) " ZEMTRIX_VERSION "\n"_qs));
+        EXPECT_TRUE(version.Output.contains(c.Licence)) << version.Output.toStdString();
+        const TExitOutput run = RunWithoutDisplay({}, Dir.path(), language);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_TRUE(run.Error.startsWith(c.NoDisplay)) << run.Error.toStdString();
+        EXPECT_EQ(run.Error.count(u'\n'), 1) << run.Error.toStdString();
+    }
+}
+
 // Instead of Qt's abort with its page of advice: one line, status 1, no settings file.
 TEST_F(ProgramProcessTest, NoDisplayEndsWithOneLineAndStatusOne) {
     struct TCase {
@@ -238,12 +280,19 @@ TEST_F(ProgramProcessTest, UnknownArgumentsAreReportedAndTheWindowStarts) {
     }
 }
 
+// In English, and in the design's Japanese under a Japanese locale.
 TEST_F(ProgramProcessTest, FailedWriteIsReportedAndEndsWithStatusOne) {
     const TExit exit = RunUntil(SIGTERM, UnwritableConfigHome());
     EXPECT_EQ(exit.Status, 1);
-    EXPECT_TRUE(
-        exit.Error.contains(u"/not-a-folder/Orvelmont/Zemtrix/Zemtrix.ini に書き込めません"_qs))
+    EXPECT_TRUE(exit.Error.contains(u"zemtrix: Cannot write "_qs +
+                                    Dir.filePath(u"not-a-folder/Orvelmont/Zemtrix/Zemtrix.ini"_qs)))
         << exit.Error.toStdString();
+
+    const TExit japanese = RunUntil(SIGTERM, UnwritableConfigHome(), {u"LANGUAGE=ja"_qs});
+    EXPECT_EQ(japanese.Status, 1);
+    EXPECT_TRUE(
+        japanese.Error.contains(u"/not-a-folder/Orvelmont/Zemtrix/Zemtrix.ini に書き込めません"_qs))
+        << japanese.Error.toStdString();
 }
 
 // The kept history goes the way the settings go: rewritten at a quit signal (the damaged line
@@ -272,8 +321,7 @@ TEST_F(ProgramProcessTest, EachQuitSignalWritesTheKeptHistory) {
     WriteUserFile("[Display]\nKeepHistory=1\n");
     const TExit exit = RunUntil(SIGTERM, Dir.path());
     EXPECT_EQ(exit.Status, 1);
-    EXPECT_TRUE(exit.Error.contains(u"Zemtrix.history に書き込めません"_qs))
-        << exit.Error.toStdString();
+    EXPECT_TRUE(exit.Error.contains(u"Cannot write "_qs + history)) << exit.Error.toStdString();
     EXPECT_TRUE(ReadUserFile().contains("[Program]")) << "the settings are written all the same";
 }
 
@@ -413,8 +461,7 @@ TEST_F(ProgramProcessTest, QuitSignalsEndTheCannotWriteBox) {
         }
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << signal;
         EXPECT_EQ(program.exitCode(), 1) << signal;
-        EXPECT_TRUE(program.readAllStandardError().contains("Zemtrix.ini に書き込めません"))
-            << signal;
+        EXPECT_TRUE(program.readAllStandardError().contains("Cannot write ")) << signal;
     }
 }
 

@@ -199,14 +199,15 @@ TEST_F(WindowOptionsTest, HomepageOpensTheMakersPage) {
 TEST_F(WindowOptionsTest, AboutBoxIsFreshEachTimeAndClosesWithEscapeOrItsButton) {
     WithModalDialog(
         [](QWidget* dialog) {
-            EXPECT_EQ(dialog->windowTitle(), u"バージョン情報"_qs);
+            EXPECT_EQ(dialog->windowTitle(),
+                      u"About Zemtrix"_qs); // Japanese in tests/ui/window/TranslationTest
             EXPECT_EQ(dialog->size(), QSize(282, 183));
             EXPECT_EQ(dialog->findChild<QLabel*>(u"Label1"_qs)->text(), u"Zemtrix"_qs);
             EXPECT_EQ(dialog->findChild<QLabel*>(u"Label1"_qs)->pos(), QPoint(99, 24));
             EXPECT_EQ(dialog->findChild<QLabel*>(u"Label2"_qs)->text(), u"Ver.2"_qs);
             EXPECT_EQ(dialog->findChild<QLabel*>(u"Label3"_qs)->pos(), QPoint(56, 104));
             auto* close = dialog->findChild<QPushButton*>(u"Button1"_qs);
-            EXPECT_EQ(close->text(), u"閉じる"_qs);
+            EXPECT_EQ(close->text(), u"Close"_qs);
             EXPECT_EQ(close->geometry(), QRect(101, 144, 80, 22));
             EXPECT_TRUE(close->isDefault());
             QTest::keyClick(dialog, Qt::Key_Escape);
