@@ -277,8 +277,12 @@ public:
         switch (AText) {
         case QAccessible::Name:
         case QAccessible::Value: return static_cast<QLabel*>(widget())->text();
-        case QAccessible::Description:
-            return QCoreApplication::translate("Accessibility", "result");
+        case QAccessible::Description: {
+            // Why the shown result is what it is (a failure's reason), when the window tells.
+            const QString reason = widget()->accessibleDescription();
+            return reason.isEmpty() ? QCoreApplication::translate("Accessibility", "result")
+                                    : reason;
+        }
         default: return QAccessibleWidget::text(AText);
         }
     }

@@ -212,8 +212,10 @@ private:
     long double GetCalcResult(const QString& Text);
     void AddExpressionHistory(long double Value, bool IsPercent);
     void ShowEvaluationFailure(std::exception_ptr AFailure);
-    // Every change of the result line goes through here, so that it is also announced.
-    void SetResultText(const QString& AText);
+    // Every change of the result line goes through here, so that it is also announced. AReason
+    // (a failed evaluation's) becomes the line's tooltip and description and is announced after
+    // AText; without one the line has neither.
+    void SetResultText(const QString& AText, const QString& AReason = QString());
     // Shows Value in the result line under the current display settings; throws
     // EResultRangeError when the value cannot be shown that way.
     void DisplayResult(bool IsPercent, long double Value);

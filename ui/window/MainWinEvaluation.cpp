@@ -50,16 +50,21 @@ bool TMainForm::CalcExpression(bool IsPercent) {
     return isSuccess;
 }
 
-// "Error" in the result line; the caret goes to an engine error's position, else to the end.
+// "Error" in the result line, with why in its tooltip and its description for screen readers;
+// the caret goes to an engine error's position, else to the end.
 void TMainForm::ShowEvaluationFailure(std::exception_ptr AFailure) {
     const QString text = ExpressionEdit->text();
     int caret = int(text.size());
+    QString reason;
     try {
-        caret = ClassifyCalcFailure(AFailure, text).CaretPosition;
+        const TCalcFailure failure = ClassifyCalcFailure(AFailure, text);
+        caret = failure.CaretPosition;
+        reason = CalcFailureReason(failure);
     } catch (...) {
-        // Any other failure is reported like the evaluation's own non-engine failures.
+        // Any other failure is reported like the evaluation's own non-engine failures, with
+        // "Error" alone.
     }
-    SetResultText(QStringLiteral("Error"));
+    SetResultText(QStringLiteral("Error"), reason);
     ExpressionEdit->setFocus();
     SetExpressionCaret(caret);
 }
@@ -81,9 +86,16 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
     HistoryListModel->InsertFirst(std::move(entry));
 }
 
-void TMainForm::SetResultText(const QString& AText) {
+// A failure's reason is spoken after the text; any other change drops the last reason.
+void TMainForm::SetResultText(const QString& AText, const QString& AReason) {
     ResultLabel->setText(AText);
-    AnnounceResultText(ResultLabel, AText);
+    ResultLabel->setToolTip(AReason);
+    ResultLabel->setAccessibleDescription(AReason);
+    AnnounceResultText(ResultLabel,
+                       AReason.isEmpty()
+                           ? AText
+                           : tr("%1: %2", "the result line's text, then why the evaluation failed")
+                                 .arg(AText, AReason));
 }
 
 void TMainForm::DisplayResult(bool IsPercent, long double Value) {

@@ -241,11 +241,16 @@ TEST_F(AnnouncementTest, EveryNewResultIsAnnounced) {
     EXPECT_EQ(Spoken(), std::vector<QString>{u"0"_qs});
     Type(u"1+"_qs);
     Enter();
-    EXPECT_EQ(Spoken(), std::vector<QString>{u"Error"_qs});
+    EXPECT_EQ(Spoken(), std::vector<QString>{u"Error: Syntax error at position 2"_qs})
+        << "a failure is spoken with why";
 
     QAccessibleInterface* result = Interface(Result);
     EXPECT_EQ(result->role(), QAccessible::StatusBar) << "a status line, read as such";
     EXPECT_EQ(result->text(QAccessible::Name), u"Error"_qs);
+    EXPECT_EQ(result->text(QAccessible::Description), u"Syntax error at position 2"_qs);
+    Type(u"1"_qs);
+    Enter();
+    EXPECT_EQ(result->text(QAccessible::Description), u"result"_qs);
 }
 
 // Changes made before the reader is told are spoken as the last of them; a re-display that fails

@@ -80,6 +80,40 @@ TEST_F(EvaluationTest, AnUnreadableVariableFailsEveryEvaluation) {
     EXPECT_EQ(ResultText(), u"5"_qs);
 }
 
+// The result line keeps "Error"; its tooltip and its description for screen readers say why,
+// with the position as zemtrix-calc counts it, until the next result replaces it.
+TEST_F(EvaluationTest, AFailureExplainsItselfUntilTheNextResult) {
+    auto* value3 = Find<QLineEdit>("VariableData3Edit");
+    const auto expectReason = [this](const QString& AReason, const char* AWhat) {
+        EXPECT_EQ(Result->toolTip(), AReason) << AWhat;
+        EXPECT_EQ(Result->accessibleDescription(), AReason) << AWhat;
+    };
+    struct Case {
+        QString Formula;
+        QString Reason;
+    };
+    for (const Case& c : {Case{u"1/0+5"_qs, u"Division by zero at position 4"_qs},
+                          Case{u"1+*2"_qs, u"Syntax error at position 3"_qs},
+                          Case{u"2*sin30"_qs, u"Unknown name sin30 at position 7"_qs}}) {
+        Evaluate(c.Formula);
+        EXPECT_EQ(ResultText(), u"Error"_qs);
+        expectReason(c.Reason, qPrintable(c.Formula));
+    }
+    value3->setText(u"abc"_qs);
+    Evaluate(u"1+1"_qs);
+    EXPECT_EQ(ResultText(), u"Error"_qs);
+    expectReason(u"V3 has no number"_qs, "a variable is named by its caption");
+
+    value3->setText(u"2"_qs);
+    Evaluate(u"1+1"_qs);
+    EXPECT_EQ(ResultText(), u"2"_qs);
+    expectReason(QString(), "a result drops the reason");
+    Evaluate(u"1/0"_qs);
+    Key(Qt::Key_F8);
+    EXPECT_EQ(ResultText(), u"0"_qs);
+    expectReason(QString(), "so does AC");
+}
+
 TEST_F(EvaluationTest, RenamedVariableIsFoundByItsName) {
     Find<QAbstractButton>("Variable1Btn")->setText(u"R"_qs);
     Find<QLineEdit>("VariableData1Edit")->setText(u"4"_qs);
