@@ -126,11 +126,17 @@ void TMainForm::CurRightBtnClick() {
     IsExpressionAllSelectionAfterEnter = false;
 }
 
+// Right after a result the line stays wholly selected, so that the next formula typed still
+// replaces the last one; otherwise the caret goes to the end.
 void TMainForm::CopyBtnClick() {
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setText(ResultLabel->text());
     ExpressionEdit->setFocus();
-    SetExpressionCaret(int(ExpressionEdit->text().size()));
+    const bool isAllSelected =
+        ExpressionEdit->hasSelectedText() &&
+        ExpressionEdit->selectedText().size() == ExpressionEdit->text().size();
+    if (!(IsExpressionAllSelectionAfterEnter && isAllSelected))
+        SetExpressionCaret(int(ExpressionEdit->text().size()));
 }
 
 void TMainForm::ExpressionEditClick() { IsExpressionAllSelectionAfterEnter = false; }

@@ -3,8 +3,12 @@
 #include "ui/MainWinFixture.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -203,6 +207,26 @@ TEST_F(EntryTest, CopyPutsTheResultLineOnTheClipboard) {
     Click("CopyBtn");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), u"Error"_qs);
     EXPECT_EQ(Caret(), 4);
+}
+
+// Copying the result (F5, the key, the menu) keeps the state after an evaluation: the next
+// formula typed replaces the last one instead of joining it.
+TEST_F(EntryTest, CopyAfterAResultKeepsTheNextFormulaFresh) {
+    const std::pair<const char*, std::function<void()>> copies[] = {
+        {"F5", [this] { Key(Qt::Key_F5); }},
+        {"CopyBtn", [this] { Click("CopyBtn"); }},
+        {"CopyItem", [this] { Find<QAction>("CopyItem")->trigger(); }}};
+    for (const auto& [name, copy] : copies) {
+        SetLine(u"19.99*4"_qs);
+        Enter();
+        copy();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), u"79.96"_qs) << name;
+        EXPECT_TRUE(Form->AfterEvaluation()) << name;
+        Type(u"1234567.891*2"_qs);
+        Enter();
+        EXPECT_EQ(Line(), u"1234567.891*2"_qs) << name;
+        EXPECT_EQ(ResultText(), u"2469135.782"_qs) << name;
+    }
 }
 
 TEST_F(EntryTest, EqualsKeyEvaluatesOnPressWithShiftForPercent) {
