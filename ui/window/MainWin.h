@@ -29,6 +29,7 @@
 //   ExpressionPanelMenu.h       TExpressionPanelMenu, the popup menu
 //   RoundCombo.h                TRoundCombo, the decimals list
 //   WindowFrame.h               TWindowFrame, stay-on-top and the transparent mode's frame
+//   DeferredInput.h             TDeferredInput, page and key-area input kept during a transition
 //   ../app/DesktopSettings.h    TDesktopSettings, the desktop's look and motion preferences
 // Every key that puts its own caption into the line (the digits, ".", "ANS", the parentheses and
 // the six variable keys: one handler in the design, Digit1BtnClick) reaches InputExpression
@@ -40,6 +41,7 @@
 #include "model/ResultFormat.h"
 #include "model/VariableButtonData.h"
 #include "model/WindowLayout.h"
+#include "ui/window/DeferredInput.h"
 #include "ui/window/ScientificPanelList.h"
 #include "ui/window/WindowDrag.h"
 #include "ui/window/WindowFrame.h"
@@ -298,7 +300,8 @@ private:
 
     // Page and key-area transitions (MainWinTransitions.cpp).
     void BuildTransitionStages();
-    // True while a transition waits for its animation; input that would start another is ignored.
+    // True while a transition waits for its animation; input that would start another waits in
+    // DeferredInput.
     bool IsTransitionRunning() const;
     // The page a key-area transition pictures: the visible one, else the page to come.
     QWidget* PicturedPage() const;
@@ -363,6 +366,8 @@ private:
     TViewport3D* ScientificViewport = nullptr;
     TPanelTransition* PanelTransition = nullptr;
     bool IsLayoutPending = false;
+    // Page turns and key-area changes asked for during a transition, run once it is over.
+    TDeferredInput DeferredInput;
 
     // The history list's model over ExpressionHistoryList, and the panel that shows it.
     THistoryListModel* HistoryListModel = nullptr;

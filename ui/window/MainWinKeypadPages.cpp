@@ -12,6 +12,7 @@
 #include "ui/pages/OptionPage.h"
 #include "ui/pages/ScientificPage.h"
 #include "ui/pages/VariablePage.h"
+#include "ui/window/DeferredInput.h"
 
 #include <QLineEdit>
 
@@ -106,24 +107,34 @@ void TMainForm::SwitchPage(int ASource, int ATarget, int ADirection) {
     ScientificPanelList.HidePanels();
     target->show();
     ScientificPanelNumber = ATarget;
+    DeferredInput.RunKept();
 }
 
+// An arrow that comes during a transition turns from the page shown once it is over.
 void TMainForm::RunPageArrow(int APage, int ADirection) {
+    if (DeferredInput.Defer(*PanelTransition, [this, ADirection] {
+            RunPageArrow(ScientificPanelNumber, ADirection);
+        }))
+        return;
     if (APage < 0 || APage >= int(std::size(kArrowTargets))) return;
     if (ADirection != kLeft && ADirection != kRight) return;
     SwitchPage(APage, kArrowTargets[APage][ADirection], ADirection);
 }
 
 void TMainForm::TurnPageByKey(int ADirection) {
+    if (DeferredInput.Defer(*PanelTransition, [this, ADirection] { TurnPageByKey(ADirection); }))
+        return;
     if (IsScientificKey) RunPageArrow(ScientificPanelNumber, ADirection);
 }
 
 // Transparent mode hides both buttons, and F1/F2 then do nothing either.
 void TMainForm::ScientificKeyBtnClick() {
+    if (DeferredInput.Defer(*PanelTransition, [this] { ScientificKeyBtnClick(); })) return;
     if (!ScientificKeyBtn->isHidden()) ToggleKeyArea(nullptr, IsScientificKey);
 }
 
 void TMainForm::NumericKeyBtnClick() {
+    if (DeferredInput.Defer(*PanelTransition, [this] { NumericKeyBtnClick(); })) return;
     if (!NumericKeyBtn->isHidden()) ToggleKeyArea(ButtonPanel, IsNumericKey);
 }
 
@@ -142,6 +153,7 @@ void TMainForm::ToggleKeyArea(QWidget* AArea, bool& AIsShown) {
     AIsShown = !AIsShown;
     ArrangePanels();
     if (IsAlwaysDisplayHistoryPanel || !HistoryPanel->isHidden()) SetWindowScale(WindowScaleNumber);
+    DeferredInput.RunKept();
 }
 
 void TMainForm::ButtonPanelDblClick() {

@@ -128,6 +128,7 @@ void TMainForm::FormShow() {
 void TMainForm::FormDestroy() {
     if (IsFormDestroyed) return;
     IsFormDestroyed = true;
+    DeferredInput.Clear();
     PanelTransition->Finish(); // the session may end in the middle of one
     const auto freeHistory = qScopeGuard([this] { ClearExpressionHistory(); });
     CollectSettings();

@@ -49,8 +49,9 @@ void TMainForm::RunPendingLayout() {
 }
 
 // A transition still running when the window closes ends at once, so that the window is
-// collected and saved as it stands.
+// collected and saved as it stands; input kept for after it is dropped.
 void TMainForm::closeEvent(QCloseEvent* AEvent) {
+    DeferredInput.Clear();
     PanelTransition->Finish();
     QWidget::closeEvent(AEvent);
 }

@@ -6,6 +6,7 @@
 #include "model/AppData.h"
 #include "model/IniFile.h"
 #include "ui/motion/Viewport3D.h"
+#include "ui/pages/KeypadPage.h"
 
 #include <functional>
 
@@ -70,20 +71,68 @@ TEST_F(TransitionWiringTest, HidingTheKeypadShrinksTheWindowOnlyAfterTheMotion) 
     EXPECT_EQ(Form->height(), 672);
 }
 
-TEST_F(TransitionWiringTest, WhatComesDuringATransitionWaitsOrIsIgnored) {
-    DuringTransition(
-        [] {
-            PressKey(Qt::Key_Up, kShiftAlt); // the layout waits for the transition
-            PressKey(Qt::Key_F10);           // another transition is not started
-            PressKey(Qt::Key_F1);
-        },
-        [] { PressKey(Qt::Key_F10); });
+TEST_F(TransitionWiringTest, AZoomDuringATransitionIsLaidOutAfterIt) {
+    DuringTransition([] { PressKey(Qt::Key_Up, kShiftAlt); }, [] { PressKey(Qt::Key_F10); });
     EXPECT_EQ(Form->PanelNumber(), 1);
     EXPECT_TRUE(Form->ScientificKey());
     EXPECT_EQ(Form->WindowScale(), 1);
     EXPECT_EQ(Form->size(), QSize(361, 470))
         << "the zoom step is laid out once the transition is over";
     EXPECT_EQ(Find<QWidget>("Digit7Btn")->width(), 60);
+}
+
+// Page turns and key-area changes asked for while a transition runs are not lost: the running
+// one ends at once and they follow in the order they came, each from the state the one before
+// left.
+TEST_F(TransitionWiringTest, KeysDuringATransitionRunInOrderAfterIt) {
+    struct Case {
+        const char* Name;
+        std::function<void()> First;
+        std::function<void()> During;
+        int Page;
+        bool IsScientificKey;
+        bool IsNumericKey;
+    };
+    const auto arrow = [this](const char* APage, int ADirection) {
+        return
+            [this, APage, ADirection] { emit Find<TKeypadPage>(APage)->TurnRequested(ADirection); };
+    };
+    const Case cases[] = {
+        {"F10 F10", [] { PressKey(Qt::Key_F10); }, [] { PressKey(Qt::Key_F10); }, 2, true, true},
+        {"F10 F9 F9", [] { PressKey(Qt::Key_F10); },
+         [] {
+             PressKey(Qt::Key_F9);
+             PressKey(Qt::Key_F9);
+         },
+         2, true, true},
+        {"F1 F2", [] { PressKey(Qt::Key_F1); }, [] { PressKey(Qt::Key_F2); }, 0, false, false},
+        {"F2 F2", [] { PressKey(Qt::Key_F2); }, [] { PressKey(Qt::Key_F2); }, 0, true, true},
+        {"F10 F1", [] { PressKey(Qt::Key_F10); }, [] { PressKey(Qt::Key_F1); }, 1, false, true},
+        {"arrow, then the same arrow seen on the old page",
+         arrow("ScientificPanel", TKeypadPage::TurnRight),
+         arrow("ScientificPanel", TKeypadPage::TurnRight), 2, true, true},
+    };
+    for (const Case& c : cases) {
+        StartForm("[Panel]\nNumber=0\nScientific=1\nNumeric=1\n"
+                  "[AnimateStyle]\nNumeric=1\nScientific=2\n");
+        DuringTransition(
+            [&] {
+                ASSERT_TRUE(Form->Transitions().IsRunning());
+                c.During();
+            },
+            c.First);
+        EXPECT_FALSE(Form->Transitions().IsRunning()) << c.Name;
+        EXPECT_EQ(Form->PanelNumber(), c.Page) << c.Name;
+        EXPECT_EQ(Form->ScientificKey(), c.IsScientificKey) << c.Name;
+        EXPECT_EQ(Form->NumericKey(), c.IsNumericKey) << c.Name;
+        EXPECT_EQ(IsShown("ButtonPanel"), c.IsNumericKey) << c.Name;
+        const char* const pages[] = {"ScientificPanel", "Option1Panel", "VariablePanel"};
+        for (int page = 0; page < 3; ++page)
+            EXPECT_EQ(IsShown(pages[page]), c.IsScientificKey && page == c.Page)
+                << c.Name << ": " << pages[page];
+        EXPECT_FALSE(IsStageShown("ScientificViewport")) << c.Name;
+        EXPECT_FALSE(IsStageShown("NumericViewport")) << c.Name;
+    }
 }
 
 TEST_F(TransitionWiringTest, ClosingTheWindowDuringATransitionEndsItAndSavesTheSettings) {
