@@ -152,7 +152,7 @@ protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
     // MainWinKeyboard.cpp: Tab from outside an open history overlay goes into it.
     bool focusNextPrevChild(bool ANext) override;
-    // MainWinSettings.cpp.
+    // MainWinSettings.cpp: the stored position is taken again with the window's frame.
     void showEvent(QShowEvent* AEvent) override;
     // MainWinTransitions.cpp: a running transition ends first.
     void closeEvent(QCloseEvent* AEvent) override;
@@ -322,6 +322,8 @@ private:
     QString BaseStyleSheet;
     double StyleSheetScale = 1.0;
     TWindowDrag WindowDrag; // moving the transparent window by its panels
+    // The stored position was used before the window was shown, without its frame.
+    bool IsStartPositionPending = false;
     // What the window system lets the program do with its window: decided once, at creation.
     WindowLayout::TWindowControl WindowControl = TWindowFrame::PlatformControl();
     TWindowFrame WindowFrame{*this, WindowControl}; // stay-on-top and the transparent frame

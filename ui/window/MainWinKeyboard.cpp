@@ -1,6 +1,6 @@
-// The window by keyboard: Tab goes through the controls as the window reads, the Menu key and
-// Shift+F10 open the expression panel's menu wherever the focus is, Escape closes the history
-// overlay or clears the line, and a key area that hides gives the focus back to the line.
+// The window by keyboard: the zoom keys, Tab goes through the controls as the window reads, the
+// Menu key and Shift+F10 open the expression panel's menu wherever the focus is, Escape closes the
+// history overlay or clears the line, and a key area that hides gives the focus back to the line.
 
 #include "ui/window/MainWin.h"
 
@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 
 #include <algorithm>
 #include <vector>
@@ -86,20 +87,45 @@ bool TMainForm::FormKeyDown(QKeyEvent* AEvent) {
     const Qt::KeyboardModifiers modifiers = AEvent->modifiers();
     const bool isShiftAlt = (modifiers & Qt::ShiftModifier) && (modifiers & Qt::AltModifier);
     const bool isShift = modifiers & Qt::ShiftModifier;
+    // Ctrl with the plus, minus and zero keys, main or keypad; Shift may be needed to type "+".
+    const bool isCtrl = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    // A step that would make the window larger than its screen's available area is not taken.
+    const auto zoomTo = [this](int AStep) {
+        const QRect frame = frameGeometry();
+        const QRect client = geometry();
+        const WindowLayout::TWindowShape shape{
+            IsAlwaysDisplayHistoryPanel, IsScientificKey, IsNumericKey,
+            QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                     frame.right() - client.right(), frame.bottom() - client.bottom())};
+        const QRect area = screen() ? screen()->availableGeometry() : QRect();
+        if (WindowLayout::CanTakeScaleStep(WindowScaleNumber, AStep, shape, area))
+            SetWindowScale(AStep);
+    };
     switch (AEvent->key()) {
     case Qt::Key_Up:
         if (!isShiftAlt) return false;
-        if (WindowScaleNumber < WindowLayout::HighestScaleStep())
-            SetWindowScale(WindowScaleNumber + 1);
+        zoomTo(WindowScaleNumber + 1);
         return true;
     case Qt::Key_Down:
         if (!isShiftAlt) return false;
-        if (WindowScaleNumber > WindowLayout::LowestScaleStep)
-            SetWindowScale(WindowScaleNumber - 1);
+        zoomTo(WindowScaleNumber - 1);
         return true;
     case Qt::Key_F12:
         if (!isShiftAlt) return false;
-        SetWindowScale(0);
+        zoomTo(0);
+        return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        if (!isCtrl) return false;
+        zoomTo(WindowScaleNumber + 1);
+        return true;
+    case Qt::Key_Minus:
+        if (!isCtrl) return false;
+        zoomTo(WindowScaleNumber - 1);
+        return true;
+    case Qt::Key_0:
+        if (!isCtrl) return false;
+        zoomTo(0);
         return true;
     case Qt::Key_F1: ScientificKeyBtnClick(); return true;
     case Qt::Key_F2: NumericKeyBtnClick(); return true;

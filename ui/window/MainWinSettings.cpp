@@ -25,6 +25,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -36,11 +39,12 @@ float SanitizedOptionWidth(float AWidth) {
     return isUsable ? AWidth : TOptionButtonData::DesignWidth;
 }
 
-// A window that would open where no screen shows any part of it cannot be reached by the user.
-bool IsOnAnyScreen(const QRect& AWindow) {
+// The screens as the window system reports them now.
+std::vector<WindowLayout::TScreenArea> ScreenAreas() {
+    std::vector<WindowLayout::TScreenArea> areas;
     for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->geometry().intersects(AWindow)) return true;
-    return false;
+        areas.push_back({screen->geometry(), screen->availableGeometry()});
+    return areas;
 }
 
 } // namespace
@@ -68,6 +72,7 @@ void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
     AppData->Read();
     LoadKeptHistory();
     ApplyWindowPosition();
+    IsStartPositionPending = true;
     ScientificPanelNumber = AppData->PanelNumber;
     IsScientificKey = AppData->IsScientificKey;
     IsNumericKey = AppData->IsNumericKey;
@@ -96,13 +101,26 @@ void TMainForm::ApplySettings(const TSettingsLocation& ALocation) {
     ArrangePanels();
 }
 
-// A stored left edge of 0 or more places the window's frame there; the top is used as stored.
-// Where only the compositor places windows (Wayland) the stored position is not used.
+// A stored left edge of 0 or more places the window's frame there, moved as little as needed
+// for the window, at the size it opens with, to lie wholly inside the available area of the
+// screen that shows the most of it. A window no screen would show at all is placed by the
+// system, and so is every window where only the compositor places windows (Wayland). The frame
+// the window system draws is known once the window is shown: the position is then taken again.
 void TMainForm::ApplyWindowPosition() {
     if (AppData->Left < 0 || !WindowControl.CanPlaceWindow) return;
-    const QPoint position(AppData->Left, AppData->Top);
-    if (!IsOnAnyScreen(QRect(position, QSize(DesignClientWidth, DesignClientHeight)))) return;
-    move(position);
+    const int step =
+        WindowLayout::IsScaleStep(AppData->WindowScaleNumber) ? AppData->WindowScaleNumber : 0;
+    const QSize client =
+        WindowLayout::ClientSizeAt(step, AppData->IsAlwaysDisplayHistoryPanel,
+                                   AppData->IsScientificKey, AppData->IsNumericKey);
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
+                           frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    const QRect stored(QPoint(AppData->Left, AppData->Top), client.grownBy(margins));
+    const std::vector<WindowLayout::TScreenArea> screens = ScreenAreas();
+    if (const std::optional<QPoint> position = WindowLayout::StartPosition(stored, screens))
+        move(*position);
 }
 
 // What could not be read is said on standard error; the window starts with what could.
@@ -115,6 +133,7 @@ void TMainForm::LoadKeptHistory() {
 
 void TMainForm::showEvent(QShowEvent* AEvent) {
     QWidget::showEvent(AEvent);
+    if (std::exchange(IsStartPositionPending, false)) ApplyWindowPosition();
     FormShow();
 }
 

@@ -155,6 +155,41 @@ TEST_F(StartupTest, StoredPositionIsUsedOnlyWhereAScreenShowsTheWindow) {
         << "a negative left edge means no stored position";
 }
 
+// A stored position that leaves part of the window off its screen is moved just far enough
+// for the whole window, at the size it opens with, to lie within the screen's available area.
+TEST_F(StartupTest, StoredPositionIsMovedWhollyOntoTheScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char* Name;
+        QPoint Stored;
+        QByteArray More; // further settings
+    };
+    const Case cases[] = {
+        {"past the bottom right", area.bottomRight() - QPoint(100, 100), {}},
+        {"above the top", QPoint(area.left() + 30, area.top() - 200), {}},
+        {"past the right, docked history", QPoint(area.right() - 400, area.top() + 20),
+         "[Display]\nAlwaysDisplayHistoryPanel=1\n"},
+        {"past the bottom, zoomed", QPoint(area.left() + 10, area.bottom() - 300),
+         "[Panel]\nWindowScaleNumber=2\n"},
+    };
+    for (const Case& c : cases) {
+        StartForm(QStringLiteral("[Program]\nLeft=%1\nTop=%2\n")
+                      .arg(c.Stored.x())
+                      .arg(c.Stored.y())
+                      .toUtf8() +
+                  c.More);
+        const QRect frame = Form->frameGeometry();
+        EXPECT_TRUE(area.contains(frame)) << c.Name;
+        const bool isPastRight = c.Stored.x() + frame.width() > area.right() + 1;
+        const bool isPastBottom = c.Stored.y() + frame.height() > area.bottom() + 1;
+        const QPoint expected(isPastRight ? area.right() + 1 - frame.width() : c.Stored.x(),
+                              isPastBottom                ? area.bottom() + 1 - frame.height()
+                              : c.Stored.y() < area.top() ? area.top()
+                                                          : c.Stored.y());
+        EXPECT_EQ(Form->pos(), expected) << c.Name << ": moved as little as needed";
+    }
+}
+
 // A position the window system cannot hold (16 bits) is no stored position: the system places
 // the window, and the position it chose is what the next start finds.
 TEST_F(StartupTest, PositionsPastTheWindowSystemLetTheSystemPlaceTheWindow) {
@@ -168,7 +203,8 @@ TEST_F(StartupTest, PositionsPastTheWindowSystemLetTheSystemPlaceTheWindow) {
         EXPECT_EQ(QPoint(Stored().Left, Stored().Top), placed) << stored;
     }
     StartForm("[Program]\nLeft=0\nTop=-2147483648\n");
-    EXPECT_EQ(Form->pos(), QPoint(0, -1)) << "a top past them is the default top";
+    EXPECT_EQ(Form->pos(), QPoint(0, 0))
+        << "a top past them is the default top (-1), which the screen's edge brings to 0";
 }
 
 TEST_F(StartupTest, SwitchMovesTheFileToThePerUserFolder) {

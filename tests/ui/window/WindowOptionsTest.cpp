@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QGraphicsOpacityEffect>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
@@ -100,6 +101,61 @@ TEST_F(WindowOptionsTest, ScaleStepsStayWithinTheWindowSystem) {
     }
 }
 
+// Ctrl with plus (also "=" and the keypad's plus), minus and zero zooms as Shift+Alt with the
+// arrows and F12 do, wherever the focus is; the line gets nothing typed.
+TEST_F(WindowOptionsTest, CtrlPlusMinusAndZeroZoom) {
+    struct Case {
+        const char* Name;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        int Step; // from step 2
+    };
+    const Case cases[] = {
+        {"Ctrl+Plus", Qt::Key_Plus, Qt::ControlModifier, 3},
+        {"Ctrl+Shift+Plus", Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, 3},
+        {"Ctrl+=", Qt::Key_Equal, Qt::ControlModifier, 3},
+        {"Ctrl+keypad plus", Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 3},
+        {"Ctrl+Minus", Qt::Key_Minus, Qt::ControlModifier, 1},
+        {"Ctrl+keypad minus", Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, 1},
+        {"Ctrl+0", Qt::Key_0, Qt::ControlModifier, 0},
+        {"Ctrl+keypad 0", Qt::Key_0, Qt::ControlModifier | Qt::KeypadModifier, 0},
+    };
+    for (const Case& c : cases) {
+        StartForm("[Panel]\nWindowScaleNumber=2\n");
+        SetLine(u"1"_qs);
+        Key(c.Key, c.Modifiers);
+        EXPECT_EQ(Form->WindowScale(), c.Step) << c.Name;
+        EXPECT_EQ(Form->width(), WindowLayout::ClientSizeAt(c.Step, false, true, true).width())
+            << c.Name;
+        EXPECT_EQ(Line(), u"1"_qs) << c.Name;
+        QTest::keyClick(Find<QWidget>("Digit7Btn"), c.Key, c.Modifiers);
+        EXPECT_NE(Form->WindowScale(), 2) << c.Name << " on a key";
+    }
+}
+
+// No zoom key makes the window larger than its screen's available area; a window made larger
+// by a stored step still zooms out.
+TEST_F(WindowOptionsTest, ZoomStopsWhereTheWindowWouldOutgrowItsScreen) {
+    const QRect area = Form->screen()->availableGeometry();
+    for (int i = 0; i < 30; ++i) Key(Qt::Key_Plus, Qt::ControlModifier);
+    const int step = Form->WindowScale();
+    EXPECT_GT(step, 0);
+    EXPECT_LE(Form->frameGeometry().width(), area.width());
+    EXPECT_LE(Form->frameGeometry().height(), area.height());
+    EXPECT_GT(WindowLayout::ClientSizeAt(step + 1, false, true, true).height(), area.height())
+        << "the next step would not fit";
+    ScaleKey(Qt::Key_Up);
+    EXPECT_EQ(Form->WindowScale(), step) << "the same for Shift+Alt+Up";
+
+    StartForm("[Panel]\nWindowScaleNumber=20\n");
+    ScaleKey(Qt::Key_Down);
+    EXPECT_EQ(Form->WindowScale(), 19);
+    Key(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(Form->WindowScale(), 19) << "larger still does not fit";
+    Key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(Form->WindowScale(), 18);
+}
+
 TEST_F(WindowOptionsTest, DoubleClickOnTheExpressionPanelResetsTheScale) {
     StartForm("[Panel]\nWindowScaleNumber=7\n");
     EXPECT_EQ(Form->width(), 464);
@@ -126,7 +182,9 @@ TEST_F(WindowOptionsTest, StyleSheetLengthsFollowTheScale) {
     auto* key = Find<QWidget>("Digit7Btn");
     const QString base = Form->styleSheet();
     EXPECT_TRUE(base.contains(u"border-radius: 3px"_qs));
-    for (int i = 0; i < 20; ++i) ScaleKey(Qt::Key_Up);
+    // Step 20 is larger than the test screen, which the zoom keys do not go past.
+    StartForm("[Panel]\nWindowScaleNumber=20\n");
+    key = Find<QWidget>("Digit7Btn");
     EXPECT_TRUE(Form->styleSheet().contains(u"border-radius: 6px"_qs));
     EXPECT_EQ(key->size(), QSize(114, 66));
     ScaleKey(Qt::Key_F12);
