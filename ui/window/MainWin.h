@@ -30,6 +30,7 @@
 //   RoundCombo.h                TRoundCombo, the decimals list
 //   WindowFrame.h               TWindowFrame, stay-on-top and the transparent mode's frame
 //   DeferredInput.h             TDeferredInput, page and key-area input kept during a transition
+//   ExpressionPaste.h           TExpressionPaste, pasting into the line with number groups joined
 //   ../app/DesktopSettings.h    TDesktopSettings, the desktop's look and motion preferences
 // Every key that puts its own caption into the line (the digits, ".", "ANS", the parentheses and
 // the six variable keys: one handler in the design, Digit1BtnClick) reaches InputExpression

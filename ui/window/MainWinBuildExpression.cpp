@@ -4,6 +4,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/EventHook.h"
 #include "ui/window/ExpressionPanelMenu.h"
+#include "ui/window/ExpressionPaste.h"
 #include "ui/window/MainWin.h"
 #include "ui/window/RoundCombo.h"
 
@@ -69,6 +70,8 @@ void TMainForm::BuildExpressionPanel() {
     RoundSelectorLabel =
         CreateLabel(ResultLabel, "RoundSelectorLabel", QString(), QRect(0, 0, 0, 33), 9);
     RoundSelectorLabel->setWordWrap(false);
+    // Before the line's other hooks, which then see its keys and clicks first.
+    new TExpressionPaste(ExpressionEdit);
     HookExpressionPanelEvents();
 }
 

@@ -50,6 +50,25 @@ TEST_F(DecimalCommaTest, ACopiedResultPastedBackEvaluates) {
     EXPECT_EQ(Form->ExpressionHistory().front()->ResultValue(), 0.25L);
 }
 
+// Grouped numbers are joined with this locale's "." groups and "," decimals.
+TEST_F(DecimalCommaTest, PastingJoinsThisLocalesDigitGroups) {
+    struct Case {
+        QString Pasted;
+        QString Line;
+        QString Result;
+    };
+    for (const Case& c : {Case{u"1.234,5*2"_qs, u"1234,5*2"_qs, u"2469"_qs},
+                          Case{u"1.000.000/4"_qs, u"1000000/4"_qs, u"250000"_qs},
+                          Case{u"1.5"_qs, u"1.5"_qs, u"1,5"_qs}}) {
+        SetLine(QString());
+        QGuiApplication::clipboard()->setText(c.Pasted);
+        Key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Line(), c.Line);
+        Enter();
+        EXPECT_EQ(ResultText(), c.Result) << c.Pasted.toStdString();
+    }
+}
+
 TEST_F(DecimalCommaTest, VariableValuesReadTheComma) {
     PressKey(Qt::Key_F9);
     auto* value = Find<QLineEdit>("VariableData1Edit");

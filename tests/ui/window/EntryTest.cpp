@@ -5,7 +5,9 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 
 #include <functional>
 #include <utility>
@@ -226,6 +228,74 @@ TEST_F(EntryTest, CopyAfterAResultKeepsTheNextFormulaFresh) {
         Enter();
         EXPECT_EQ(Line(), u"1234567.891*2"_qs) << name;
         EXPECT_EQ(ResultText(), u"2469135.782"_qs) << name;
+    }
+}
+
+// Every way of pasting joins the grouped numbers of the pasted text with the locale's
+// separators ("," and "." here), so that a result copied with them evaluates; text that is no
+// grouped number stays as it is.
+TEST_F(EntryTest, PastingJoinsDigitGroups) {
+    const std::pair<const char*, std::function<void()>> pastes[] = {
+        {"Ctrl+V", [this] { Key(Qt::Key_V, Qt::ControlModifier); }},
+        {"Shift+Insert", [this] { Key(Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"the line's menu",
+         [this] {
+             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                     Edit->mapToGlobal(QPoint(5, 5)));
+             QApplication::sendEvent(Edit, &event);
+             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+             ASSERT_NE(menu, nullptr);
+             auto* paste = menu->findChild<QAction*>(u"edit-paste"_qs);
+             ASSERT_NE(paste, nullptr);
+             paste->trigger();
+             menu->close();
+         }},
+    };
+    struct Case {
+        QString Pasted;
+        QString Line;
+        QString Result;
+    };
+    const Case cases[] = {{u"1,234.50*2"_qs, u"1234.50*2"_qs, u"2469"_qs},
+                          {u"2,000,000/4"_qs, u"2000000/4"_qs, u"500000"_qs},
+                          {u"1,2"_qs, u"1,2"_qs, u"Error"_qs}};
+    for (const auto& [name, paste] : pastes) {
+        for (const Case& c : cases) {
+            SetLine(QString());
+            QGuiApplication::clipboard()->setText(c.Pasted);
+            paste();
+            EXPECT_EQ(Line(), c.Line) << name;
+            Enter();
+            EXPECT_EQ(ResultText(), c.Result) << name << ": " << c.Pasted.toStdString();
+        }
+    }
+    SetLine(u"3*"_qs);
+    QGuiApplication::clipboard()->setText(u"1,000"_qs);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Line(), u"3*"_qs) << "one step of the undo history";
+
+    if (QGuiApplication::clipboard()->supportsSelection()) {
+        SetLine(QString());
+        QGuiApplication::clipboard()->setText(u"1,234*2"_qs, QClipboard::Selection);
+        QTest::mouseClick(Edit, Qt::MiddleButton);
+        EXPECT_EQ(Line(), u"1234*2"_qs) << "the middle-click paste";
+    }
+}
+
+// Pasted text of any kind and length gives a defined answer at once.
+TEST_F(EntryTest, PastingOddOrHugeTextGivesADefinedAnswer) {
+    QString digits;
+    while (digits.size() < 100'000) digits += u"1,234,567.5,"_qs;
+    for (const QString& pasted :
+         {QString(3, QChar(0)) + u"1,234"_qs, u"1,2"_qs + QChar(0) + u",345"_qs, digits,
+          QString(100'000, u',')}) {
+        SetLine(QString());
+        QGuiApplication::clipboard()->setText(pasted);
+        Key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_LE(Line().size(), Edit->maxLength());
+        Enter();
+        EXPECT_EQ(ResultText(), u"Error"_qs);
     }
 }
 
