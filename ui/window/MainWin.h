@@ -31,6 +31,7 @@
 //   WindowFrame.h               TWindowFrame, stay-on-top and the transparent mode's frame
 //   DeferredInput.h             TDeferredInput, page and key-area input kept during a transition
 //   ExpressionPaste.h           TExpressionPaste, pasting into the line with number groups joined
+//   ResultLine.h                TResultLine, the result line, long results shortened in the middle
 //   ../app/DesktopSettings.h    TDesktopSettings, the desktop's look and motion preferences
 // Every key that puts its own caption into the line (the digits, ".", "ANS", the parentheses and
 // the six variable keys: one handler in the design, Digit1BtnClick) reaches InputExpression
@@ -68,6 +69,7 @@ class TNumericKeypad;
 class TOptionPage;
 class TPanel;
 class TPanelTransition;
+class TResultLine;
 class TRoundCombo;
 class TScientificPage;
 class TVariablePage;
@@ -217,7 +219,7 @@ private:
     void ShowEvaluationFailure(std::exception_ptr AFailure);
     // Every change of the result line goes through here, so that it is also announced. AReason
     // (a failed evaluation's) becomes the line's tooltip and description and is announced after
-    // AText; without one the line has neither.
+    // AText; without one the line has no description, and a tooltip only for a text too long.
     void SetResultText(const QString& AText, const QString& AReason = QString());
     // Shows Value in the result line under the current display settings; throws
     // EResultRangeError when the value cannot be shown that way.
@@ -354,7 +356,7 @@ private:
     TRoundCombo* RoundCombo = nullptr;
     TPanel* Panel3 = nullptr;
     QLineEdit* ExpressionEdit = nullptr;
-    QLabel* ResultLabel = nullptr;
+    TResultLine* ResultLabel = nullptr;
     QLabel* RoundSelectorLabel = nullptr;
     TExpressionPanelMenu* ExpressionPanelPopupMenu = nullptr;
 

@@ -6,6 +6,7 @@
 #include "ui/window/ExpressionPanelMenu.h"
 #include "ui/window/ExpressionPaste.h"
 #include "ui/window/MainWin.h"
+#include "ui/window/ResultLine.h"
 #include "ui/window/RoundCombo.h"
 
 #include <QLabel>
@@ -13,9 +14,11 @@
 
 namespace {
 
-QLabel* CreateLabel(QWidget* AParent, const char* AName, const QString& AText, const QRect& ARect,
+template <typename TLabel = QLabel>
+TLabel* CreateLabel(QWidget* AParent, const char* AName, const QString& AText, const QRect& ARect,
                     int APixelSize) {
-    auto* label = new QLabel(AText, AParent);
+    auto* label = new TLabel(AParent);
+    label->setText(AText);
     label->setObjectName(QString::fromLatin1(AName));
     SetDesignGeometry(label, ARect);
     SetDesignFont(label, DesignFont({}, APixelSize, true));
@@ -63,8 +66,8 @@ void TMainForm::BuildExpressionPanel() {
     SetDesignGeometry(ExpressionEdit, QRect(8, 12, 297, 23));
     SetDesignFont(ExpressionEdit, DesignFont({QStringLiteral("メイリオ")}, 14, true));
 
-    ResultLabel =
-        CreateLabel(Panel3, "ResultLabel", QStringLiteral("0"), QRect(8, 35, 297, 33), 20);
+    ResultLabel = CreateLabel<TResultLine>(Panel3, "ResultLabel", QStringLiteral("0"),
+                                           QRect(8, 35, 297, 33), 20);
     SetStyleName(ResultLabel, QStringLiteral("ResultLabelStyle1"));
     ResultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     RoundSelectorLabel =

@@ -5,6 +5,7 @@
 
 #include "model/WindowLayout.h"
 #include "ui/widgets/EventHook.h"
+#include "ui/window/ResultLine.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -10,6 +10,7 @@
 #include "ui/pages/VariablePage.h"
 #include "ui/widgets/Controls.h"
 #include "ui/window/ExpressionPanelMenu.h"
+#include "ui/window/ResultLine.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -88,9 +89,7 @@ void TMainForm::AddExpressionHistory(long double Value, bool IsPercent) {
 
 // A failure's reason is spoken after the text; any other change drops the last reason.
 void TMainForm::SetResultText(const QString& AText, const QString& AReason) {
-    ResultLabel->setText(AText);
-    ResultLabel->setToolTip(AReason);
-    ResultLabel->setAccessibleDescription(AReason);
+    ResultLabel->ShowResult(AText, AReason);
     AnnounceResultText(ResultLabel,
                        AReason.isEmpty()
                            ? AText

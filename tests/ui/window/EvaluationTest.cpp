@@ -2,7 +2,10 @@
 // controls: the decimals list with HEX and BIN, the rounding modes and the separator.
 #include "ui/MainWinFixture.h"
 
+#include "ui/window/ResultLine.h"
+
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QToolTip>
 
@@ -186,6 +189,30 @@ TEST_F(EvaluationTest, RightClickAddsHexAndBinThenToggles) {
     EXPECT_EQ(Decimals()->currentText(), u"HEX"_qs)
         << "from anything else a right-click goes to HEX";
     EXPECT_EQ(Decimals()->count(), 9);
+}
+
+// A result longer than the line is drawn with "…" in its middle, its leading digits and its end
+// readable; its tooltip and what screen readers get hold the whole of it.
+TEST_F(EvaluationTest, AResultTooLongForTheLineIsShortenedInItsMiddle) {
+    auto* line = qobject_cast<TResultLine*>(Result);
+    ASSERT_NE(line, nullptr);
+    Evaluate(u"2^40+5"_qs);
+    RightClickDecimals();
+    RightClickDecimals();
+    const QString whole = u"0b1"_qs + QString(37, u'0') + u"101"_qs;
+    ASSERT_EQ(ResultText(), whole) << "BIN";
+    const QString shown = line->ShownText();
+    EXPECT_TRUE(shown.contains(u'…')) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(u"0b100"_qs)) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(u"101"_qs)) << shown.toStdString();
+    EXPECT_LE(Result->fontMetrics().horizontalAdvance(shown), Result->contentsRect().width());
+    EXPECT_EQ(Result->toolTip(), whole);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Result)->text(QAccessible::Name), whole);
+
+    Decimals()->setCurrentIndex(0);
+    EXPECT_EQ(ResultText(), u"1099511627781"_qs);
+    EXPECT_EQ(line->ShownText(), ResultText());
+    EXPECT_EQ(Result->toolTip(), QString()) << "a result that fits needs no tooltip";
 }
 
 TEST_F(EvaluationTest, RedisplayThatCannotConvertLeavesTheResultLineAndTellsWhy) {
