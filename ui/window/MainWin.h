@@ -9,7 +9,7 @@
 //   MainWinBuildExpression.cpp  the expression panel and its popup menu
 //   MainWinSettings.cpp         start-up and shutdown: reading and writing the settings
 //   MainWinEntry.cpp            editing the expression line: text from the keys, DEL, AC, the
-//                               cursor keys, copy, and the line's own keys
+//                               cursor keys, copy, and the line's own keys (Up and Down recall)
 //   MainWinKeyboard.cpp         the window by keyboard: its shortcuts (FormKeyDown), Tab order, the
 //                               menu keys, Escape, typing that reaches the line from other controls
 //   MainWinCommands.cpp         option-button command strings
@@ -39,6 +39,7 @@
 
 #include "model/DesktopLook.h"
 #include "model/ExpressionHistory.h"
+#include "model/FormulaRecall.h"
 #include "model/OptionButtonData.h"
 #include "model/ResultFormat.h"
 #include "model/VariableButtonData.h"
@@ -342,6 +343,8 @@ private:
     bool IsExpressionAllSelectionAfterEnter = false;
     // The line's whole text was selected when it last lost the focus.
     bool IsExpressionAllSelectedAtExit = false;
+    // Where Up and Down stand among the history's formulas in the expression line.
+    TFormulaRecall FormulaRecall;
     bool IsTransparency = false;
     bool IsKeepHistory = false; // the history is written at shutdown and read at the next start
     bool IsAlwaysDisplayHistoryPanel = false;

@@ -1,5 +1,6 @@
 // Expression entry: text from the keys into the expression line, DEL, AC, the cursor keys, copy,
-// Enter in the line, and the rule right after an evaluation.
+// Enter in the line, Up and Down recalling earlier formulas, and the rule right after an
+// evaluation.
 
 #include "ui/window/MainWin.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -163,6 +165,22 @@ bool TMainForm::ExpressionEditKeyDown(QKeyEvent* AEvent) {
         ExpressionCaretPosition = ExpressionEdit->cursorPosition();
         if (CalcExpression(AEvent->modifiers() & Qt::ShiftModifier))
             ExpressionEdit->setSelection(0, int(ExpressionEdit->text().size()));
+        return true;
+    }
+    // Up and Down step through the history's formulas; an edited line is the walk's new draft.
+    const bool isPlain = (AEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && isPlain) {
+        QStringList formulas;
+        for (const auto& entry : ExpressionHistoryList) formulas << entry->Expression();
+        const std::optional<QString> recalled =
+            key == Qt::Key_Up ? FormulaRecall.Older(formulas, ExpressionEdit->text())
+                              : FormulaRecall.Newer(formulas, ExpressionEdit->text());
+        if (recalled) {
+            // Replaced as one step of the line's undo history, the caret at the end.
+            ExpressionEdit->selectAll();
+            ExpressionEdit->insert(*recalled);
+            IsExpressionAllSelectionAfterEnter = false;
+        }
         return true;
     }
     const QChar typed = TypedCharacter(AEvent);

@@ -35,7 +35,9 @@ QString DisplayName(const TDisplayFormat& AFormat) {
 
 } // namespace
 
+// Every evaluation ends a walk through the earlier formulas.
 bool TMainForm::CalcExpression(bool IsPercent) {
+    FormulaRecall.Reset();
     bool isSuccess = false;
     try {
         const long double value = GetCalcResult(ExpressionEdit->text());

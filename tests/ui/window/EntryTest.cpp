@@ -299,6 +299,44 @@ TEST_F(EntryTest, PastingOddOrHugeTextGivesADefinedAnswer) {
     }
 }
 
+// Up and Down in the line step through the history's formulas, newest first; past the newest
+// the draft comes back. Typing edits a recalled formula, and an evaluation starts the next walk
+// from the newest again.
+TEST_F(EntryTest, UpAndDownRecallEarlierFormulas) {
+    for (const QString& formula : {u"1+1"_qs, u"2+2"_qs, u"3+3"_qs}) {
+        SetLine(formula);
+        Enter();
+    }
+    Type(u"9"_qs);
+    ASSERT_EQ(Line(), u"9"_qs);
+    const struct {
+        Qt::Key Key;
+        QString Line;
+    } steps[] = {{Qt::Key_Up, u"3+3"_qs}, {Qt::Key_Up, u"2+2"_qs},   {Qt::Key_Up, u"1+1"_qs},
+                 {Qt::Key_Up, u"1+1"_qs}, {Qt::Key_Down, u"2+2"_qs}, {Qt::Key_Down, u"3+3"_qs},
+                 {Qt::Key_Down, u"9"_qs}, {Qt::Key_Down, u"9"_qs}};
+    int step = 0;
+    for (const auto& s : steps) {
+        Key(s.Key);
+        EXPECT_EQ(Line(), s.Line) << "step " << step;
+        EXPECT_EQ(Caret(), Line().size()) << "step " << step++;
+    }
+
+    Key(Qt::Key_Up);
+    Type(u"*2"_qs);
+    EXPECT_EQ(Line(), u"3+3*2"_qs) << "typing edits the recalled formula";
+    Enter();
+    EXPECT_EQ(ResultText(), u"9"_qs);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(Line(), u"3+3"_qs) << "a new walk, passing over the line's own formula";
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Line(), u"3+3*2"_qs) << "back to the newest";
+
+    Key(Qt::Key_Up, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(Line(), u"3+3*2"_qs) << "Shift+Alt+Up zooms";
+    EXPECT_EQ(Form->WindowScale(), 1);
+}
+
 TEST_F(EntryTest, EqualsKeyEvaluatesOnPressWithShiftForPercent) {
     Type(u"0.125"_qs);
     QTest::mousePress(Find<QAbstractButton>("EnterBtn"), Qt::LeftButton);
