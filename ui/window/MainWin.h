@@ -259,6 +259,7 @@ private:
     void ApplyTransparency();
     // The history is kept across runs from now on, or no longer.
     void KeepHistoryItemClick();
+    // Opens HomepageUrl in the web browser; a message names the address when no browser takes it.
     void HomepageItemClick();
     void AboutClick();
     void ExpressionPanelDblClick();

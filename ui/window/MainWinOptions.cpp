@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGraphicsOpacityEffect>
+#include <QMessageBox>
 #include <QUrl>
 
 namespace {
@@ -175,8 +176,15 @@ void TMainForm::KeepHistoryItemClick() {
     ExpressionPanelPopupMenu->ShowKeepHistory(IsKeepHistory);
 }
 
+// Where no browser takes the address, a message says so and names it, so that the user can
+// open it by hand.
 void TMainForm::HomepageItemClick() {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomepageUrl)));
+    const QUrl url(QString::fromLatin1(HomepageUrl));
+    if (QDesktopServices::openUrl(url)) return;
+    QMessageBox::warning(this, tr("Homepage"),
+                         tr("The home page could not be opened in a web browser.\n"
+                            "Its address is %1")
+                             .arg(url.toString()));
 }
 
 void TMainForm::AboutClick() {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QGraphicsOpacityEffect>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -252,6 +253,25 @@ TEST_F(WindowOptionsTest, HomepageOpensTheMakersPage) {
     QDesktopServices::unsetUrlHandler(u"https"_qs);
     ASSERT_EQ(recorder.Urls.size(), 1);
     EXPECT_EQ(recorder.Urls[0], QUrl(QString::fromLatin1(TMainForm::HomepageUrl)));
+}
+
+// Where the desktop cannot open the address (here a handler without the method it names), a
+// message says so and names the address.
+TEST_F(WindowOptionsTest, HomepageThatCannotBeOpenedIsNamedInAMessage) {
+    TUrlRecorder recorder;
+    QDesktopServices::setUrlHandler(u"https"_qs, &recorder, "Missing");
+    WithModalDialog(
+        [](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_TRUE(box->text().contains(QString::fromLatin1(TMainForm::HomepageUrl)))
+                << box->text().toStdString();
+            box->close();
+        },
+        [this] { Action("HomepageItem")->trigger(); });
+    QDesktopServices::unsetUrlHandler(u"https"_qs);
+    EXPECT_TRUE(recorder.Urls.isEmpty());
 }
 
 TEST_F(WindowOptionsTest, AboutBoxIsFreshEachTimeAndClosesWithEscapeOrItsButton) {
