@@ -9,8 +9,10 @@
 #include "ui/pages/KeypadPage.h"
 #include "ui/pages/NumericKeypad.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/EventHook.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 
 #include <utility>
 
@@ -26,9 +28,29 @@ TViewport3D* CreateStage(QWidget* AWindow, const char* AName, const QRect& ADesi
 
 } // namespace
 
+// While a transition plays, its stage stands over the panels: a double-click on the stage is one
+// on the area it pictures there (the page above the keypad in the key-area stage), and chooses
+// that area's next transition style as the area itself would.
 void TMainForm::BuildTransitionStages() {
     NumericViewport = CreateStage(this, "NumericViewport", QRect(0, 118, 344, 209));
     ScientificViewport = CreateStage(this, "ScientificViewport", QRect(0, 30, 344, 129));
+    OnEvent(ScientificViewport, QEvent::MouseButtonDblClick, [this](QEvent* AEvent) {
+        if (static_cast<QMouseEvent*>(AEvent)->button() == Qt::LeftButton)
+            ScientificPanelDblClick();
+        return false;
+    });
+    OnEvent(NumericViewport, QEvent::MouseButtonDblClick, [this](QEvent* AEvent) {
+        const auto* click = static_cast<QMouseEvent*>(AEvent);
+        if (click->button() != Qt::LeftButton) return false;
+        const bool isOnPage =
+            IsScientificKey && click->position().y() < ScaleFactor() * WindowLayout::PageHeight;
+        if (isOnPage) {
+            ScientificPanelDblClick();
+        } else {
+            ButtonPanelDblClick();
+        }
+        return false;
+    });
     PanelTransition = new TPanelTransition(
         {ScientificViewport, NumericViewport, ButtonPanel, [this] { return ScaleFactor(); },
          [this](int AHeight) { SetClientSize(width(), AHeight); }},

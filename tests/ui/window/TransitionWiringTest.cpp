@@ -135,6 +135,36 @@ TEST_F(TransitionWiringTest, KeysDuringATransitionRunInOrderAfterIt) {
     }
 }
 
+// The stage of a playing transition stands over the areas: a double-click on it chooses the
+// next style of the area it pictures there, as a double-click on the area itself does.
+TEST_F(TransitionWiringTest, DoubleClicksOnAPlayingStageChooseTheNextStyle) {
+    StartForm("[AnimateStyle]\nNumeric=1\nScientific=1\n");
+    DuringTransition(
+        [this] {
+            QTest::mouseDClick(Find<QWidget>("ScientificViewport"), Qt::LeftButton, {},
+                               QPoint(10, 10));
+        },
+        [] { PressKey(Qt::Key_F10); });
+    EXPECT_EQ(Form->ScientificPanelStyle(), 2);
+    EXPECT_EQ(Form->NumericPanelStyle(), 1);
+    DuringTransition(
+        [this] {
+            auto* stage = Find<QWidget>("NumericViewport");
+            QTest::mouseDClick(stage, Qt::LeftButton, {}, QPoint(10, stage->height() - 10));
+        },
+        [] { PressKey(Qt::Key_F2); });
+    EXPECT_EQ(Form->NumericPanelStyle(), 2) << "the keypad, below the page";
+    EXPECT_EQ(Form->ScientificPanelStyle(), 2);
+    DuringTransition(
+        [this] {
+            QTest::mouseDClick(Find<QWidget>("NumericViewport"), Qt::LeftButton, {},
+                               QPoint(10, 10));
+        },
+        [] { PressKey(Qt::Key_F2); });
+    EXPECT_EQ(Form->ScientificPanelStyle(), 0) << "the page, above the keypad";
+    EXPECT_EQ(Form->NumericPanelStyle(), 2);
+}
+
 TEST_F(TransitionWiringTest, ClosingTheWindowDuringATransitionEndsItAndSavesTheSettings) {
     Form->Transitions().Stage().SetTimeFactor(100); // 40 s, unless closing ends it
     DuringTransition([this] { Form->close(); }, [] { PressKey(Qt::Key_F10); });
