@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -26,8 +27,10 @@ void TExpressionPaste::OpenMenu(const QPoint& AGlobalPosition) {
     QMenu* menu = FLine->createStandardContextMenu();
     if (!menu) return;
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    // Qt names the entry by its text ("&Paste" and the key), translated as Qt translates it.
-    const QString caption = QLineEdit::tr("&Paste");
+    // Qt names the entry by its text ("&Paste" and the key), translated as Qt translates it: the
+    // text is looked up in Qt's own translations, through a variable so that ours do not list it.
+    static const char* const QtPasteText = "&Paste";
+    const QString caption = QCoreApplication::translate("QLineEdit", QtPasteText);
     for (QAction* action : menu->actions()) {
         if (action->objectName() != u"edit-paste" && action->text().section(u'\t', 0, 0) != caption)
             continue;
