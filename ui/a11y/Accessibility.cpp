@@ -1,5 +1,7 @@
 #include "ui/a11y/Accessibility.h"
 
+#include "ui/a11y/AccessibleLineEdit.h"
+
 #include "ui/widgets/Controls.h"
 
 #include <QAccessible>
@@ -339,13 +341,15 @@ QAccessibleInterface* CreateAccessibleInterface(const QString& AClassName, QObje
 // lets the next query make ours.
 void UseOwnInterface(QWidget* AWidget) {
     QAccessibleInterface* current = QAccessible::queryAccessibleInterface(AWidget);
-    if (current && !dynamic_cast<TOwnInterface*>(current))
+    if (current && !dynamic_cast<TOwnInterface*>(current) &&
+        !dynamic_cast<TAccessibleLineEdit*>(current))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
 }
 
 bool HasOwnInterface(QWidget* AWidget) {
     return qobject_cast<TKeyButton*>(AWidget) || qobject_cast<TPanel*>(AWidget) ||
-           IsLabelNamed(AWidget, kResultLabelName) || IsLabelNamed(AWidget, kAnnouncerName);
+           qobject_cast<QLineEdit*>(AWidget) || IsLabelNamed(AWidget, kResultLabelName) ||
+           IsLabelNamed(AWidget, kAnnouncerName);
 }
 
 // A zero-sized label inside the result line: it takes no room and draws nothing, and showing it
@@ -438,6 +442,7 @@ void ApplyAccessibility(QWidget* AWindow) {
         QAccessible::installFactory(CreateAccessibleInterface);
         return true;
     }();
+    InstallAccessibleLineEditFactory();
 
     CreateAnnouncer(AWindow);
     auto* watcher = new TAccessibilityWatcher(AWindow);

@@ -14,6 +14,7 @@
 #include <dlfcn.h>
 
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -138,6 +139,65 @@ TEST_F(AccessibilityTest, NamesFollowChangingCaptions) {
     Find<QWidget>("VariablePanel")->show();
     Find<QWidget>("VariableData2Edit")->setFocus();
     EXPECT_EQ(SpokenName(Find<QWidget>("VariableData2Edit")), u"value of tax"_qs);
+}
+
+// A reader asks for the word, line or character at, before and after a place of the line's text,
+// the caret's place at the end included (Qt's own answer to a word there never came back); the
+// line is one line, all of it also one character before its end.
+TEST_F(AccessibilityTest, TheLineIsReadByWordsAndLinesToItsEnd) {
+    enum TCall { At, Before, After };
+    struct Row {
+        TCall Call;
+        int Offset;
+        QAccessible::TextBoundaryType Boundary;
+        QString Text;
+        int Start;
+        int End;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {At, 5, QAccessible::WordBoundary, u"10"_qs, 3, 5},
+        {At, 4, QAccessible::WordBoundary, u"10"_qs, 3, 5},
+        {At, 0, QAccessible::WordBoundary, u"56"_qs, 0, 2},
+        {At, -1, QAccessible::WordBoundary, u"10"_qs, 3, 5},   // -1: the end
+        {Before, 5, QAccessible::WordBoundary, u"+"_qs, 2, 3},
+        {Before, 1, QAccessible::WordBoundary, QString(), 0, 0},
+        {After, 2, QAccessible::WordBoundary, u"10"_qs, 3, 5},
+        {After, 5, QAccessible::WordBoundary, QString(), 5, 5},
+        {At, 4, QAccessible::LineBoundary, u"56+10"_qs, 0, 5},
+        {At, 5, QAccessible::LineBoundary, u"56+10"_qs, 0, 5},
+        {Before, 5, QAccessible::LineBoundary, QString(), 0, 0},
+        {At, 5, QAccessible::SentenceBoundary, u"56+10"_qs, 0, 5},
+        {At, 4, QAccessible::CharBoundary, u"0"_qs, 4, 5},
+        {At, 5, QAccessible::CharBoundary, QString(), 5, 5},
+        {Before, 5, QAccessible::CharBoundary, u"0"_qs, 4, 5},
+        {At, 6, QAccessible::WordBoundary, QString(), -1, -1},  // past the end
+        {At, -3, QAccessible::WordBoundary, QString(), -1, -1},
+    };
+    // clang-format on
+    SetLine(u"56+10"_qs, 5);
+    QAccessibleTextInterface* text = Interface(Edit)->textInterface();
+    ASSERT_NE(text, nullptr);
+    for (const Row& row : rows) {
+        int start = 0;
+        int end = 0;
+        const QString piece =
+            row.Call == At       ? text->textAtOffset(row.Offset, row.Boundary, &start, &end)
+            : row.Call == Before ? text->textBeforeOffset(row.Offset, row.Boundary, &start, &end)
+                                 : text->textAfterOffset(row.Offset, row.Boundary, &start, &end);
+        EXPECT_EQ(std::tuple(piece, start, end), std::tuple(row.Text, row.Start, row.End))
+            << "call " << row.Call << " at " << row.Offset << ", boundary " << row.Boundary;
+    }
+    EXPECT_EQ(text->text(0, -1), u"56+10"_qs);
+    EXPECT_EQ(text->characterCount(), 5);
+    EXPECT_EQ(Interface(Edit)->role(), QAccessible::EditableText);
+    EXPECT_TRUE(Interface(Edit)->state().editable);
+
+    Edit->setEchoMode(QLineEdit::Password);
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(text->textAtOffset(1, QAccessible::WordBoundary, &start, &end), QString())
+        << "a hidden text is not read out";
 }
 
 TEST_F(AccessibilityTest, PressActionActsLikeAPointer) {
