@@ -4,6 +4,7 @@
 
 #include "ui/widgets/Controls.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -421,6 +422,18 @@ void LabelForScreenReaders(QWidget* AControl) {
     label->hide();
 }
 
+// Qt reports a drop-down list's new entry as a change of its name, with its list presenting no
+// selection: screen readers say nothing while Up and Down go through the entries. The entry the
+// keys reach is announced instead (an open list speaks its own entries).
+void AnnounceEntries(QComboBox* ACombo) {
+    QObject::connect(ACombo, &QComboBox::currentIndexChanged, ACombo, [ACombo] {
+        if (!ACombo->hasFocus() || ACombo->view()->isVisible()) return;
+        if (auto* resultLabel =
+                ACombo->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName)))
+            AnnounceResultText(resultLabel, ACombo->currentText());
+    });
+}
+
 void ApplyText(QWidget* AControl, TAccessibleText AText, TAccessibilityWatcher* AWatcher) {
     if (AText.ToolTip) AControl->setToolTip(Translated(AText.ToolTip));
     if (auto* key = qobject_cast<TKeyButton*>(AControl)) {
@@ -432,7 +445,10 @@ void ApplyText(QWidget* AControl, TAccessibleText AText, TAccessibilityWatcher* 
     } else {
         AControl->setAccessibleName(SpokenName(AControl));
     }
-    if (qobject_cast<QComboBox*>(AControl)) LabelForScreenReaders(AControl);
+    if (auto* combo = qobject_cast<QComboBox*>(AControl)) {
+        LabelForScreenReaders(combo);
+        AnnounceEntries(combo);
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleValueChangeEvent>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -332,6 +333,29 @@ TEST_F(AnnouncementTest, ToggleKeysReportTheirStateAndTrigonometricKeysTheirName
     KeyChanges.clear();
     Click("Digit7Btn");
     EXPECT_EQ(KeyChanges, Changes{}) << "a key whose style stays reports nothing";
+}
+
+// Up and Down on a closed drop-down list speak the entry they reach; its value is that entry.
+TEST_F(AnnouncementTest, DropDownListsSpeakTheEntryTheKeysReach) {
+    struct Row {
+        const char* List;
+        std::vector<QString> Spoken; // after Down, Down, Up
+    };
+    const Row rows[] = {
+        {"DegCombo", {u"Rad"_qs, u"Gra"_qs, u"Rad"_qs}},
+        {"RoundCombo", {u"0"_qs, u"0.0"_qs, u"0"_qs}},
+    };
+    for (const Row& row : rows) {
+        auto* list = Find<QComboBox>(row.List);
+        list->setFocus();
+        std::vector<QString> spoken;
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+            QTest::keyClick(list, key);
+            for (const QString& text : Spoken()) spoken.push_back(text);
+        }
+        EXPECT_EQ(spoken, row.Spoken) << row.List;
+        EXPECT_EQ(Interface(list)->text(QAccessible::Value), row.Spoken.back()) << row.List;
+    }
 }
 
 TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {
