@@ -73,14 +73,14 @@ constexpr TAccessibleText kTexts[] = {
     {"Option1Panel", QT_TRANSLATE_NOOP("Accessibility", "option buttons page")},
     {"ButtonEditBtn", QT_TRANSLATE_NOOP("Accessibility", "edit option buttons"), nullptr, nullptr, TSpeech::Toggle},
     {"Option#Btn", QT_TRANSLATE_NOOP("Accessibility", "option button #: %1"), nullptr, nullptr, TSpeech::Caption},
-    {"Option#Edit", QT_TRANSLATE_NOOP("Accessibility", "title and expression of option button #")},
+    {"Option#Edit", QT_TRANSLATE_NOOP("Accessibility", "title and expression of option button #"), QT_TRANSLATE_NOOP("Accessibility", "Title:expression; widen the button (Ctrl+Enter or double-click)")},
     {"Option1PanelLeftBtn", QT_TRANSLATE_NOOP("Accessibility", "previous page"), QT_TRANSLATE_NOOP("Accessibility", "Previous page (F9)"), "F9"},
     {"Option1PanelRightBtn", QT_TRANSLATE_NOOP("Accessibility", "next page"), QT_TRANSLATE_NOOP("Accessibility", "Next page (F10)"), "F10"},
 
     {"VariablePanel", QT_TRANSLATE_NOOP("Accessibility", "variables page")},
     {"Variable#Btn", QT_TRANSLATE_NOOP("Accessibility", "variable %1"), nullptr, nullptr, TSpeech::Caption},
-    {"VariableData#Edit", QT_TRANSLATE_NOOP("Accessibility", "value of %1"), nullptr, nullptr, TSpeech::VariableValue},
-    {"VariableBtn#Edit", QT_TRANSLATE_NOOP("Accessibility", "name of variable #")},
+    {"VariableData#Edit", QT_TRANSLATE_NOOP("Accessibility", "value of %1"), QT_TRANSLATE_NOOP("Accessibility", "Value (Enter evaluates); rename the variables (Ctrl+Enter or double-click)"), nullptr, TSpeech::VariableValue},
+    {"VariableBtn#Edit", QT_TRANSLATE_NOOP("Accessibility", "name of variable #"), QT_TRANSLATE_NOOP("Accessibility", "Name of the variable; done renaming (Ctrl+Enter)")},
     {"VariablePanelLeftBtn", QT_TRANSLATE_NOOP("Accessibility", "previous page"), QT_TRANSLATE_NOOP("Accessibility", "Previous page (F9)"), "F9"},
     {"VariablePanelRightBtn", QT_TRANSLATE_NOOP("Accessibility", "next page"), QT_TRANSLATE_NOOP("Accessibility", "Next page (F10)"), "F10"},
 
