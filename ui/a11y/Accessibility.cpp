@@ -428,8 +428,13 @@ void LabelForScreenReaders(QWidget* AControl) {
 void AnnounceEntries(QComboBox* ACombo) {
     QObject::connect(ACombo, &QComboBox::currentIndexChanged, ACombo, [ACombo] {
         if (!ACombo->hasFocus() || ACombo->view()->isVisible()) return;
-        if (auto* resultLabel =
-                ACombo->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName)))
+        // What the window says of the new entry (a result it cannot show by it) comes first.
+        auto* resultLabel =
+            ACombo->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName));
+        auto* announcer = resultLabel
+                              ? resultLabel->findChild<QLabel*>(QString::fromLatin1(kAnnouncerName))
+                              : nullptr;
+        if (announcer && !announcer->property(kAnnouncePendingProperty).toBool())
             AnnounceResultText(resultLabel, ACombo->currentText());
     });
 }
@@ -484,4 +489,10 @@ void AnnounceResultText(QLabel* AResultLabel, const QString& AText) {
         announcer->hide();
         announcer->show();
     });
+}
+
+void Announce(QWidget* AControl, const QString& AText) {
+    if (auto* resultLabel =
+            AControl->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName)))
+        AnnounceResultText(resultLabel, AText);
 }

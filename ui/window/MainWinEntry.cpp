@@ -4,6 +4,7 @@
 #include "ui/window/MainWin.h"
 
 #include "model/WindowLayout.h"
+#include "ui/a11y/Accessibility.h"
 #include "ui/widgets/EventHook.h"
 
 #include <QAbstractItemView>
@@ -127,8 +128,10 @@ void TMainForm::CurRightBtnClick() {
 }
 
 void TMainForm::CopyBtnClick() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         clipboard->setText(ResultLabel->text());
+        AnnounceResultText(ResultLabel, tr("copied"));
+    }
     ExpressionEdit->setFocus();
     SetExpressionCaret(int(ExpressionEdit->text().size()));
 }

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAccessibleValueChangeEvent>
 #include <QComboBox>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -245,6 +246,8 @@ struct TAnnouncement {
 std::vector<TAnnouncement> Announcements;
 // Keys whose state or name was reported changed, in order.
 std::vector<std::pair<QString, QAccessible::Event>> KeyChanges;
+// The history rows a reader was told got the focus.
+std::vector<int> FocusedRows;
 
 // What a screen reader speaks of its own accord: a notification that appears; and what it is
 // told of the keys: a toggle's new state, a key's new name.
@@ -254,6 +257,8 @@ void RecordAnnouncement(QAccessibleEvent* AEvent) {
         static_cast<QAccessibleStateChangeEvent*>(AEvent)->changedStates().checked;
     if (isToggled || AEvent->type() == QAccessible::NameChanged)
         KeyChanges.emplace_back(AEvent->object()->objectName(), AEvent->type());
+    if (AEvent->type() == QAccessible::Focus && AEvent->object()->objectName() == u"HistoryListBox")
+        FocusedRows.push_back(AEvent->child());
     if (AEvent->type() != QAccessible::ObjectShow) return;
     QAccessibleInterface* shown = AEvent->accessibleInterface();
     if (!shown || shown->role() != QAccessible::Notification) return;
@@ -269,6 +274,7 @@ protected:
             GTEST_SKIP() << "cannot switch accessibility on for this platform";
         Announcements.clear();
         KeyChanges.clear();
+        FocusedRows.clear();
         Previous = QAccessible::installUpdateHandler(RecordAnnouncement);
     }
     void TearDown() override {
@@ -356,6 +362,42 @@ TEST_F(AnnouncementTest, DropDownListsSpeakTheEntryTheKeysReach) {
         EXPECT_EQ(spoken, row.Spoken) << row.List;
         EXPECT_EQ(Interface(list)->text(QAccessible::Value), row.Spoken.back()) << row.List;
     }
+}
+
+// The history by ear: its newest row as it opens, how many rows Shift+arrow selected, the formula
+// Enter takes back, and what Copy and F5 copied.
+TEST_F(AnnouncementTest, TheHistorySpeaksItsRowsSelectionEditAndCopies) {
+    using Texts = std::vector<QString>;
+    for (const QString& formula : {u"1+2"_qs, u"2*3"_qs, u"10-4"_qs}) {
+        SetLine(formula);
+        Enter();
+    }
+    Spoken();
+    Key(Qt::Key_F3);
+    auto* list = Find<QListView>("HistoryListBox");
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(FocusedRows.empty());
+    EXPECT_EQ(FocusedRows.back(), 0) << "the newest row is told last as the list opens";
+
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Spoken(), Texts{u"2 selected"_qs});
+    Click("HistoryPanelCopyBtn");
+    EXPECT_EQ(Spoken(), Texts{u"2 rows copied"_qs});
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(Spoken(), Texts{}) << "a single row is spoken as the focus reaches it";
+    Click("HistoryPanelCopyBtn");
+    EXPECT_EQ(Spoken(), Texts{u"copied"_qs});
+
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Spoken(), Texts{u"in the line: 2*3"_qs});
+    EXPECT_EQ(Line(), u"2*3"_qs);
+    Key(Qt::Key_F5);
+    EXPECT_EQ(Spoken(), Texts{u"copied"_qs});
 }
 
 TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {
