@@ -212,6 +212,11 @@ QString ShortcutOf(const QWidget* AControl) {
                                               : QString();
 }
 
+// A toggle key shows its pushed style while its mode is on.
+bool IsPushed(const QWidget* AKey) {
+    return StyleName(AKey).endsWith(QLatin1StringView("PushStyle"));
+}
+
 // Marks the interfaces made here, so that one Qt made for the same control before the factory
 // was in place can be told apart and dropped.
 class TOwnInterface {
@@ -230,6 +235,10 @@ public:
         if (AText == QAccessible::Name)
             return Key()->accessibleName().isEmpty() ? SpokenName(Key()) : Key()->accessibleName();
         if (AText == QAccessible::Accelerator) return ShortcutOf(Key());
+        // Orca does not speak a push button's checked state: a toggle key says it.
+        if (AText == QAccessible::Description && SpeechOf(Key()) == TSpeech::Toggle)
+            return IsPushed(Key()) ? QCoreApplication::translate("Accessibility", "on")
+                                   : QCoreApplication::translate("Accessibility", "off");
         return QAccessibleWidget::text(AText);
     }
 
@@ -238,7 +247,7 @@ public:
         state.pressed = Key()->isDown();
         if (SpeechOf(Key()) == TSpeech::Toggle) {
             state.checkable = true;
-            state.checked = StyleName(Key()).endsWith(QLatin1StringView("PushStyle"));
+            state.checked = IsPushed(Key());
         }
         return state;
     }
@@ -394,6 +403,15 @@ public:
             changed.checked = true;
             QAccessibleStateChangeEvent event(AKey, changed);
             QAccessible::updateAccessibility(&event);
+            Notify(AKey, QAccessible::DescriptionChanged);
+            // Pressed with Space, the key says its new state ("inverse on").
+            if (AKey->hasFocus())
+                Announce(AKey, QCoreApplication::translate("Accessibility", "%1 %2",
+                                                           "a toggle key's name and state")
+                                   .arg(SpokenName(AKey),
+                                        IsPushed(AKey)
+                                            ? QCoreApplication::translate("Accessibility", "on")
+                                            : QCoreApplication::translate("Accessibility", "off")));
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include "model/OptionEditLine.h"
 #include "model/WindowLayout.h"
+#include "ui/a11y/Accessibility.h"
 #include "ui/widgets/EventHook.h"
 
 #include <QKeyEvent>
@@ -114,6 +115,7 @@ void TOptionPage::OptionButtonEditBtnClick() {
         WriteOptionEdits();
     }
     UpdateOptionEditBtnStyle();
+    Announce(this, IsOptionButtonEdit ? tr("edit mode on") : tr("edit mode off"));
 }
 
 void TOptionPage::UpdateOptionEditBtnStyle() {

@@ -1,6 +1,7 @@
 #include "ui/pages/VariablePage.h"
 
 #include "model/WindowLayout.h"
+#include "ui/a11y/Accessibility.h"
 #include "ui/widgets/EventHook.h"
 
 #include <QKeyEvent>
@@ -106,6 +107,7 @@ void TVariablePage::VariableData1EditDblClick() {
         IsVariableButtonEdit = true;
         WriteVariableTitleEdits();
     }
+    Announce(this, IsVariableButtonEdit ? tr("rename mode on") : tr("rename mode off"));
 }
 
 void TVariablePage::ReadVariableTitleEdits() {

@@ -1,6 +1,7 @@
 // What a screen reader gets from the window: names of keys and fields (also of those whose
 // captions change), tooltips naming the keyboard shortcuts, the press action of a key, and the
 // announcement of every new result.
+#include "ui/KeyboardSupport.h"
 #include "ui/MainWinFixture.h"
 
 #include "ui/widgets/Controls.h"
@@ -15,6 +16,7 @@
 
 #include <dlfcn.h>
 
+#include <functional>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -255,7 +257,8 @@ void RecordAnnouncement(QAccessibleEvent* AEvent) {
     const bool isToggled =
         AEvent->type() == QAccessible::StateChanged &&
         static_cast<QAccessibleStateChangeEvent*>(AEvent)->changedStates().checked;
-    if (isToggled || AEvent->type() == QAccessible::NameChanged)
+    if ((isToggled || AEvent->type() == QAccessible::NameChanged) &&
+        qobject_cast<TKeyButton*>(AEvent->object()))
         KeyChanges.emplace_back(AEvent->object()->objectName(), AEvent->type());
     if (AEvent->type() == QAccessible::Focus && AEvent->object()->objectName() == u"HistoryListBox")
         FocusedRows.push_back(AEvent->child());
@@ -398,6 +401,49 @@ TEST_F(AnnouncementTest, TheHistorySpeaksItsRowsSelectionEditAndCopies) {
     EXPECT_EQ(Line(), u"2*3"_qs);
     Key(Qt::Key_F5);
     EXPECT_EQ(Spoken(), Texts{u"copied"_qs});
+}
+
+// What a sighted user sees change is told in a few words: the page turned to, a key area hidden
+// or shown, an edit mode on or off, a toggle key's new state.
+TEST_F(AnnouncementTest, ModeChangesAreToldInAFewWords) {
+    using Texts = std::vector<QString>;
+    struct Step {
+        std::function<void()> Action;
+        QString Spoken;
+    };
+    auto key = [](Qt::Key AKey, Qt::KeyboardModifiers AModifiers = {}) {
+        return [AKey, AModifiers] { PressKey(AKey, AModifiers); };
+    };
+    auto focusAndKey = [this](const char* AName, Qt::Key AKey,
+                              Qt::KeyboardModifiers AModifiers = {}) {
+        return [this, AName, AKey, AModifiers] {
+            Find<QWidget>(AName)->setFocus();
+            PressKey(AKey, AModifiers);
+        };
+    };
+    const Step steps[] = {
+        {focusAndKey("InvBtn", Qt::Key_Space), u"inverse on"_qs},
+        {focusAndKey("InvBtn", Qt::Key_Space), u"inverse off"_qs},
+        {key(Qt::Key_F10), u"option buttons page"_qs},
+        {focusAndKey("ButtonEditBtn", Qt::Key_Space), u"edit mode on"_qs},
+        {focusAndKey("ButtonEditBtn", Qt::Key_Space), u"edit mode off"_qs},
+        {key(Qt::Key_F10), u"variables page"_qs},
+        {focusAndKey("VariableData2Edit", Qt::Key_Return, Qt::ControlModifier),
+         u"rename mode on"_qs},
+        {focusAndKey("VariableBtn2Edit", Qt::Key_Return, Qt::ControlModifier),
+         u"rename mode off"_qs},
+        {key(Qt::Key_F10), u"scientific keys page"_qs},
+        {key(Qt::Key_F2), u"numeric keys hidden"_qs},
+        {key(Qt::Key_F2), u"numeric keys shown"_qs},
+        {key(Qt::Key_F1), u"scientific keys hidden"_qs},
+        {key(Qt::Key_F1), u"scientific keys shown"_qs},
+    };
+    Spoken();
+    for (const Step& step : steps) {
+        step.Action();
+        EXPECT_EQ(Spoken(), Texts{step.Spoken});
+    }
+    EXPECT_EQ(Interface(Find<QWidget>("InvBtn"))->text(QAccessible::Description), u"off"_qs);
 }
 
 TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {
