@@ -312,9 +312,22 @@ public:
 // A panel is a named grouping of its controls. Qt presents a plain frame as a frame, which
 // screen readers take for a window of its own: one that is never active, so that nothing inside
 // it would be spoken.
+// The panels that only lay the window out are sections: readers pass them by as context, where a
+// named grouping was spoken again ("expression panel panel") each time the focus came back into
+// it. The keypad pages and the history's buttons stay groupings, which tell where the focus went.
 class TAccessiblePanel : public QAccessibleWidget, public TOwnInterface {
 public:
-    explicit TAccessiblePanel(QWidget* APanel) : QAccessibleWidget(APanel, QAccessible::Grouping) {}
+    explicit TAccessiblePanel(QWidget* APanel)
+        : QAccessibleWidget(APanel,
+                            IsLayoutPanel(APanel) ? QAccessible::Section : QAccessible::Grouping) {}
+
+private:
+    static bool IsLayoutPanel(const QWidget* APanel) {
+        static const QStringList layoutPanels = {QStringLiteral("ExpressionPanel"),
+                                                 QStringLiteral("Panel3"),
+                                                 QStringLiteral("HistoryPanel")};
+        return layoutPanels.contains(APanel->objectName());
+    }
 };
 
 // The window itself is a frame named by its title (a plain top-level widget would be a filler).

@@ -403,6 +403,21 @@ TEST_F(AnnouncementTest, TheHistorySpeaksItsRowsSelectionEditAndCopies) {
     EXPECT_EQ(Spoken(), Texts{u"copied"_qs});
 }
 
+// An operator right after a result starts a new formula on the answer: the result line goes back
+// to 0 unspoken (AC by itself still says it).
+TEST_F(AnnouncementTest, AnOperatorAfterAResultSpeaksNoZero) {
+    using Texts = std::vector<QString>;
+    Type(u"1+2"_qs);
+    Enter();
+    EXPECT_EQ(Spoken(), Texts{u"3"_qs});
+    Type(u"*"_qs);
+    EXPECT_EQ(Spoken(), Texts{});
+    EXPECT_EQ(ResultText(), u"0"_qs);
+    Type(u"2"_qs);
+    Enter();
+    EXPECT_EQ(Spoken(), Texts{u"6"_qs});
+}
+
 // What a sighted user sees change is told in a few words: the page turned to, a key area hidden
 // or shown, an edit mode on or off, a toggle key's new state.
 TEST_F(AnnouncementTest, ModeChangesAreToldInAFewWords) {
@@ -453,18 +468,23 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {
     struct Row {
         const char* Panel;
         QString Name;
+        QAccessible::Role Role; // a section only lays the window out: readers do not repeat it
     };
     // clang-format off
     const Row rows[] = {
-        {"ExpressionPanel", u"expression panel"_qs}, {"Panel3", u"expression and result"_qs},
-        {"ScientificPanel", u"scientific keys page"_qs}, {"Option1Panel", u"option buttons page"_qs},
-        {"VariablePanel", u"variables page"_qs}, {"ButtonPanel", u"numeric keypad"_qs},
-        {"HistoryPanel", u"history panel"_qs}, {"HistoryButtonPanel", u"history buttons"_qs},
+        {"ExpressionPanel", u"expression panel"_qs, QAccessible::Section},
+        {"Panel3", u"expression and result"_qs, QAccessible::Section},
+        {"ScientificPanel", u"scientific keys page"_qs, QAccessible::Grouping},
+        {"Option1Panel", u"option buttons page"_qs, QAccessible::Grouping},
+        {"VariablePanel", u"variables page"_qs, QAccessible::Grouping},
+        {"ButtonPanel", u"numeric keypad"_qs, QAccessible::Grouping},
+        {"HistoryPanel", u"history panel"_qs, QAccessible::Section},
+        {"HistoryButtonPanel", u"history buttons"_qs, QAccessible::Grouping},
     };
     // clang-format on
     for (const Row& row : rows) {
         QAccessibleInterface* panel = Interface(Find<QWidget>(row.Panel));
-        EXPECT_EQ(panel->role(), QAccessible::Grouping) << row.Panel;
+        EXPECT_EQ(panel->role(), row.Role) << row.Panel;
         EXPECT_EQ(panel->text(QAccessible::Name), row.Name) << row.Panel;
     }
     // Popups (the lists' open views) are windows of their own.

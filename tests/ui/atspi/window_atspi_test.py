@@ -152,9 +152,17 @@ def walk(accessible):
             yield from walk(child)
 
 
+# Panels that only lay the window out: a reader would repeat a named panel round the control
+# it reaches ("expression panel panel"), a section it passes by.
+LAYOUT_PANELS = {"expression panel", "expression and result", "history panel"}
+
+
 def check_tree(frame):
-    """No panel is a frame of its own; every control is named."""
+    """No panel is a frame of its own; every control is named; layout panels are sections."""
     for accessible in walk(frame):
+        if accessible.name in LAYOUT_PANELS:
+            check(accessible.getRole() == pyatspi.ROLE_SECTION,
+                  "%s is not a section: readers repeat it" % describe(accessible))
         role = accessible.getRole()
         if accessible != frame:
             check(role != pyatspi.ROLE_FRAME,
