@@ -465,8 +465,17 @@ void AnnounceEntries(QComboBox* ACombo) {
         auto* announcer = resultLabel
                               ? resultLabel->findChild<QLabel*>(QString::fromLatin1(kAnnouncerName))
                               : nullptr;
-        if (announcer && !announcer->property(kAnnouncePendingProperty).toBool())
+        if (!announcer) return;
+        // A result shown again by the new entry follows it ("0.0, 3.0"); a note that it cannot
+        // be shown so stands alone.
+        const bool isPending = announcer->property(kAnnouncePendingProperty).toBool();
+        if (!isPending)
             AnnounceResultText(resultLabel, ACombo->currentText());
+        else if (announcer->text() == resultLabel->text())
+            AnnounceResultText(resultLabel,
+                               QCoreApplication::translate("Accessibility", "%1, %2",
+                                                           "a list's new entry, the result")
+                                   .arg(ACombo->currentText(), resultLabel->text()));
     });
 }
 

@@ -27,6 +27,11 @@ fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb LC_ALL=C
 export HOME=$SCRATCH/home XDG_CONFIG_HOME=$SCRATCH/config XDG_RUNTIME_DIR=$SCRATCH/run
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# Without a sound card the speech synthesizer's module blocks after a line or two, and Orca with
+# it; speech-dispatcher's stand-in module takes the speech instead (Orca logs it all the same).
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' \
+    >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 orca --debug-file="$log" >"$SCRATCH/orca.out" 2>&1 &
 orca_pid=$!
 sleep 5 # Orca registers its listeners before the window comes
