@@ -97,13 +97,17 @@ void THistoryPanel::ShowNewestEntry(bool AIsFocused) {
     if (!AIsFocused) return;
     HistoryListBox->setFocus();
     // After the focus has come in, which tells of the list itself.
-    QTimer::singleShot(0, HistoryListBox, [this] {
-        const int row = HistoryListBox->currentIndex().row();
-        if (!QAccessible::isActive() || !HistoryListBox->hasFocus() || row < 0) return;
-        QAccessibleEvent event(HistoryListBox, QAccessible::Focus);
-        event.setChild(row);
-        QAccessible::updateAccessibility(&event);
-    });
+    QTimer::singleShot(0, this, &THistoryPanel::TellCurrentRow);
+}
+
+// Readers pass over what gets the focus outside the window, as the list does while it slides
+// in: the row is told again when the slide has brought it in.
+void THistoryPanel::TellCurrentRow() {
+    const int row = HistoryListBox->currentIndex().row();
+    if (!QAccessible::isActive() || !HistoryListBox->hasFocus() || row < 0) return;
+    QAccessibleEvent event(HistoryListBox, QAccessible::Focus);
+    event.setChild(row);
+    QAccessible::updateAccessibility(&event);
 }
 
 // Shown before the rows are rebuilt, so that the list can take the focus.
@@ -226,7 +230,10 @@ void THistoryPanel::HistoryPanelCloseBtnClick() { emit CloseRequested(); }
 // Hiding a widget that has the focus would pass the focus on to whatever comes next in the
 // window; the window is asked to take it first.
 void THistoryPanel::HistoryPanelAnimationFinish(bool AIsInverse) {
-    if (!AIsInverse) return;
+    if (!AIsInverse) {
+        TellCurrentRow();
+        return;
+    }
     if (isAncestorOf(QApplication::focusWidget())) emit FocusLeaving();
     setVisible(false);
 }

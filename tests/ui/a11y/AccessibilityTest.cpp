@@ -388,6 +388,10 @@ TEST_F(AnnouncementTest, TheHistorySpeaksItsRowsSelectionEditAndCopies) {
     QCoreApplication::processEvents();
     ASSERT_FALSE(FocusedRows.empty());
     EXPECT_EQ(FocusedRows.back(), 0) << "the newest row is told last as the list opens";
+    FocusedRows.clear();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !FocusedRows.empty(); }))
+        << "told again once the slide has brought the list into the window";
+    EXPECT_EQ(FocusedRows, std::vector<int>{0});
 
     QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(Spoken(), Texts{u"2 selected"_qs});

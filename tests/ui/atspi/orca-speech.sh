@@ -60,9 +60,11 @@ keys Tab Tab Tab Tab Tab Down Down Up Up # the angle-unit list
 keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 keys F1 F1 F2 F2                     # the key areas hidden and shown
 keys F10                             # the option page
-keys Tab Return Tab ctrl+Return Return shift+Tab shift+Tab # its edit mode on, a widening, off
+keys Tab space                       # its edit mode on
+keys Tab Tab ctrl+Return ctrl+Return # the first button widened twice from its field
+keys shift+Tab shift+Tab space       # edit mode off
 keys F10                             # the variables page
-keys Tab Tab ctrl+Return ctrl+Return # rename mode by keyboard on its first value field
+keys Tab Tab ctrl+Return ctrl+Return # rename mode by keyboard on its first value field, and off
 keys F10
 keys F3 Down shift+Up                # the history: open, select two rows
 keys Tab Tab Tab Tab Tab Tab Return  # its Copy
