@@ -67,8 +67,8 @@ keys F10                             # the variables page
 keys Tab Tab ctrl+Return ctrl+Return # rename mode by keyboard on its first value field, and off
 keys F10
 keys F3 Down shift+Up                # the history: open, select two rows
-keys Tab Tab Tab Tab Tab Tab Return  # its Copy
-keys Escape F3 Down Tab Tab Tab Tab Tab Tab Tab Return # its Edit
+keys Tab Tab Tab Tab Tab Tab space   # its Copy
+keys Escape F3 Down Tab Tab Tab Tab Tab Tab Tab space # its Edit
 keys F5                              # the result copied
 keys Menu Escape                     # the menu
 sleep 1
