@@ -1,7 +1,10 @@
 #include "ui/a11y/Accessibility.h"
 
+#include "ui/a11y/AccessibleLineEdit.h"
+
 #include "ui/widgets/Controls.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -70,14 +73,14 @@ constexpr TAccessibleText kTexts[] = {
     {"Option1Panel", QT_TRANSLATE_NOOP("Accessibility", "option buttons page")},
     {"ButtonEditBtn", QT_TRANSLATE_NOOP("Accessibility", "edit option buttons"), nullptr, nullptr, TSpeech::Toggle},
     {"Option#Btn", QT_TRANSLATE_NOOP("Accessibility", "option button #: %1"), nullptr, nullptr, TSpeech::Caption},
-    {"Option#Edit", QT_TRANSLATE_NOOP("Accessibility", "title and expression of option button #")},
+    {"Option#Edit", QT_TRANSLATE_NOOP("Accessibility", "title and expression of option button #"), QT_TRANSLATE_NOOP("Accessibility", "Title:expression; widen the button (Ctrl+Enter or double-click)")},
     {"Option1PanelLeftBtn", QT_TRANSLATE_NOOP("Accessibility", "previous page"), QT_TRANSLATE_NOOP("Accessibility", "Previous page (F9)"), "F9"},
     {"Option1PanelRightBtn", QT_TRANSLATE_NOOP("Accessibility", "next page"), QT_TRANSLATE_NOOP("Accessibility", "Next page (F10)"), "F10"},
 
     {"VariablePanel", QT_TRANSLATE_NOOP("Accessibility", "variables page")},
     {"Variable#Btn", QT_TRANSLATE_NOOP("Accessibility", "variable %1"), nullptr, nullptr, TSpeech::Caption},
-    {"VariableData#Edit", QT_TRANSLATE_NOOP("Accessibility", "value of %1"), nullptr, nullptr, TSpeech::VariableValue},
-    {"VariableBtn#Edit", QT_TRANSLATE_NOOP("Accessibility", "name of variable #")},
+    {"VariableData#Edit", QT_TRANSLATE_NOOP("Accessibility", "value of %1"), QT_TRANSLATE_NOOP("Accessibility", "Value (Enter evaluates); rename the variables (Ctrl+Enter or double-click)"), nullptr, TSpeech::VariableValue},
+    {"VariableBtn#Edit", QT_TRANSLATE_NOOP("Accessibility", "name of variable #"), QT_TRANSLATE_NOOP("Accessibility", "Name of the variable; done renaming (Ctrl+Enter)")},
     {"VariablePanelLeftBtn", QT_TRANSLATE_NOOP("Accessibility", "previous page"), QT_TRANSLATE_NOOP("Accessibility", "Previous page (F9)"), "F9"},
     {"VariablePanelRightBtn", QT_TRANSLATE_NOOP("Accessibility", "next page"), QT_TRANSLATE_NOOP("Accessibility", "Next page (F10)"), "F10"},
 
@@ -209,6 +212,11 @@ QString ShortcutOf(const QWidget* AControl) {
                                               : QString();
 }
 
+// A toggle key shows its pushed style while its mode is on.
+bool IsPushed(const QWidget* AKey) {
+    return StyleName(AKey).endsWith(QLatin1StringView("PushStyle"));
+}
+
 // Marks the interfaces made here, so that one Qt made for the same control before the factory
 // was in place can be told apart and dropped.
 class TOwnInterface {
@@ -227,6 +235,10 @@ public:
         if (AText == QAccessible::Name)
             return Key()->accessibleName().isEmpty() ? SpokenName(Key()) : Key()->accessibleName();
         if (AText == QAccessible::Accelerator) return ShortcutOf(Key());
+        // Orca does not speak a push button's checked state: a toggle key says it.
+        if (AText == QAccessible::Description && SpeechOf(Key()) == TSpeech::Toggle)
+            return IsPushed(Key()) ? QCoreApplication::translate("Accessibility", "on")
+                                   : QCoreApplication::translate("Accessibility", "off");
         return QAccessibleWidget::text(AText);
     }
 
@@ -235,7 +247,7 @@ public:
         state.pressed = Key()->isDown();
         if (SpeechOf(Key()) == TSpeech::Toggle) {
             state.checkable = true;
-            state.checked = StyleName(Key()).endsWith(QLatin1StringView("PushStyle"));
+            state.checked = IsPushed(Key());
         }
         return state;
     }
@@ -304,9 +316,22 @@ public:
 // A panel is a named grouping of its controls. Qt presents a plain frame as a frame, which
 // screen readers take for a window of its own: one that is never active, so that nothing inside
 // it would be spoken.
+// The panels that only lay the window out are sections: readers pass them by as context, where a
+// named grouping was spoken again ("expression panel panel") each time the focus came back into
+// it. The keypad pages and the history's buttons stay groupings, which tell where the focus went.
 class TAccessiblePanel : public QAccessibleWidget, public TOwnInterface {
 public:
-    explicit TAccessiblePanel(QWidget* APanel) : QAccessibleWidget(APanel, QAccessible::Grouping) {}
+    explicit TAccessiblePanel(QWidget* APanel)
+        : QAccessibleWidget(APanel,
+                            IsLayoutPanel(APanel) ? QAccessible::Section : QAccessible::Grouping) {}
+
+private:
+    static bool IsLayoutPanel(const QWidget* APanel) {
+        static const QStringList layoutPanels = {QStringLiteral("ExpressionPanel"),
+                                                 QStringLiteral("Panel3"),
+                                                 QStringLiteral("HistoryPanel")};
+        return layoutPanels.contains(APanel->objectName());
+    }
 };
 
 // The window itself is a frame named by its title (a plain top-level widget would be a filler).
@@ -343,13 +368,15 @@ QAccessibleInterface* CreateAccessibleInterface(const QString& AClassName, QObje
 // lets the next query make ours.
 void UseOwnInterface(QWidget* AWidget) {
     QAccessibleInterface* current = QAccessible::queryAccessibleInterface(AWidget);
-    if (current && !dynamic_cast<TOwnInterface*>(current))
+    if (current && !dynamic_cast<TOwnInterface*>(current) &&
+        !dynamic_cast<TAccessibleLineEdit*>(current))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
 }
 
 bool HasOwnInterface(QWidget* AWidget) {
     return qobject_cast<TKeyButton*>(AWidget) || qobject_cast<TPanel*>(AWidget) ||
-           IsLabelNamed(AWidget, kResultLabelName) || IsLabelNamed(AWidget, kAnnouncerName);
+           qobject_cast<QLineEdit*>(AWidget) || IsLabelNamed(AWidget, kResultLabelName) ||
+           IsLabelNamed(AWidget, kAnnouncerName);
 }
 
 // A zero-sized label inside the result line: it takes no room and draws nothing, and showing it
@@ -393,6 +420,15 @@ public:
             changed.checked = true;
             QAccessibleStateChangeEvent event(AKey, changed);
             QAccessible::updateAccessibility(&event);
+            Notify(AKey, QAccessible::DescriptionChanged);
+            // Pressed with Space, the key says its new state ("inverse on").
+            if (AKey->hasFocus())
+                Announce(AKey, QCoreApplication::translate("Accessibility", "%1 %2",
+                                                           "a toggle key's name and state")
+                                   .arg(SpokenName(AKey),
+                                        IsPushed(AKey)
+                                            ? QCoreApplication::translate("Accessibility", "on")
+                                            : QCoreApplication::translate("Accessibility", "off")));
         }
     }
 
@@ -421,6 +457,32 @@ void LabelForScreenReaders(QWidget* AControl) {
     label->hide();
 }
 
+// Qt reports a drop-down list's new entry as a change of its name, with its list presenting no
+// selection: screen readers say nothing while Up and Down go through the entries. The entry the
+// keys reach is announced instead (an open list speaks its own entries).
+void AnnounceEntries(QComboBox* ACombo) {
+    QObject::connect(ACombo, &QComboBox::currentIndexChanged, ACombo, [ACombo] {
+        if (!ACombo->hasFocus() || ACombo->view()->isVisible()) return;
+        // What the window says of the new entry (a result it cannot show by it) comes first.
+        auto* resultLabel =
+            ACombo->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName));
+        auto* announcer = resultLabel
+                              ? resultLabel->findChild<QLabel*>(QString::fromLatin1(kAnnouncerName))
+                              : nullptr;
+        if (!announcer) return;
+        // A result shown again by the new entry follows it ("0.0, 3.0"); a note that it cannot
+        // be shown so stands alone.
+        const bool isPending = announcer->property(kAnnouncePendingProperty).toBool();
+        if (!isPending)
+            AnnounceResultText(resultLabel, ACombo->currentText());
+        else if (announcer->text() == resultLabel->text())
+            AnnounceResultText(resultLabel,
+                               QCoreApplication::translate("Accessibility", "%1, %2",
+                                                           "a list's new entry, the result")
+                                   .arg(ACombo->currentText(), resultLabel->text()));
+    });
+}
+
 void ApplyText(QWidget* AControl, TAccessibleText AText, TAccessibilityWatcher* AWatcher) {
     if (AText.ToolTip) AControl->setToolTip(Translated(AText.ToolTip));
     if (auto* key = qobject_cast<TKeyButton*>(AControl)) {
@@ -432,7 +494,10 @@ void ApplyText(QWidget* AControl, TAccessibleText AText, TAccessibilityWatcher* 
     } else {
         AControl->setAccessibleName(SpokenName(AControl));
     }
-    if (qobject_cast<QComboBox*>(AControl)) LabelForScreenReaders(AControl);
+    if (auto* combo = qobject_cast<QComboBox*>(AControl)) {
+        LabelForScreenReaders(combo);
+        AnnounceEntries(combo);
+    }
 }
 
 } // namespace
@@ -442,6 +507,7 @@ void ApplyAccessibility(QWidget* AWindow) {
         QAccessible::installFactory(CreateAccessibleInterface);
         return true;
     }();
+    InstallAccessibleLineEditFactory();
 
     CreateAnnouncer(AWindow);
     auto* watcher = new TAccessibilityWatcher(AWindow);
@@ -467,4 +533,10 @@ void AnnounceResultText(QLabel* AResultLabel, const QString& AText) {
         announcer->hide();
         announcer->show();
     });
+}
+
+void Announce(QWidget* AControl, const QString& AText) {
+    if (auto* resultLabel =
+            AControl->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName)))
+        AnnounceResultText(resultLabel, AText);
 }

@@ -19,3 +19,7 @@ void ApplyAccessibility(QWidget* AWindow);
 // is done (after the reader's own reports of it); also a text that is the same as the last one.
 // Several calls within one event speak only the last text.
 void AnnounceResultText(QLabel* AResultLabel, const QString& AText);
+
+// The same for any control of a window built with ApplyAccessibility: its result line speaks
+// AText. Does nothing for a control outside such a window.
+void Announce(QWidget* AControl, const QString& AText);

@@ -2,13 +2,16 @@
 
 #include "model/HistoryFormula.h"
 #include "model/ResultFormat.h"
+#include "ui/a11y/Accessibility.h"
 #include "ui/widgets/EventHook.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -40,6 +43,13 @@ void THistoryPanel::BuildListBox() {
     connect(HistoryListBox, &QAbstractItemView::doubleClicked, this,
             &THistoryPanel::HistoryPanelEditBtnClick);
     OnKeyDown(HistoryListBox, [this](QKeyEvent* AEvent) { return HistoryListBoxKeyDown(AEvent); });
+    // A reader speaks the row reached; how many rows Shift with the arrows has selected it is
+    // told.
+    connect(HistoryListBox->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const int count = int(HistoryListBox->selectionModel()->selectedRows().size());
+        if (HistoryListBox->hasFocus() && count > 1)
+            Announce(this, tr("%n selected", "history rows", count));
+    });
 }
 
 void THistoryPanel::BuildButtonPanel() {
@@ -75,6 +85,8 @@ void THistoryPanel::BuildButtonPanel() {
     SetAlign(HistoryButtonPanel, TAlign::Bottom);
 }
 
+// A screen reader is told of the newest row once the list has the focus (it would speak only the
+// list, and the first Down would pass the row by unheard).
 void THistoryPanel::ShowNewestEntry(bool AIsFocused) {
     HistoryListModel.Refresh();
     if (HistoryListModel.rowCount() > 0) {
@@ -82,7 +94,20 @@ void THistoryPanel::ShowNewestEntry(bool AIsFocused) {
                                                           QItemSelectionModel::ClearAndSelect);
         HistoryListBox->scrollToTop();
     }
-    if (AIsFocused) HistoryListBox->setFocus();
+    if (!AIsFocused) return;
+    HistoryListBox->setFocus();
+    // After the focus has come in, which tells of the list itself.
+    QTimer::singleShot(0, this, &THistoryPanel::TellCurrentRow);
+}
+
+// Readers pass over what gets the focus outside the window, as the list does while it slides
+// in: the row is told again when the slide has brought it in.
+void THistoryPanel::TellCurrentRow() {
+    const int row = HistoryListBox->currentIndex().row();
+    if (!QAccessible::isActive() || !HistoryListBox->hasFocus() || row < 0) return;
+    QAccessibleEvent event(HistoryListBox, QAccessible::Focus);
+    event.setChild(row);
+    QAccessible::updateAccessibility(&event);
 }
 
 // Shown before the rows are rebuilt, so that the list can take the focus.
@@ -159,7 +184,9 @@ void THistoryPanel::keyPressEvent(QKeyEvent* AEvent) {
 void THistoryPanel::HistoryPanelEditBtnClick() {
     const int row = HistoryListBox->currentIndex().row();
     if (HistoryListModel.rowCount() == 0 || row < 0) return;
+    const QString formula = HistoryListModel.Entry(row).Expression();
     emit EntryChosen(row);
+    Announce(this, tr("in the line: %1", "a history entry taken back").arg(formula));
 }
 
 bool THistoryPanel::HistoryListBoxKeyDown(QKeyEvent* AEvent) {
@@ -173,6 +200,8 @@ void THistoryPanel::HistoryPanelCopyBtnClick() {
     const std::vector<long double> values = SelectedHistoryValues();
     if (values.empty() || !clipboard) return;
     clipboard->setText(HistoryCopyText(values, SystemNumberSeparators()));
+    Announce(this, values.size() == 1 ? tr("copied")
+                                      : tr("%n rows copied", "history rows", int(values.size())));
 }
 
 void THistoryPanel::HistoryPanelDelBtnClick() {
@@ -201,7 +230,10 @@ void THistoryPanel::HistoryPanelCloseBtnClick() { emit CloseRequested(); }
 // Hiding a widget that has the focus would pass the focus on to whatever comes next in the
 // window; the window is asked to take it first.
 void THistoryPanel::HistoryPanelAnimationFinish(bool AIsInverse) {
-    if (!AIsInverse) return;
+    if (!AIsInverse) {
+        TellCurrentRow();
+        return;
+    }
     if (isAncestorOf(QApplication::focusWidget())) emit FocusLeaving();
     setVisible(false);
 }

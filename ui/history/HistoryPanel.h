@@ -82,6 +82,8 @@ private:
     void HistoryPanelClearBtnClick();
     void HistoryPanelCloseBtnClick();
     void HistoryPanelAnimationFinish(bool AIsInverse);
+    // Tells a screen reader of the current row while the list has the focus.
+    void TellCurrentRow();
 
     // The list and the buttons in Tab order that can take the focus now.
     std::vector<QWidget*> FocusableControls() const;

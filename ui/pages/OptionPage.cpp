@@ -2,8 +2,10 @@
 
 #include "model/OptionEditLine.h"
 #include "model/WindowLayout.h"
+#include "ui/a11y/Accessibility.h"
 #include "ui/widgets/EventHook.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -64,6 +66,12 @@ void TOptionPage::CreateEdits() {
         edit->setVisible(false);
         edit->setProperty("tag", number);
         OnDoubleClick(edit, [this, edit] { Option1EditDblClick(edit); });
+        // Ctrl+Enter is the keyboard's double-click.
+        OnKeyDown(edit, [this, edit](QKeyEvent* AEvent) {
+            if (!IsCtrlEnterKey(AEvent)) return false;
+            Option1EditDblClick(edit);
+            return true;
+        });
         OptionEdits[std::size_t(number - 1)] = edit;
     }
     SetDesignFont(OptionEdits[0],
@@ -107,6 +115,7 @@ void TOptionPage::OptionButtonEditBtnClick() {
         WriteOptionEdits();
     }
     UpdateOptionEditBtnStyle();
+    Announce(this, IsOptionButtonEdit ? tr("edit mode on") : tr("edit mode off"));
 }
 
 void TOptionPage::UpdateOptionEditBtnStyle() {

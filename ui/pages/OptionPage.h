@@ -3,8 +3,8 @@
 // Page 1 of the scientific area: the fourteen option buttons and the key of edit mode. A button
 // asks for its command string to be put into the expression line (TextChosen). In edit mode a
 // "title:expression" field lies over each shown button; leaving the mode takes the fields over
-// into the working set. A double-click on a field widens its button by one column, until the
-// grid's right edge, where the row goes back to single buttons.
+// into the working set. A double-click on a field (or Ctrl+Enter in it) widens its button by one
+// column, until the grid's right edge, where the row goes back to single buttons.
 
 #include "model/OptionButtonData.h"
 #include "model/OptionButtonRow.h"

@@ -1,6 +1,7 @@
 #include "ui/pages/VariablePage.h"
 
 #include "model/WindowLayout.h"
+#include "ui/a11y/Accessibility.h"
 #include "ui/widgets/EventHook.h"
 
 #include <QKeyEvent>
@@ -66,9 +67,12 @@ void TVariablePage::CreateVariable(int ANumber) {
 void TVariablePage::CreateTitleEdits() {
     for (int number = 1; number <= VariableCount; ++number) {
         const QRect key = DesignGeometry(VariableButtons[std::size_t(number - 1)]);
-        VariableTitleEdits[std::size_t(number - 1)] =
-            CreateEdit(this, QStringLiteral("VariableBtn%1Edit").arg(number),
-                       QRect(key.x(), key.y() + 4, kKeyWidth, 25), number, false);
+        QLineEdit* title = CreateEdit(this, QStringLiteral("VariableBtn%1Edit").arg(number),
+                                      QRect(key.x(), key.y() + 4, kKeyWidth, 25), number, false);
+        OnKeyDown(title, [this, number](QKeyEvent* AEvent) {
+            return VariableTitleEditKeyDown(number, AEvent);
+        });
+        VariableTitleEdits[std::size_t(number - 1)] = title;
     }
 }
 
@@ -103,6 +107,7 @@ void TVariablePage::VariableData1EditDblClick() {
         IsVariableButtonEdit = true;
         WriteVariableTitleEdits();
     }
+    Announce(this, IsVariableButtonEdit ? tr("rename mode on") : tr("rename mode off"));
 }
 
 void TVariablePage::ReadVariableTitleEdits() {
@@ -117,8 +122,24 @@ void TVariablePage::WriteVariableTitleEdits() {
         VariableTitleEdits[std::size_t(number - 1)]->setText(VariableButtonData.GetTitle(number));
 }
 
+// Ctrl+Enter is the keyboard's double-click: it enters rename mode at the variable's name, or
+// leaves it.
 bool TVariablePage::VariableData1EditKeyDown(int ANumber, QKeyEvent* AEvent) {
     if (AEvent->key() != Qt::Key_Return && AEvent->key() != Qt::Key_Enter) return false;
-    emit ValueEntered(ANumber);
+    if (!IsCtrlEnterKey(AEvent)) {
+        emit ValueEntered(ANumber);
+        return true;
+    }
+    VariableData1EditDblClick();
+    if (IsVariableButtonEdit) VariableTitleEdits[std::size_t(ANumber - 1)]->setFocus();
+    return true;
+}
+
+// Ctrl+Enter in a name leaves rename mode, back at the variable's value (before the name hides,
+// which would pass the focus on elsewhere).
+bool TVariablePage::VariableTitleEditKeyDown(int ANumber, QKeyEvent* AEvent) {
+    if (!IsCtrlEnterKey(AEvent) || !IsVariableButtonEdit) return false;
+    VariableDataEdits[std::size_t(ANumber - 1)]->setFocus();
+    VariableData1EditDblClick();
     return true;
 }

@@ -45,6 +45,7 @@ private:
 
     void VariableData1EditDblClick();
     bool VariableData1EditKeyDown(int ANumber, QKeyEvent* AEvent); // true: the key is consumed
+    bool VariableTitleEditKeyDown(int ANumber, QKeyEvent* AEvent);
     void ReadVariableTitleEdits();
     void WriteVariableTitleEdits();
 

@@ -63,6 +63,10 @@ bool IsEnterKey(const QKeyEvent* AEvent) {
     return AEvent->key() == Qt::Key_Return || AEvent->key() == Qt::Key_Enter;
 }
 
+bool IsCtrlEnterKey(const QKeyEvent* AEvent) {
+    return IsEnterKey(AEvent) && AEvent->modifiers().testFlag(Qt::ControlModifier);
+}
+
 QChar TypedCharacter(const QKeyEvent* AEvent) {
     if (AEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return {};
     const QString text = AEvent->text();

@@ -31,6 +31,8 @@ void OnFocusOut(QWidget* AWidget, std::function<void()> AHandler);
 
 // Return or the keypad's Enter.
 bool IsEnterKey(const QKeyEvent* AEvent);
+// Ctrl+Enter (either Enter key): the keyboard's double-click on an edit field.
+bool IsCtrlEnterKey(const QKeyEvent* AEvent);
 
 // The printable character a key press types, or a null character for keys that type none
 // (Enter, arrows, function keys, anything held with Ctrl or Alt).

@@ -5,6 +5,7 @@
 #include "ui/window/MainWin.h"
 
 #include "model/WindowLayout.h"
+#include "ui/a11y/Accessibility.h"
 #include "ui/widgets/EventHook.h"
 #include "ui/window/ResultLine.h"
 
@@ -66,7 +67,10 @@ void TMainForm::InputExpression(const QString& Text) {
         return;
     }
     if (IsExpressionAllSelectionAfterEnter) {
-        ACBtnClick();
+        // A new formula clears the line and the result as AC does, but without having "0" spoken:
+        // only AC itself says it.
+        ExpressionEdit->clear();
+        ResultLabel->setText(QStringLiteral("0"));
     } else {
         SetExpressionCaret(ExpressionCaretPosition);
         if (ExpressionSelLength > 0) {
@@ -132,8 +136,10 @@ void TMainForm::CurRightBtnClick() {
 // Right after a result the line stays wholly selected, so that the next formula typed still
 // replaces the last one; otherwise the caret goes to the end.
 void TMainForm::CopyBtnClick() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         clipboard->setText(ResultLabel->text());
+        AnnounceResultText(ResultLabel, tr("copied"));
+    }
     ExpressionEdit->setFocus();
     const bool isAllSelected =
         ExpressionEdit->hasSelectedText() &&

@@ -6,6 +6,7 @@
 #include "ui/window/MainWin.h"
 
 #include "model/WindowLayout.h"
+#include "ui/a11y/Accessibility.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/motion/PanelTransition.h"
 #include "ui/pages/NumericKeypad.h"
@@ -107,6 +108,7 @@ void TMainForm::SwitchPage(int ASource, int ATarget, int ADirection) {
     ScientificPanelList.HidePanels();
     target->show();
     ScientificPanelNumber = ATarget;
+    AnnounceResultText(ResultLabel, target->accessibleName());
     DeferredInput.RunKept();
 }
 
@@ -128,14 +130,21 @@ void TMainForm::TurnPageByKey(int ADirection) {
 }
 
 // Transparent mode hides both buttons, and F1/F2 then do nothing either.
+// A screen reader is told what the key did, as a sighted user sees the area come or go.
 void TMainForm::ScientificKeyBtnClick() {
     if (DeferredInput.Defer(*PanelTransition, [this] { ScientificKeyBtnClick(); })) return;
-    if (!ScientificKeyBtn->isHidden()) ToggleKeyArea(nullptr, IsScientificKey);
+    if (ScientificKeyBtn->isHidden()) return;
+    AnnounceResultText(ResultLabel, IsScientificKey ? tr("scientific keys hidden")
+                                                    : tr("scientific keys shown"));
+    ToggleKeyArea(nullptr, IsScientificKey);
 }
 
 void TMainForm::NumericKeyBtnClick() {
     if (DeferredInput.Defer(*PanelTransition, [this] { NumericKeyBtnClick(); })) return;
-    if (!NumericKeyBtn->isHidden()) ToggleKeyArea(ButtonPanel, IsNumericKey);
+    if (NumericKeyBtn->isHidden()) return;
+    AnnounceResultText(ResultLabel,
+                       IsNumericKey ? tr("numeric keys hidden") : tr("numeric keys shown"));
+    ToggleKeyArea(ButtonPanel, IsNumericKey);
 }
 
 // One style serves both areas. A history panel standing beside the calculator or open over it is

@@ -1,19 +1,24 @@
 // What a screen reader gets from the window: names of keys and fields (also of those whose
 // captions change), tooltips naming the keyboard shortcuts, the press action of a key, and the
 // announcement of every new result.
+#include "ui/KeyboardSupport.h"
 #include "ui/MainWinFixture.h"
 
 #include "ui/widgets/Controls.h"
 
 #include <QAccessible>
 #include <QAccessibleValueChangeEvent>
+#include <QComboBox>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 
 #include <dlfcn.h>
 
+#include <functional>
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -70,10 +75,10 @@ TEST_F(AccessibilityTest, NamesAndShortcutTooltips) {
         {"Option3Btn", u"option button 3: blank"_qs, nullptr},
         {"Option5Btn", u"option button 5: 税込"_qs, nullptr},
         {"Option12Btn", u"option button 12: UP"_qs, nullptr},
-        {"Option7Edit", u"title and expression of option button 7"_qs, nullptr},
+        {"Option7Edit", u"title and expression of option button 7"_qs, "Ctrl+Enter"},
         {"Variable1Btn", u"variable V1"_qs, nullptr},
-        {"VariableData1Edit", u"value of V1"_qs, nullptr},
-        {"VariableBtn6Edit", u"name of variable 6"_qs, nullptr},
+        {"VariableData1Edit", u"value of V1"_qs, "Ctrl+Enter"},
+        {"VariableBtn6Edit", u"name of variable 6"_qs, "Ctrl+Enter"},
         {"HistoryListBox", u"history list"_qs, nullptr},
         {"HistoryPanelSumBtn", u"sum of selected results"_qs, nullptr},
         {"HistoryPanelCloseBtn", u"close history"_qs, "F3"},
@@ -140,6 +145,65 @@ TEST_F(AccessibilityTest, NamesFollowChangingCaptions) {
     EXPECT_EQ(SpokenName(Find<QWidget>("VariableData2Edit")), u"value of tax"_qs);
 }
 
+// A reader asks for the word, line or character at, before and after a place of the line's text,
+// the caret's place at the end included (Qt's own answer to a word there never came back); the
+// line is one line, all of it also one character before its end.
+TEST_F(AccessibilityTest, TheLineIsReadByWordsAndLinesToItsEnd) {
+    enum TCall { At, Before, After };
+    struct Row {
+        TCall Call;
+        int Offset;
+        QAccessible::TextBoundaryType Boundary;
+        QString Text;
+        int Start;
+        int End;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {At, 5, QAccessible::WordBoundary, u"10"_qs, 3, 5},
+        {At, 4, QAccessible::WordBoundary, u"10"_qs, 3, 5},
+        {At, 0, QAccessible::WordBoundary, u"56"_qs, 0, 2},
+        {At, -1, QAccessible::WordBoundary, u"10"_qs, 3, 5},   // -1: the end
+        {Before, 5, QAccessible::WordBoundary, u"+"_qs, 2, 3},
+        {Before, 1, QAccessible::WordBoundary, QString(), 0, 0},
+        {After, 2, QAccessible::WordBoundary, u"10"_qs, 3, 5},
+        {After, 5, QAccessible::WordBoundary, QString(), 5, 5},
+        {At, 4, QAccessible::LineBoundary, u"56+10"_qs, 0, 5},
+        {At, 5, QAccessible::LineBoundary, u"56+10"_qs, 0, 5},
+        {Before, 5, QAccessible::LineBoundary, QString(), 0, 0},
+        {At, 5, QAccessible::SentenceBoundary, u"56+10"_qs, 0, 5},
+        {At, 4, QAccessible::CharBoundary, u"0"_qs, 4, 5},
+        {At, 5, QAccessible::CharBoundary, QString(), 5, 5},
+        {Before, 5, QAccessible::CharBoundary, u"0"_qs, 4, 5},
+        {At, 6, QAccessible::WordBoundary, QString(), -1, -1},  // past the end
+        {At, -3, QAccessible::WordBoundary, QString(), -1, -1},
+    };
+    // clang-format on
+    SetLine(u"56+10"_qs, 5);
+    QAccessibleTextInterface* text = Interface(Edit)->textInterface();
+    ASSERT_NE(text, nullptr);
+    for (const Row& row : rows) {
+        int start = 0;
+        int end = 0;
+        const QString piece =
+            row.Call == At       ? text->textAtOffset(row.Offset, row.Boundary, &start, &end)
+            : row.Call == Before ? text->textBeforeOffset(row.Offset, row.Boundary, &start, &end)
+                                 : text->textAfterOffset(row.Offset, row.Boundary, &start, &end);
+        EXPECT_EQ(std::tuple(piece, start, end), std::tuple(row.Text, row.Start, row.End))
+            << "call " << row.Call << " at " << row.Offset << ", boundary " << row.Boundary;
+    }
+    EXPECT_EQ(text->text(0, -1), u"56+10"_qs);
+    EXPECT_EQ(text->characterCount(), 5);
+    EXPECT_EQ(Interface(Edit)->role(), QAccessible::EditableText);
+    EXPECT_TRUE(Interface(Edit)->state().editable);
+
+    Edit->setEchoMode(QLineEdit::Password);
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(text->textAtOffset(1, QAccessible::WordBoundary, &start, &end), QString())
+        << "a hidden text is not read out";
+}
+
 TEST_F(AccessibilityTest, PressActionActsLikeAPointer) {
     auto press = [this](const char* AName) {
         Interface(Find<QWidget>(AName))
@@ -184,6 +248,8 @@ struct TAnnouncement {
 std::vector<TAnnouncement> Announcements;
 // Keys whose state or name was reported changed, in order.
 std::vector<std::pair<QString, QAccessible::Event>> KeyChanges;
+// The history rows a reader was told got the focus.
+std::vector<int> FocusedRows;
 
 // What a screen reader speaks of its own accord: a notification that appears; and what it is
 // told of the keys: a toggle's new state, a key's new name.
@@ -191,8 +257,11 @@ void RecordAnnouncement(QAccessibleEvent* AEvent) {
     const bool isToggled =
         AEvent->type() == QAccessible::StateChanged &&
         static_cast<QAccessibleStateChangeEvent*>(AEvent)->changedStates().checked;
-    if (isToggled || AEvent->type() == QAccessible::NameChanged)
+    if ((isToggled || AEvent->type() == QAccessible::NameChanged) &&
+        qobject_cast<TKeyButton*>(AEvent->object()))
         KeyChanges.emplace_back(AEvent->object()->objectName(), AEvent->type());
+    if (AEvent->type() == QAccessible::Focus && AEvent->object()->objectName() == u"HistoryListBox")
+        FocusedRows.push_back(AEvent->child());
     if (AEvent->type() != QAccessible::ObjectShow) return;
     QAccessibleInterface* shown = AEvent->accessibleInterface();
     if (!shown || shown->role() != QAccessible::Notification) return;
@@ -208,6 +277,7 @@ protected:
             GTEST_SKIP() << "cannot switch accessibility on for this platform";
         Announcements.clear();
         KeyChanges.clear();
+        FocusedRows.clear();
         Previous = QAccessible::installUpdateHandler(RecordAnnouncement);
     }
     void TearDown() override {
@@ -279,6 +349,132 @@ TEST_F(AnnouncementTest, ToggleKeysReportTheirStateAndTrigonometricKeysTheirName
     EXPECT_EQ(KeyChanges, Changes{}) << "a key whose style stays reports nothing";
 }
 
+// Up and Down on a closed drop-down list speak the entry they reach, with the result it shows
+// again; the list's value is that entry.
+TEST_F(AnnouncementTest, DropDownListsSpeakTheEntryTheKeysReach) {
+    struct Row {
+        const char* List;
+        std::vector<QString> Spoken; // after Down, Down, Up
+    };
+    const Row rows[] = {
+        {"DegCombo", {u"Rad"_qs, u"Gra"_qs, u"Rad"_qs}},
+        {"RoundCombo", {u"0, 3"_qs, u"0.0, 3.0"_qs, u"0, 3"_qs}},
+    };
+    Type(u"1+2"_qs);
+    Enter();
+    Spoken();
+    for (const Row& row : rows) {
+        auto* list = Find<QComboBox>(row.List);
+        list->setFocus();
+        std::vector<QString> spoken;
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+            QTest::keyClick(list, key);
+            for (const QString& text : Spoken()) spoken.push_back(text);
+        }
+        EXPECT_EQ(spoken, row.Spoken) << row.List;
+        EXPECT_EQ(Interface(list)->text(QAccessible::Value), list->currentText()) << row.List;
+        EXPECT_TRUE(row.Spoken.back().startsWith(list->currentText())) << row.List;
+    }
+}
+
+// The history by ear: its newest row as it opens, how many rows Shift+arrow selected, the formula
+// Enter takes back, and what Copy and F5 copied.
+TEST_F(AnnouncementTest, TheHistorySpeaksItsRowsSelectionEditAndCopies) {
+    using Texts = std::vector<QString>;
+    for (const QString& formula : {u"1+2"_qs, u"2*3"_qs, u"10-4"_qs}) {
+        SetLine(formula);
+        Enter();
+    }
+    Spoken();
+    Key(Qt::Key_F3);
+    auto* list = Find<QListView>("HistoryListBox");
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(FocusedRows.empty());
+    EXPECT_EQ(FocusedRows.back(), 0) << "the newest row is told last as the list opens";
+    FocusedRows.clear();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !FocusedRows.empty(); }))
+        << "told again once the slide has brought the list into the window";
+    EXPECT_EQ(FocusedRows, std::vector<int>{0});
+
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Spoken(), Texts{u"2 selected"_qs});
+    Click("HistoryPanelCopyBtn");
+    EXPECT_EQ(Spoken(), Texts{u"2 rows copied"_qs});
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(Spoken(), Texts{}) << "a single row is spoken as the focus reaches it";
+    Click("HistoryPanelCopyBtn");
+    EXPECT_EQ(Spoken(), Texts{u"copied"_qs});
+
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Spoken(), Texts{u"in the line: 2*3"_qs});
+    EXPECT_EQ(Line(), u"2*3"_qs);
+    Key(Qt::Key_F5);
+    EXPECT_EQ(Spoken(), Texts{u"copied"_qs});
+}
+
+// An operator right after a result starts a new formula on the answer: the result line goes back
+// to 0 unspoken (AC by itself still says it).
+TEST_F(AnnouncementTest, AnOperatorAfterAResultSpeaksNoZero) {
+    using Texts = std::vector<QString>;
+    Type(u"1+2"_qs);
+    Enter();
+    EXPECT_EQ(Spoken(), Texts{u"3"_qs});
+    Type(u"*"_qs);
+    EXPECT_EQ(Spoken(), Texts{});
+    EXPECT_EQ(ResultText(), u"0"_qs);
+    Type(u"2"_qs);
+    Enter();
+    EXPECT_EQ(Spoken(), Texts{u"6"_qs});
+}
+
+// What a sighted user sees change is told in a few words: the page turned to, a key area hidden
+// or shown, an edit mode on or off, a toggle key's new state.
+TEST_F(AnnouncementTest, ModeChangesAreToldInAFewWords) {
+    using Texts = std::vector<QString>;
+    struct Step {
+        std::function<void()> Action;
+        QString Spoken;
+    };
+    auto key = [](Qt::Key AKey, Qt::KeyboardModifiers AModifiers = {}) {
+        return [AKey, AModifiers] { PressKey(AKey, AModifiers); };
+    };
+    auto focusAndKey = [this](const char* AName, Qt::Key AKey,
+                              Qt::KeyboardModifiers AModifiers = {}) {
+        return [this, AName, AKey, AModifiers] {
+            Find<QWidget>(AName)->setFocus();
+            PressKey(AKey, AModifiers);
+        };
+    };
+    const Step steps[] = {
+        {focusAndKey("InvBtn", Qt::Key_Space), u"inverse on"_qs},
+        {focusAndKey("InvBtn", Qt::Key_Space), u"inverse off"_qs},
+        {key(Qt::Key_F10), u"option buttons page"_qs},
+        {focusAndKey("ButtonEditBtn", Qt::Key_Space), u"edit mode on"_qs},
+        {focusAndKey("ButtonEditBtn", Qt::Key_Space), u"edit mode off"_qs},
+        {key(Qt::Key_F10), u"variables page"_qs},
+        {focusAndKey("VariableData2Edit", Qt::Key_Return, Qt::ControlModifier),
+         u"rename mode on"_qs},
+        {focusAndKey("VariableBtn2Edit", Qt::Key_Return, Qt::ControlModifier),
+         u"rename mode off"_qs},
+        {key(Qt::Key_F10), u"scientific keys page"_qs},
+        {key(Qt::Key_F2), u"numeric keys hidden"_qs},
+        {key(Qt::Key_F2), u"numeric keys shown"_qs},
+        {key(Qt::Key_F1), u"scientific keys hidden"_qs},
+        {key(Qt::Key_F1), u"scientific keys shown"_qs},
+    };
+    Spoken();
+    for (const Step& step : steps) {
+        step.Action();
+        EXPECT_EQ(Spoken(), Texts{step.Spoken});
+    }
+    EXPECT_EQ(Interface(Find<QWidget>("InvBtn"))->text(QAccessible::Description), u"off"_qs);
+}
+
 TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {
     QAccessibleInterface* window = Interface(Form.get());
     EXPECT_EQ(window->role(), QAccessible::Window);
@@ -286,18 +482,23 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameAndItsPanelsNamedGroupings) {
     struct Row {
         const char* Panel;
         QString Name;
+        QAccessible::Role Role; // a section only lays the window out: readers do not repeat it
     };
     // clang-format off
     const Row rows[] = {
-        {"ExpressionPanel", u"expression panel"_qs}, {"Panel3", u"expression and result"_qs},
-        {"ScientificPanel", u"scientific keys page"_qs}, {"Option1Panel", u"option buttons page"_qs},
-        {"VariablePanel", u"variables page"_qs}, {"ButtonPanel", u"numeric keypad"_qs},
-        {"HistoryPanel", u"history panel"_qs}, {"HistoryButtonPanel", u"history buttons"_qs},
+        {"ExpressionPanel", u"expression panel"_qs, QAccessible::Section},
+        {"Panel3", u"expression and result"_qs, QAccessible::Section},
+        {"ScientificPanel", u"scientific keys page"_qs, QAccessible::Grouping},
+        {"Option1Panel", u"option buttons page"_qs, QAccessible::Grouping},
+        {"VariablePanel", u"variables page"_qs, QAccessible::Grouping},
+        {"ButtonPanel", u"numeric keypad"_qs, QAccessible::Grouping},
+        {"HistoryPanel", u"history panel"_qs, QAccessible::Section},
+        {"HistoryButtonPanel", u"history buttons"_qs, QAccessible::Grouping},
     };
     // clang-format on
     for (const Row& row : rows) {
         QAccessibleInterface* panel = Interface(Find<QWidget>(row.Panel));
-        EXPECT_EQ(panel->role(), QAccessible::Grouping) << row.Panel;
+        EXPECT_EQ(panel->role(), row.Role) << row.Panel;
         EXPECT_EQ(panel->text(QAccessible::Name), row.Name) << row.Panel;
     }
     // Popups (the lists' open views) are windows of their own.

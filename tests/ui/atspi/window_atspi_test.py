@@ -4,7 +4,9 @@
 Started by run-atspi-test.sh inside a D-Bus session of its own on a private X server:
     window_atspi_test.py PROGRAM SCRATCH_FOLDER
 It starts the program, walks its accessible tree, presses Tab round the window and checks each
-stop's name and role, and evaluates a formula twice to see the event a screen reader speaks.
+stop's name and role, evaluates a formula twice to see the event a screen reader speaks, and reads
+the expression line's text by words and lines as a screen reader does (each call with a time limit,
+so that a program that hangs on one fails the test).
 Exit status: 0 passed, 1 failed, 77 skipped (no AT-SPI on this platform).
 """
 
@@ -14,7 +16,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 SKIP = 77
 
@@ -47,6 +49,23 @@ NAMED_ROLES = {
 
 KEY_TAB = 0xFF09
 KEY_RETURN = 0xFF0D
+KEY_ESCAPE = 0xFF1B
+
+# What the line's text interface answers for "56+10": (call, offset, boundary, text, start, end).
+# A reader asks for the line one character before the caret at the end (Orca does), and for the
+# word at the end, where the caret stands after typing.
+LINE_TEXT = "56+10"
+TEXT_READINGS = [
+    ("at", 4, pyatspi.TEXT_BOUNDARY_LINE_START, "56+10", 0, 5),
+    ("at", 5, pyatspi.TEXT_BOUNDARY_LINE_START, "56+10", 0, 5),
+    ("at", 5, pyatspi.TEXT_BOUNDARY_CHAR, "", 5, 5),
+    ("at", 4, pyatspi.TEXT_BOUNDARY_CHAR, "0", 4, 5),
+    ("at", 1, pyatspi.TEXT_BOUNDARY_WORD_START, "56", 0, 2),
+    ("after", 0, pyatspi.TEXT_BOUNDARY_WORD_START, "+", 2, 3),
+    ("before", 5, pyatspi.TEXT_BOUNDARY_WORD_START, "+", 2, 3),
+    ("at", 4, pyatspi.TEXT_BOUNDARY_WORD_START, "10", 3, 5),
+    ("at", 5, pyatspi.TEXT_BOUNDARY_WORD_START, "10", 3, 5),
+]
 
 failures = []
 
@@ -133,9 +152,17 @@ def walk(accessible):
             yield from walk(child)
 
 
+# Panels that only lay the window out: a reader would repeat a named panel round the control
+# it reaches ("expression panel panel"), a section it passes by.
+LAYOUT_PANELS = {"expression panel", "expression and result", "history panel"}
+
+
 def check_tree(frame):
-    """No panel is a frame of its own; every control is named."""
+    """No panel is a frame of its own; every control is named; layout panels are sections."""
     for accessible in walk(frame):
+        if accessible.name in LAYOUT_PANELS:
+            check(accessible.getRole() == pyatspi.ROLE_SECTION,
+                  "%s is not a section: readers repeat it" % describe(accessible))
         role = accessible.getRole()
         if accessible != frame:
             check(role != pyatspi.ROLE_FRAME,
@@ -148,6 +175,35 @@ def check_tree(frame):
             continue
         check(bool(spoken_name(accessible)),
               "unnamed %s in %s" % (accessible.getRoleName(), describe(accessible.parent)))
+
+
+def find_named(frame, role, name):
+    return next((accessible for accessible in walk(frame)
+                 if accessible.getRole() == role and accessible.name == name), None)
+
+
+def check_line_readings(frame):
+    """The expression line read by words and lines, as a screen reader reads it while typing."""
+    line = find_named(frame, pyatspi.ROLE_TEXT, "expression")
+    if not check(line is not None, "no text named expression"):
+        return
+    press(KEY_ESCAPE)
+    type_text(LINE_TEXT)
+    text = line.queryText()
+    if not check(wait_for(lambda: text.getText(0, -1) == LINE_TEXT, 5),
+                 "the line reads %r, expected %r" % (text.getText(0, -1), LINE_TEXT)):
+        return
+    calls = {"at": text.getTextAtOffset, "before": text.getTextBeforeOffset,
+             "after": text.getTextAfterOffset}
+    for call, offset, boundary, *expected in TEXT_READINGS:
+        try:
+            answer = calls[call](offset, boundary)
+        except Exception as error:  # no answer in time: the program hangs
+            check(False, "text %s offset %d, boundary %s: no answer (%s)"
+                  % (call, offset, boundary, error))
+            return
+        check(list(answer) == expected, "text %s offset %d, boundary %s: %r, expected %r"
+              % (call, offset, boundary, tuple(answer), tuple(expected)))
 
 
 def main():
@@ -202,9 +258,18 @@ def main():
                   and events.shown[-1] == "3",
                   "evaluation %d: the notification read %s, expected 3"
                   % (attempt, events.shown[count:]))
+
+        # A program that hangs answers no more: every call from here on waits 3 s at most.
+        Atspi.set_timeout(3000, -1)
+        check_line_readings(frame)
     finally:
         window.terminate()
-        window.wait(20)
+        try:
+            window.wait(20)
+        except subprocess.TimeoutExpired:
+            check(False, "the program did not end when asked to: it hangs")
+            window.kill()
+            window.wait(20)
     print("%d focus stops, %d announcements %s; %d failed checks"
           % (len(events.focused), len(events.shown), events.shown, len(failures)))
     return 1 if failures else 0

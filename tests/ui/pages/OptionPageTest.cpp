@@ -173,6 +173,20 @@ TEST_F(OptionPageTest, DoubleClickingAFieldWidensItsButtonAcrossTheRow) {
     EXPECT_EQ(Row(5, 9), u"121 - 121 - 57"_qs) << "a covered wide button narrows";
 }
 
+// Ctrl+Enter in a field widens its button as a double-click does, to the edge and back.
+TEST_F(OptionPageTest, CtrlEnterInAFieldWidensItsButton) {
+    Click("ButtonEditBtn");
+    Field(5)->setFocus();
+    const QString rows[] = {u"121 - 57 57 57"_qs, u"185 - - 57 57"_qs, u"249 - - - 57"_qs,
+                            u"313 - - - -"_qs, u"57 57 57 57 57"_qs};
+    for (const QString& expected : rows) {
+        QTest::keyClick(Field(5), Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_EQ(Row(5, 9), expected);
+    }
+    QTest::keyClick(Field(5), Qt::Key_Return);
+    EXPECT_EQ(Row(5, 9), u"57 57 57 57 57"_qs) << "plain Enter does not widen";
+}
+
 TEST_F(OptionPageTest, WidthsFollowTheWindowScale) {
     PressKey(Qt::Key_Up, Qt::ShiftModifier | Qt::AltModifier);
     PressKey(Qt::Key_Up, Qt::ShiftModifier | Qt::AltModifier);

@@ -86,6 +86,33 @@ TEST_F(VariablePageTest, ALowerCaseNameWorksInTheFormula) {
     EXPECT_EQ(ResultText(), u"4.5"_qs);
 }
 
+// Ctrl+Enter is the keyboard's double-click: in a value field it enters rename mode at that
+// variable's name; in a name it leaves the mode, back at the value. Plain Enter still evaluates.
+TEST_F(VariablePageTest, CtrlEnterRenamesByKeyboard) {
+    SetLine(u"V3+1"_qs);
+    TypeValue(3, u"2"_qs);
+    QTest::keyClick(Value(3), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_FALSE(Title(3)->isHidden()) << "rename mode is on";
+    EXPECT_TRUE(Title(3)->hasFocus());
+    EXPECT_TRUE(Form->ExpressionHistory().empty()) << "Ctrl+Enter does not evaluate";
+    Title(3)->selectAll();
+    TypeText(Title(3), u"w"_qs);
+    QTest::keyClick(Title(3), Qt::Key_Enter, Qt::ControlModifier);
+    EXPECT_TRUE(Title(3)->isHidden()) << "rename mode is off";
+    EXPECT_EQ(Caption(3), u"w"_qs);
+    EXPECT_TRUE(Value(3)->hasFocus());
+
+    QTest::keyClick(Value(3), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(Value(5), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(Title(3)->isHidden()) << "Ctrl+Enter in any value field leaves the mode";
+    QTest::keyClick(Title(3), Qt::Key_Return);
+    EXPECT_TRUE(Title(3)->isHidden());
+
+    SetLine(u"w+1"_qs);
+    EnterInValue(3);
+    EXPECT_EQ(ResultText(), u"3"_qs) << "plain Enter evaluates";
+}
+
 TEST_F(VariablePageTest, RenameModeTwiceWithoutChangesKeepsTheNames) {
     ToggleRename();
     ToggleRename(6);
