@@ -301,6 +301,36 @@
         <source>result</source>
         <translation>Ergebnis</translation>
     </message>
+    <message>
+        <source>Title:expression; widen the button (Ctrl+Enter or double-click)</source>
+        <translation>Titel:Formel; Taste verbreitern (Strg+Eingabetaste oder Doppelklick)</translation>
+    </message>
+    <message>
+        <source>Value (Enter evaluates); rename the variables (Ctrl+Enter or double-click)</source>
+        <translation>Wert (Eingabetaste berechnet); Variablen umbenennen (Strg+Eingabetaste oder Doppelklick)</translation>
+    </message>
+    <message>
+        <source>Name of the variable; done renaming (Ctrl+Enter)</source>
+        <translation>Name der Variablen; Umbenennen beenden (Strg+Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a toggle key&apos;s name and state</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list&apos;s new entry, the result</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>AppData</name>
@@ -658,6 +688,34 @@ zemtrix-calc berechnet dieselben Formeln auf der Befehlszeile.
     </message>
 </context>
 <context>
+    <name>THistoryPanel</name>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <comment>history rows</comment>
+        <translation>
+            <numerusform>%n ausgewählt</numerusform>
+            <numerusform>%n ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in the line: %1</source>
+        <comment>a history entry taken back</comment>
+        <translation>in der Zeile: %1</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>kopiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows copied</source>
+        <comment>history rows</comment>
+        <translation>
+            <numerusform>%n Zeile kopiert</numerusform>
+            <numerusform>%n Zeilen kopiert</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>Scientific key</source>
@@ -685,6 +743,63 @@ zemtrix-calc berechnet dieselben Formeln auf der Befehlszeile.
     <message>
         <source>Not available on Wayland: only the compositor can keep a window above the others.</source>
         <translation>Unter Wayland nicht verfügbar: Nur der Compositor kann ein Fenster über den anderen halten.</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>kopiert</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the result line&apos;s text, then why the evaluation failed</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>scientific keys hidden</source>
+        <translation>wissenschaftliche Tasten ausgeblendet</translation>
+    </message>
+    <message>
+        <source>scientific keys shown</source>
+        <translation>wissenschaftliche Tasten eingeblendet</translation>
+    </message>
+    <message>
+        <source>numeric keys hidden</source>
+        <translation>Zifferntasten ausgeblendet</translation>
+    </message>
+    <message>
+        <source>numeric keys shown</source>
+        <translation>Zifferntasten eingeblendet</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+Its address is %1</source>
+        <translation>Die Webseite konnte in keinem Webbrowser geöffnet werden.
+Ihre Adresse lautet %1</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionPage</name>
+    <message>
+        <source>edit mode on</source>
+        <translation>Bearbeitungsmodus ein</translation>
+    </message>
+    <message>
+        <source>edit mode off</source>
+        <translation>Bearbeitungsmodus aus</translation>
+    </message>
+</context>
+<context>
+    <name>TVariablePage</name>
+    <message>
+        <source>rename mode on</source>
+        <translation>Umbenennen ein</translation>
+    </message>
+    <message>
+        <source>rename mode off</source>
+        <translation>Umbenennen aus</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,36 @@
         <source>result</source>
         <translation>résultat</translation>
     </message>
+    <message>
+        <source>Title:expression; widen the button (Ctrl+Enter or double-click)</source>
+        <translation>Titre:expression&#xa0;; élargir le bouton (Ctrl+Entrée ou double-clic)</translation>
+    </message>
+    <message>
+        <source>Value (Enter evaluates); rename the variables (Ctrl+Enter or double-click)</source>
+        <translation>Valeur (Entrée calcule)&#xa0;; renommer les variables (Ctrl+Entrée ou double-clic)</translation>
+    </message>
+    <message>
+        <source>Name of the variable; done renaming (Ctrl+Enter)</source>
+        <translation>Nom de la variable&#xa0;; fin du renommage (Ctrl+Entrée)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a toggle key&apos;s name and state</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list&apos;s new entry, the result</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>AppData</name>
@@ -659,6 +689,34 @@ zemtrix-calc calcule les mêmes formules en ligne de commande.
     </message>
 </context>
 <context>
+    <name>THistoryPanel</name>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <comment>history rows</comment>
+        <translation>
+            <numerusform>%n sélectionnée</numerusform>
+            <numerusform>%n sélectionnées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in the line: %1</source>
+        <comment>a history entry taken back</comment>
+        <translation>dans la ligne&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>copié</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows copied</source>
+        <comment>history rows</comment>
+        <translation>
+            <numerusform>%n ligne copiée</numerusform>
+            <numerusform>%n lignes copiées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>Scientific key</source>
@@ -686,6 +744,63 @@ zemtrix-calc calcule les mêmes formules en ligne de commande.
     <message>
         <source>Not available on Wayland: only the compositor can keep a window above the others.</source>
         <translation>Indisponible sous Wayland&#xa0;: seul le compositeur peut garder une fenêtre au-dessus des autres.</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>copié</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the result line&apos;s text, then why the evaluation failed</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>scientific keys hidden</source>
+        <translation>touches scientifiques masquées</translation>
+    </message>
+    <message>
+        <source>scientific keys shown</source>
+        <translation>touches scientifiques affichées</translation>
+    </message>
+    <message>
+        <source>numeric keys hidden</source>
+        <translation>touches numériques masquées</translation>
+    </message>
+    <message>
+        <source>numeric keys shown</source>
+        <translation>touches numériques affichées</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+Its address is %1</source>
+        <translation>Le site web n’a pu être ouvert dans aucun navigateur.
+Son adresse est %1</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionPage</name>
+    <message>
+        <source>edit mode on</source>
+        <translation>mode édition activé</translation>
+    </message>
+    <message>
+        <source>edit mode off</source>
+        <translation>mode édition désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>TVariablePage</name>
+    <message>
+        <source>rename mode on</source>
+        <translation>mode renommage activé</translation>
+    </message>
+    <message>
+        <source>rename mode off</source>
+        <translation>mode renommage désactivé</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,36 @@
         <source>result</source>
         <translation>結果</translation>
     </message>
+    <message>
+        <source>Title:expression; widen the button (Ctrl+Enter or double-click)</source>
+        <translation>タイトル:数式。ボタンを広げる (Ctrl+Enter またはダブルクリック)</translation>
+    </message>
+    <message>
+        <source>Value (Enter evaluates); rename the variables (Ctrl+Enter or double-click)</source>
+        <translation>値 (Enter で計算)。変数の名前を変更 (Ctrl+Enter またはダブルクリック)</translation>
+    </message>
+    <message>
+        <source>Name of the variable; done renaming (Ctrl+Enter)</source>
+        <translation>変数の名前。名前の変更を終了 (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a toggle key&apos;s name and state</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list&apos;s new entry, the result</comment>
+        <translation>%1、%2</translation>
+    </message>
 </context>
 <context>
     <name>AppData</name>
@@ -651,6 +681,32 @@ zemtrix-calc はコマンドラインで同じ数式を計算します。
     </message>
 </context>
 <context>
+    <name>THistoryPanel</name>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <comment>history rows</comment>
+        <translation>
+            <numerusform>%n 件選択</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in the line: %1</source>
+        <comment>a history entry taken back</comment>
+        <translation>数式欄へ: %1</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>コピーしました</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows copied</source>
+        <comment>history rows</comment>
+        <translation>
+            <numerusform>%n 件コピーしました</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>Scientific key</source>
@@ -678,6 +734,63 @@ zemtrix-calc はコマンドラインで同じ数式を計算します。
     <message>
         <source>Not available on Wayland: only the compositor can keep a window above the others.</source>
         <translation>Wayland では使えません。ウィンドウを常に手前に表示できるのはコンポジターだけです。</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>コピーしました</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the result line&apos;s text, then why the evaluation failed</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>scientific keys hidden</source>
+        <translation>関数キーを非表示</translation>
+    </message>
+    <message>
+        <source>scientific keys shown</source>
+        <translation>関数キーを表示</translation>
+    </message>
+    <message>
+        <source>numeric keys hidden</source>
+        <translation>数字キーを非表示</translation>
+    </message>
+    <message>
+        <source>numeric keys shown</source>
+        <translation>数字キーを表示</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+Its address is %1</source>
+        <translation>ホームページを Web ブラウザーで開けませんでした。
+アドレスは %1 です</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionPage</name>
+    <message>
+        <source>edit mode on</source>
+        <translation>編集モード オン</translation>
+    </message>
+    <message>
+        <source>edit mode off</source>
+        <translation>編集モード オフ</translation>
+    </message>
+</context>
+<context>
+    <name>TVariablePage</name>
+    <message>
+        <source>rename mode on</source>
+        <translation>名前の変更モード オン</translation>
+    </message>
+    <message>
+        <source>rename mode off</source>
+        <translation>名前の変更モード オフ</translation>
     </message>
 </context>
 <context>

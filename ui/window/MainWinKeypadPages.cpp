@@ -14,6 +14,7 @@
 #include "ui/pages/ScientificPage.h"
 #include "ui/pages/VariablePage.h"
 #include "ui/window/DeferredInput.h"
+#include "ui/window/ResultLine.h"
 
 #include <QLineEdit>
 

@@ -35,5 +35,7 @@ cat >"$fonts/fonts.conf" <<CONF
 CONF
 export FONTCONFIG_FILE=$fonts/fonts.conf
 export QT_QPA_PLATFORM=offscreen LC_ALL=C
-fc-list 2>/dev/null | grep -q "Noto Sans CJK" || skip "the unpacked fonts are not found by fontconfig"
+# grep reads the whole list: with -q it would stop at the first match, and fc-list's broken pipe
+# would fail the pipeline under pipefail.
+fc-list 2>/dev/null | grep "Noto Sans CJK" >/dev/null || skip "the unpacked fonts are not found by fontconfig"
 exec "$ui_test" --gtest_filter='ControlTreeTest.*:CaptionFontTest.*:LegibilityTest.*'
