@@ -790,6 +790,19 @@ Ihre Adresse lautet %1</translation>
         <source>edit mode off</source>
         <translation>Bearbeitungsmodus aus</translation>
     </message>
+    <message numerus="yes">
+        <source>%n columns wide</source>
+        <comment>an option button&apos;s new width</comment>
+        <translation>
+            <numerusform>%n Spalte breit</numerusform>
+            <numerusform>%n Spalten breit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one column wide</source>
+        <comment>an option button&apos;s new width</comment>
+        <translation>eine Spalte breit</translation>
+    </message>
 </context>
 <context>
     <name>TVariablePage</name>

@@ -791,6 +791,19 @@ Son adresse est %1</translation>
         <source>edit mode off</source>
         <translation>mode édition désactivé</translation>
     </message>
+    <message numerus="yes">
+        <source>%n columns wide</source>
+        <comment>an option button&apos;s new width</comment>
+        <translation>
+            <numerusform>%n colonne de large</numerusform>
+            <numerusform>%n colonnes de large</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one column wide</source>
+        <comment>an option button&apos;s new width</comment>
+        <translation>une colonne de large</translation>
+    </message>
 </context>
 <context>
     <name>TVariablePage</name>

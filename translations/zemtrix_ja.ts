@@ -781,6 +781,18 @@ Its address is %1</source>
         <source>edit mode off</source>
         <translation>編集モード オフ</translation>
     </message>
+    <message numerus="yes">
+        <source>%n columns wide</source>
+        <comment>an option button&apos;s new width</comment>
+        <translation>
+            <numerusform>%n 列の幅</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one column wide</source>
+        <comment>an option button&apos;s new width</comment>
+        <translation>1 列の幅</translation>
+    </message>
 </context>
 <context>
     <name>TVariablePage</name>

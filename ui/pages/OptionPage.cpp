@@ -162,6 +162,10 @@ void TOptionPage::Option1EditDblClick(QLineEdit* Edit) {
     } else {
         ArrangeOptionButtonRow(button);
     }
+    const int columns = (step.Width + OptionButtonRow::ColumnPitch - OptionButtonRow::KeyWidth) /
+                        OptionButtonRow::ColumnPitch;
+    Announce(this, columns > 1 ? tr("%n columns wide", "an option button's new width", columns)
+                               : tr("one column wide", "an option button's new width"));
 }
 
 // The fields and buttons are tagged 1..OptionButtonCount in their order once, when they are

@@ -2,11 +2,11 @@
 # What the Orca screen reader says while the window is used by keyboard: starts the program and
 # Orca (with its debug log) on a private Xvfb in a D-Bus session of its own, walks the window by
 # keyboard and prints every line Orca spoke, each step's keys before what they made it say. The
-# walk: the header by Tab, the decimals list, the line taking the focus back, two evaluations and
-# an operator after the result, the inverse key, the angle-unit list, the key areas (F1, F2), the
-# pages (F10, F9) with the option page's edit mode and the variables' rename mode by keyboard, the
-# history (open, Shift+Up, Edit, Copy) and the menu. Not part of the test run (Orca is heavy);
-# needs orca and xdotool.
+# walk: the header by Tab, the decimals list, the line taking the focus back, two evaluations,
+# an operator after the result, an error, the inverse key, the angle-unit list, the key areas
+# (F1, F2), the pages (F10, F9) with the option page's edit mode and the variables' rename mode by
+# keyboard, the history (open, Shift+Up, Edit, Copy) and the menu. Not part of the test run (Orca
+# is heavy); needs orca and xdotool.
 #   orca-speech.sh PROGRAM [LOG]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -49,6 +49,9 @@ keys shift+Tab shift+Tab Tab Tab
 typed '1+2'
 keys Return Return
 keys plus                            # an operator right after a result
+keys Escape
+typed '5+sin30x'
+keys Return                          # an error and why
 keys Escape
 keys shift+Tab Down Down Up Up       # the decimals list
 keys Tab
