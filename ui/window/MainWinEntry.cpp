@@ -67,10 +67,10 @@ void TMainForm::InputExpression(const QString& Text) {
         return;
     }
     if (IsExpressionAllSelectionAfterEnter) {
-        // A new formula clears the line and the result as AC does, but without having "0" spoken:
-        // only AC itself says it.
+        // A new formula clears the line and the result (with a failure's reason) as AC does, but
+        // without having "0" spoken: only AC itself says it.
         ExpressionEdit->clear();
-        ResultLabel->setText(QStringLiteral("0"));
+        ResultLabel->ShowResult(QStringLiteral("0"));
     } else {
         SetExpressionCaret(ExpressionCaretPosition);
         if (ExpressionSelLength > 0) {

@@ -115,6 +115,10 @@ TEST_F(EvaluationTest, AFailureExplainsItselfUntilTheNextResult) {
     Key(Qt::Key_F8);
     EXPECT_EQ(ResultText(), u"0"_qs);
     expectReason(QString(), "so does AC");
+    Evaluate(u"1/0"_qs);
+    QTest::mouseClick(Find<QAbstractButton>("Digit5Btn"), Qt::LeftButton);
+    EXPECT_EQ(ResultText(), u"0"_qs);
+    expectReason(QString(), "and a key that starts a new formula");
 }
 
 TEST_F(EvaluationTest, RenamedVariableIsFoundByItsName) {
