@@ -128,6 +128,11 @@ qint64 SharedArea(const QRect& AFrame, const QRect& AScreen) {
 
 } // namespace
 
+QMargins FrameMargins(const QRect& AFrame, const QRect& AClient) {
+    return {AClient.left() - AFrame.left(), AClient.top() - AFrame.top(),
+            AFrame.right() - AClient.right(), AFrame.bottom() - AClient.bottom()};
+}
+
 QPoint PositionInside(const QRect& AFrame, const QRect& AArea) {
     return {StartInside(AFrame.x(), AFrame.width(), AArea.x(), AArea.width()),
             StartInside(AFrame.y(), AFrame.height(), AArea.y(), AArea.height())};

@@ -81,6 +81,10 @@ struct TWindowShape {
     QMargins FrameMargins;
 };
 
+// The decoration around a window's client area AClient inside its frame AFrame, both in screen
+// coordinates as QWidget::geometry() and frameGeometry() give them.
+QMargins FrameMargins(const QRect& AFrame, const QRect& AClient);
+
 // Whether the whole window (client size at AStep plus the frame margins) fits within AArea.
 bool IsScaleStepWithinArea(int AStep, const TWindowShape& AShape, const QRect& AArea);
 

@@ -277,3 +277,11 @@ TEST(WindowLayout, AZoomStepThatOutgrowsTheAreaIsNotTaken) {
 }
 
 } // namespace
+
+TEST(WindowLayout, FrameMarginsAreTheDecorationAroundTheClientArea) {
+    // A title bar of 30 and borders of 4, 5 and 6 around a 344 × 451 client area.
+    const QRect client(104, 230, 344, 451);
+    const QRect frame(client.left() - 4, client.top() - 30, 344 + 4 + 5, 451 + 30 + 6);
+    EXPECT_EQ(FrameMargins(frame, client), QMargins(4, 30, 5, 6));
+    EXPECT_EQ(FrameMargins(client, client), QMargins()) << "no decoration";
+}

@@ -91,12 +91,9 @@ bool TMainForm::FormKeyDown(QKeyEvent* AEvent) {
     const bool isCtrl = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
     // A step that would make the window larger than its screen's available area is not taken.
     const auto zoomTo = [this](int AStep) {
-        const QRect frame = frameGeometry();
-        const QRect client = geometry();
         const WindowLayout::TWindowShape shape{
             IsAlwaysDisplayHistoryPanel, IsScientificKey, IsNumericKey,
-            QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                     frame.right() - client.right(), frame.bottom() - client.bottom())};
+            WindowLayout::FrameMargins(frameGeometry(), geometry())};
         const QRect area = screen() ? screen()->availableGeometry() : QRect();
         if (WindowLayout::CanTakeScaleStep(WindowScaleNumber, AStep, shape, area))
             SetWindowScale(AStep);

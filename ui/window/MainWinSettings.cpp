@@ -113,10 +113,7 @@ void TMainForm::ApplyWindowPosition() {
     const QSize client =
         WindowLayout::ClientSizeAt(step, AppData->IsAlwaysDisplayHistoryPanel,
                                    AppData->IsScientificKey, AppData->IsNumericKey);
-    const QRect frame = frameGeometry();
-    const QRect inside = geometry();
-    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
-                           frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    const QMargins margins = WindowLayout::FrameMargins(frameGeometry(), geometry());
     const QRect stored(QPoint(AppData->Left, AppData->Top), client.grownBy(margins));
     const std::vector<WindowLayout::TScreenArea> screens = ScreenAreas();
     if (const std::optional<QPoint> position = WindowLayout::StartPosition(stored, screens))
