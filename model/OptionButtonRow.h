@@ -26,6 +26,9 @@ using TRow = std::vector<TCell>; // left to right
 // The widest a button can be: all columns, without the gap after the last.
 inline constexpr int WidestButton = ColumnCount * ColumnPitch - (ColumnPitch - KeyWidth);
 
+// How many columns a button AWidth wide spans: 1 for a key's width, ColumnCount for WidestButton.
+constexpr int ColumnsSpanned(int AWidth) { return (AWidth + ColumnPitch - KeyWidth) / ColumnPitch; }
+
 // The grid's right edge for a grid whose first column starts at AFirstColumnX.
 constexpr int GridRightEdge(int AFirstColumnX) { return AFirstColumnX + WidestButton; }
 

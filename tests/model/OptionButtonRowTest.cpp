@@ -101,4 +101,11 @@ TEST(OptionButtonRowTest, ResetShowsTheButtonsRightOfTheNarrowedButton) {
     EXPECT_EQ(Shown(middle), "57 57 57 57 57 ");
 }
 
+TEST(OptionButtonRow, ColumnsSpannedByEachWidthAWideningGives) {
+    EXPECT_EQ(ColumnsSpanned(KeyWidth), 1);
+    EXPECT_EQ(ColumnsSpanned(KeyWidth + ColumnPitch), 2);
+    EXPECT_EQ(ColumnsSpanned(KeyWidth + 3 * ColumnPitch), 4);
+    EXPECT_EQ(ColumnsSpanned(WidestButton), ColumnCount);
+}
+
 } // namespace

@@ -162,8 +162,7 @@ void TOptionPage::Option1EditDblClick(QLineEdit* Edit) {
     } else {
         ArrangeOptionButtonRow(button);
     }
-    const int columns = (step.Width + OptionButtonRow::ColumnPitch - OptionButtonRow::KeyWidth) /
-                        OptionButtonRow::ColumnPitch;
+    const int columns = OptionButtonRow::ColumnsSpanned(step.Width);
     Announce(this, columns > 1 ? tr("%n columns wide", "an option button's new width", columns)
                                : tr("one column wide", "an option button's new width"));
 }
