@@ -217,6 +217,12 @@ bool IsPushed(const QWidget* AKey) {
     return StyleName(AKey).endsWith(QLatin1StringView("PushStyle"));
 }
 
+// A toggle key's state in words.
+QString ToggleState(const QWidget* AKey) {
+    return IsPushed(AKey) ? QCoreApplication::translate("Accessibility", "on")
+                          : QCoreApplication::translate("Accessibility", "off");
+}
+
 // Marks the interfaces made here, so that one Qt made for the same control before the factory
 // was in place can be told apart and dropped.
 class TOwnInterface {
@@ -237,8 +243,7 @@ public:
         if (AText == QAccessible::Accelerator) return ShortcutOf(Key());
         // Orca does not speak a push button's checked state: a toggle key says it.
         if (AText == QAccessible::Description && SpeechOf(Key()) == TSpeech::Toggle)
-            return IsPushed(Key()) ? QCoreApplication::translate("Accessibility", "on")
-                                   : QCoreApplication::translate("Accessibility", "off");
+            return ToggleState(Key());
         return QAccessibleWidget::text(AText);
     }
 
@@ -379,10 +384,15 @@ bool HasOwnInterface(QWidget* AWidget) {
            IsLabelNamed(AWidget, kAnnouncerName);
 }
 
+// The result line of the window AControl is in, which speaks for the whole window.
+QLabel* ResultLabelOf(const QWidget* AControl) {
+    return AControl->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName));
+}
+
 // A zero-sized label inside the result line: it takes no room and draws nothing, and showing it
 // again is what makes a screen reader speak its text.
 void CreateAnnouncer(QWidget* AWindow) {
-    auto* resultLabel = AWindow->findChild<QLabel*>(QString::fromLatin1(kResultLabelName));
+    auto* resultLabel = ResultLabelOf(AWindow);
     if (!resultLabel) return;
     auto* announcer = new QLabel(resultLabel);
     announcer->setObjectName(QString::fromLatin1(kAnnouncerName));
@@ -425,10 +435,7 @@ public:
             if (AKey->hasFocus())
                 Announce(AKey, QCoreApplication::translate("Accessibility", "%1 %2",
                                                            "a toggle key's name and state")
-                                   .arg(SpokenName(AKey),
-                                        IsPushed(AKey)
-                                            ? QCoreApplication::translate("Accessibility", "on")
-                                            : QCoreApplication::translate("Accessibility", "off")));
+                                   .arg(SpokenName(AKey), ToggleState(AKey)));
         }
     }
 
@@ -464,8 +471,7 @@ void AnnounceEntries(QComboBox* ACombo) {
     QObject::connect(ACombo, &QComboBox::currentIndexChanged, ACombo, [ACombo] {
         if (!ACombo->hasFocus() || ACombo->view()->isVisible()) return;
         // What the window says of the new entry (a result it cannot show by it) comes first.
-        auto* resultLabel =
-            ACombo->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName));
+        QLabel* resultLabel = ResultLabelOf(ACombo);
         auto* announcer = resultLabel
                               ? resultLabel->findChild<QLabel*>(QString::fromLatin1(kAnnouncerName))
                               : nullptr;
@@ -536,7 +542,5 @@ void AnnounceResultText(QLabel* AResultLabel, const QString& AText) {
 }
 
 void Announce(QWidget* AControl, const QString& AText) {
-    if (auto* resultLabel =
-            AControl->window()->findChild<QLabel*>(QString::fromLatin1(kResultLabelName)))
-        AnnounceResultText(resultLabel, AText);
+    if (QLabel* resultLabel = ResultLabelOf(AControl)) AnnounceResultText(resultLabel, AText);
 }
