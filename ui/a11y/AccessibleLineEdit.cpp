@@ -194,13 +194,23 @@ QRect TAccessibleLineEdit::characterRect(int AOffset) const {
     return QRect(LineEdit()->mapToGlobal(local.topLeft()), local.size());
 }
 
+// The characters' boxes follow each other from left to right, so the one under the point is found
+// by halving: measuring every character up to it would take a time growing with the square of a
+// long text's length.
 int TAccessibleLineEdit::offsetAtPoint(const QPoint& APoint) const {
-    const QString text = ReadableText();
-    for (int offset = 0; offset < text.size(); ++offset) {
-        const QRect place = characterRect(offset);
-        if (APoint.x() >= place.left() && APoint.x() <= place.right()) return offset;
+    const int length = int(ReadableText().size());
+    if (length == 0 || APoint.x() < characterRect(0).left()) return -1;
+    int low = 0; // the last character whose box begins at or left of the point
+    int high = length - 1;
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (characterRect(middle).left() <= APoint.x()) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
     }
-    return -1;
+    return APoint.x() <= characterRect(low).right() ? low : -1;
 }
 
 void TAccessibleLineEdit::scrollToSubstring(int AStartIndex, int /*AEndIndex*/) {

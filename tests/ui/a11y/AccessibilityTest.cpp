@@ -204,6 +204,26 @@ TEST_F(AccessibilityTest, TheLineIsReadByWordsAndLinesToItsEnd) {
         << "a hidden text is not read out";
 }
 
+// A point inside a character's box reads that character; one beside the text reads none. A
+// line as long as a line edit holds answers as well.
+TEST_F(AccessibilityTest, APointInTheLineFindsTheCharacterDrawnThere) {
+    QAccessibleTextInterface* text = Interface(Edit)->textInterface();
+    ASSERT_NE(text, nullptr);
+    SetLine(u"56+10"_qs, 5);
+    for (int offset = 0; offset < 5; ++offset)
+        EXPECT_EQ(text->offsetAtPoint(text->characterRect(offset).center()), offset) << offset;
+    const QRect first = text->characterRect(0);
+    const QRect last = text->characterRect(4);
+    EXPECT_EQ(text->offsetAtPoint(QPoint(first.left() - 1, first.center().y())), -1);
+    EXPECT_EQ(text->offsetAtPoint(QPoint(last.right() + 1, last.center().y())), -1);
+
+    const int length = Edit->maxLength();
+    SetLine(QString(length, u'7'), 0);
+    ASSERT_EQ(text->characterCount(), length);
+    const int middle = length / 2;
+    EXPECT_EQ(text->offsetAtPoint(text->characterRect(middle).center()), middle);
+}
+
 TEST_F(AccessibilityTest, PressActionActsLikeAPointer) {
     auto press = [this](const char* AName) {
         Interface(Find<QWidget>(AName))
