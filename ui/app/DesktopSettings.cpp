@@ -19,12 +19,13 @@ constexpr int kReplyTimeoutMs = 5000;
 constexpr int kListenAttempts = 20;
 constexpr int kListenRetryMs = 250;
 
-// Read wraps the value in one variant more than ReadOne; a misbehaving service may nest deeper.
-// Only a bounded number of layers is taken off.
+// One setting's key among the change counts.
 QString SettingId(const QString& ANamespace, const QString& AKey) {
     return ANamespace + u'\n' + AKey;
 }
 
+// Read wraps the value in one variant more than ReadOne; a misbehaving service may nest deeper.
+// Only a bounded number of layers is taken off.
 QVariant Unwrapped(QVariant AValue) {
     for (int layer = 0; layer < 4 && AValue.metaType() == QMetaType::fromType<QDBusVariant>();
          ++layer)
